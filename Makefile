@@ -1,0 +1,34 @@
+# The two set-up commands: `make run` and `make test`. Both install what is missing first.
+RELEASE_DIR := build/release
+TEST_DIR := build/test
+BENCH_DIR := build/bench
+CMAKE_FLAGS := -G Ninja -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+
+.PHONY: setup build run test bench format clean
+
+setup:
+	@bash scripts/setup.sh
+
+build: setup
+	cmake -S . -B $(RELEASE_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSERLY_TESTS=OFF
+	cmake --build $(RELEASE_DIR)
+
+run: build
+	./$(RELEASE_DIR)/tesserly $(ARGS)
+
+test: setup
+	cmake -S . -B $(TEST_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DTESSERLY_SANITIZE=ON
+	cmake --build $(TEST_DIR)
+	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j2
+
+bench: setup
+	TESSERLY_EXTRA_PACKAGES="imagemagick libvips-tools libjpeg-turbo-progs" bash scripts/setup.sh
+	cmake -S . -B $(BENCH_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Release -DTESSERLY_TESTS=OFF -DTESSERLY_BENCHMARKS=ON
+	cmake --build $(BENCH_DIR)
+	bash scripts/bench.sh $(BENCH_DIR)
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf build

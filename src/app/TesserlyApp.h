@@ -1,0 +1,7 @@
+#pragma once
+
+class TesserlyApp
+{
+public:
+    static int run(int argc, char** argv);
+};

@@ -1,0 +1,55 @@
+#include "io/BoardProjectError.h"
+
+#include "model/BoardLimits.h"
+
+BoardProjectError BoardProjectError::unsupportedVersion(qint64 version)
+{
+    BoardProjectError error(Kind::unsupportedVersion);
+    error.m_version = version;
+    return error;
+}
+
+BoardProjectError BoardProjectError::changedImage(const QString& fileName)
+{
+    BoardProjectError error(Kind::changedImage);
+    error.m_fileName = fileName;
+    return error;
+}
+
+QString BoardProjectError::description() const
+{
+    switch (m_kind) {
+    case Kind::unsupportedVersion:
+        return QStringLiteral("This board uses project format %1, which this version of Tesserly cannot open.")
+            .arg(m_version);
+    case Kind::changedImage:
+        return QStringLiteral("The saved image %1 is incomplete or has changed.").arg(m_fileName);
+    case Kind::invalidProject:
+        return QStringLiteral("This is not a Tesserly project. Choose a .tesserly file.");
+    case Kind::invalidManifest:
+        return QStringLiteral("The board's project information is incomplete or damaged.");
+    case Kind::invalidDestination:
+        return QStringLiteral("Save the project with the .tesserly extension.");
+    case Kind::cannotOpenPackage:
+        return QStringLiteral(
+            "The board could not be opened. Make sure it is fully downloaded and is not a symbolic link.");
+    case Kind::unsafeExistingDestination:
+        return QStringLiteral("That location contains something other than a supported Tesserly project. "
+                              "Choose a different name to keep its contents safe.");
+    case Kind::manifestTooLarge:
+        return QStringLiteral("The board's project information exceeds the supported size.");
+    case Kind::tooManyImages:
+        return QStringLiteral("A board can contain up to %1 images.").arg(BoardLimits::maxPhotos);
+    case Kind::imageTooLarge:
+        return QStringLiteral("An image in this board is empty or exceeds the 64 MB limit.");
+    case Kind::boardTooLarge:
+        return QStringLiteral("The original images in one board can total up to 256 MB.");
+    case Kind::duplicateIdentifier:
+        return QStringLiteral("The board contains duplicate image identifiers and cannot be opened safely.");
+    case Kind::unsafeImagePath:
+        return QStringLiteral("The board contains an invalid image reference.");
+    case Kind::missingImages:
+        break;
+    }
+    return QStringLiteral("The board's Images folder is missing or is a symbolic link.");
+}

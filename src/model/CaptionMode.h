@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+enum class CaptionMode { none, filename, custom };
+
+QList<CaptionMode> allCaptionModes();
+QString identifier(CaptionMode mode);
+QString title(CaptionMode mode);
+std::optional<CaptionMode> captionModeFromIdentifier(const QString& identifier);

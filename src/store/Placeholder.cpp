@@ -1,0 +1,4 @@
+// Placeholder until this subsystem has sources.
+namespace {
+[[maybe_unused]] constexpr int storePlaceholder = 0;
+}
