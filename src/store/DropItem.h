@@ -15,8 +15,8 @@ public:
     static DropItem file(const QUrl& url);
     static DropItem imageData(const QByteArray& data, const QString& mimeType);
 
-    // Each local-file URL becomes one item; image data offered under an image/* type becomes one
-    // more item (the first such type the data lists). Non-local URLs are not files and are left out.
+    // Each local-file URL becomes one item. Without any, image data offered under an image/*
+    // type becomes one item (the first such type the data lists). Non-local URLs are left out.
     static QList<DropItem> fromMimeData(const QMimeData& mimeData);
 
     bool isFile() const { return m_isFile; }

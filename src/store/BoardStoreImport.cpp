@@ -1,0 +1,253 @@
+#include "store/BoardStore.h"
+
+#include "io/ImageImportService.h"
+#include "model/BoardLimits.h"
+#include "store/BoardPlatform.h"
+#include "store/BoardStoreJob.h"
+
+namespace {
+const QString maxPhotosText = QString::number(BoardLimits::maxPhotos);
+const QString boardFullForImportText = QStringLiteral("A board can contain up to ") + maxPhotosText
+    + QStringLiteral(" images. Remove an image before adding more.");
+const QString boardFullForDropText
+    = QStringLiteral("This board already contains ") + maxPhotosText + QStringLiteral(" images.");
+const QString emptyClipboardText
+    = QStringLiteral("Copy an image or an image file first, then choose Paste Images.");
+const QString addingText = QStringLiteral("Adding images\u2026");
+const QString readingDropText = QStringLiteral("Reading dropped images\u2026");
+const QString pastingText = QStringLiteral("Pasting image\u2026");
+const QString unreadableDropFileText
+    = QStringLiteral("A dropped file could not be read. Try Add Images instead.");
+const QString unavailableDropDataText
+    = QStringLiteral("A dropped image was not available in a supported format.");
+const QString noImagesAddedText = QStringLiteral("No images added");
+
+QString exceededImageLimitLine(qsizetype count)
+{
+    return QString::number(count) + QStringLiteral(" additional images exceeded the ") + maxPhotosText
+        + QStringLiteral("-image limit.");
+}
+
+QString exceededBoardLimitLine(qsizetype count)
+{
+    return QString::number(count) + QStringLiteral(" additional images exceeded the board limit.");
+}
+
+QString boardFullLine(const QString& fileName)
+{
+    return fileName + QStringLiteral(": the board is full.");
+}
+
+QString boardBytesLine(const QString& fileName)
+{
+    return fileName
+        + QStringLiteral(": adding this image would exceed the board's 256 MB source-image limit.");
+}
+
+QString addedText(qsizetype count)
+{
+    return QStringLiteral("Added ") + QString::number(count)
+        + (count == 1 ? QStringLiteral(" image") : QStringLiteral(" images"));
+}
+
+// At most five lines, a blank line between them, then a count of the rest.
+QString rejectionMessage(const QStringList& lines)
+{
+    const qsizetype shown = std::min(lines.size(), BoardStore::shownRejectionLines);
+    QString message = lines.first(shown).join(QStringLiteral("\n\n"));
+    if (lines.size() > shown) {
+        message += QStringLiteral("\n\n\u2026and ") + QString::number(lines.size() - shown)
+            + QStringLiteral(" more files could not be added.");
+    }
+    return message;
+}
+
+ImageImportResult failedImport(const QString& line)
+{
+    return ImageImportResult { {}, { line } };
+}
+
+// Runs on the worker: the items one after another, so at most one dropped image is decoded at
+// a time.
+ImageImportResult importDropItems(const QList<DropItem>& items, qsizetype freePlaces)
+{
+    ImageImportResult result;
+    const qsizetype processed = std::min(items.size(), freePlaces);
+    for (const DropItem& item : items.first(processed)) {
+        if (item.isFile()) {
+            if (!item.url().isValid() || item.url().isEmpty()) {
+                result.rejected.append(unreadableDropFileText);
+                continue;
+            }
+            const ImageImportResult one = ImageImportService::load(QList<QUrl> { item.url() });
+            result.photos.append(one.photos);
+            result.rejected.append(one.rejected);
+            continue;
+        }
+        if (item.data().isEmpty()) {
+            result.rejected.append(unavailableDropDataText);
+            continue;
+        }
+        const QString fileName = item.suggestedFileName();
+        try {
+            result.photos.append(ImageImportService::load(item.data(), fileName));
+        } catch (const BoardFailure& failure) {
+            result.rejected.append(fileName + QStringLiteral(": ") + failure.description());
+        }
+    }
+    if (items.size() > freePlaces) {
+        result.rejected.append(exceededBoardLimitLine(items.size() - freePlaces));
+    }
+    return result;
+}
+} // namespace
+
+void BoardStore::addImages()
+{
+    if (m_isBusy || !m_platform) {
+        return;
+    }
+    PanelRequest request;
+    request.title = QStringLiteral("Add Images to Tesserly");
+    request.message
+        = QStringLiteral("Choose photos, screenshots, or reference images. Your originals stay unchanged.");
+    request.confirmButton = QStringLiteral("Add Images");
+    request.mimeTypes
+        = { QStringLiteral("image/png"), QStringLiteral("image/jpeg"), QStringLiteral("image/heic"),
+              QStringLiteral("image/tiff"), QStringLiteral("image/gif"), QStringLiteral("image/bmp") };
+    request.suffixes
+        = { QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("heic"),
+              QStringLiteral("tif"), QStringLiteral("tiff"), QStringLiteral("gif"), QStringLiteral("bmp") };
+    const QList<QUrl> urls = m_platform->chooseImageFiles(request);
+    if (!urls.isEmpty()) {
+        importURLs(urls);
+    }
+}
+
+void BoardStore::importURLs(const QList<QUrl>& urls)
+{
+    if (m_isBusy || urls.isEmpty()) {
+        return;
+    }
+    if (m_photos.size() >= BoardLimits::maxPhotos) {
+        setErrorMessage(boardFullForImportText);
+        return;
+    }
+    const qsizetype freePlaces = BoardLimits::maxPhotos - m_photos.size();
+    const QList<QUrl> batch = urls.first(std::min(urls.size(), freePlaces));
+    const qsizetype exceeded = urls.size() - batch.size();
+    runInBackground<ImageImportResult>(
+        addingText,
+        [batch, exceeded] {
+            ImageImportResult result = ImageImportService::load(batch);
+            if (exceeded > 0) {
+                result.rejected.append(exceededImageLimitLine(exceeded));
+            }
+            return result;
+        },
+        [this](std::optional<ImageImportResult> result, const QString& error) {
+            finishImport(result ? *result : failedImport(error));
+        });
+}
+
+bool BoardStore::handleDrop(const QList<DropItem>& items)
+{
+    if (m_isBusy) {
+        return false;
+    }
+    QList<DropItem> kept;
+    std::copy_if(items.cbegin(), items.cend(), std::back_inserter(kept),
+        [](const DropItem& item) { return item.isUsable(); });
+    if (kept.isEmpty()) {
+        return false;
+    }
+    if (m_photos.size() >= BoardLimits::maxPhotos) {
+        setErrorMessage(boardFullForDropText);
+        return false;
+    }
+    const qsizetype freePlaces = BoardLimits::maxPhotos - m_photos.size();
+    runInBackground<ImageImportResult>(
+        readingDropText, [kept, freePlaces] { return importDropItems(kept, freePlaces); },
+        [this](std::optional<ImageImportResult> result, const QString& error) {
+            finishImport(result ? *result : failedImport(error));
+        });
+    return true;
+}
+
+void BoardStore::pasteImages()
+{
+    if (m_isBusy) {
+        return;
+    }
+    const QList<QUrl> urls = m_platform ? m_platform->clipboardFileURLs() : QList<QUrl>();
+    if (!urls.isEmpty()) {
+        importURLs(urls);
+        return;
+    }
+    // An offered type with no bytes is no image at all.
+    const auto nonEmpty
+        = [](std::optional<QByteArray> data) { return data && !data->isEmpty() ? data : std::nullopt; };
+    bool isPNG = true;
+    std::optional<QByteArray> data
+        = m_platform ? nonEmpty(m_platform->clipboardData(QStringLiteral("image/png"))) : std::nullopt;
+    if (!data && m_platform) {
+        isPNG = false;
+        data = nonEmpty(m_platform->clipboardData(QStringLiteral("image/tiff")));
+    }
+    if (!data) {
+        setErrorMessage(emptyClipboardText);
+        return;
+    }
+    if (m_photos.size() >= BoardLimits::maxPhotos) {
+        setErrorMessage(boardFullForDropText);
+        return;
+    }
+    const QString fileName = QStringLiteral("Pasted Image ") + QString::number(m_photos.size() + 1)
+        + (isPNG ? QStringLiteral(".png") : QStringLiteral(".tiff"));
+    runInBackground<ImageImportResult>(
+        pastingText,
+        [bytes = *data, fileName] {
+            try {
+                return ImageImportResult { { ImageImportService::load(bytes, fileName) }, {} };
+            } catch (const BoardFailure& failure) {
+                return failedImport(failure.description());
+            }
+        },
+        [this](std::optional<ImageImportResult> result, const QString& error) {
+            finishImport(result ? *result : failedImport(error));
+        });
+}
+
+void BoardStore::finishImport(const ImageImportResult& result)
+{
+    qint64 boardBytes = 0;
+    for (const BoardPhoto& photo : m_photos) {
+        boardBytes += photo.imageData().size();
+    }
+    QStringList lines = result.rejected;
+    QList<BoardPhoto> accepted;
+    for (const BoardPhoto& photo : result.photos) {
+        const qint64 bytes = photo.imageData().size();
+        if (m_photos.size() + accepted.size() >= BoardLimits::maxPhotos) {
+            lines.append(boardFullLine(photo.fileName()));
+        } else if (boardBytes + bytes > BoardLimits::maxTotalSourceBytes) {
+            lines.append(boardBytesLine(photo.fileName()));
+        } else {
+            accepted.append(photo);
+            boardBytes += bytes;
+        }
+    }
+    if (!accepted.isEmpty()) {
+        remember();
+        setPhotos(m_photos + accepted);
+        if (!m_selectedPhotoID) {
+            setSelectedPhotoID(accepted.first().id());
+        }
+        setHasUnsavedChanges(true);
+    }
+    setBusy(false);
+    setStatusMessage(accepted.isEmpty() ? noImagesAddedText : addedText(accepted.size()));
+    if (!lines.isEmpty()) {
+        setErrorMessage(rejectionMessage(lines));
+    }
+}
