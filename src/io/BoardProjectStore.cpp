@@ -1,0 +1,213 @@
+#include "io/BoardProjectStore.h"
+
+#include "io/AtomicPackageWriter.h"
+#include "io/BoardProjectError.h"
+#include "io/BoundedFileReader.h"
+#include "io/FileDescriptor.h"
+#include "io/ImageImportService.h"
+#include "io/PosixError.h"
+#include "io/ProjectManifest.h"
+#include "model/BoardLimits.h"
+#include "model/ContentTypes.h"
+#include "model/GraphemeText.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <sys/stat.h>
+
+namespace {
+constexpr int folderFlags = O_RDONLY | O_NOFOLLOW | O_DIRECTORY | O_CLOEXEC;
+
+// A trailing slash would make the kernel follow a final symbolic link despite O_NOFOLLOW.
+QString withoutTrailingSlashes(QString path)
+{
+    while (path.size() > 1 && path.endsWith(QLatin1Char('/'))) {
+        path.chop(1);
+    }
+    return path;
+}
+
+[[noreturn]] void refuse(BoardProjectError::Kind kind)
+{
+    throw BoardProjectError(kind);
+}
+} // namespace
+
+void BoardProjectStore::validateHeader(const QByteArray& data)
+{
+    const std::optional<ProjectManifest::Header> header = ProjectManifest::decodeHeader(data);
+    if (!header) {
+        refuse(BoardProjectError::Kind::invalidManifest);
+    }
+    if (header->format != ContentTypes::tesserlyProject) {
+        refuse(BoardProjectError::Kind::invalidProject);
+    }
+    if (header->schemaVersion != ProjectManifest::currentSchemaVersion) {
+        throw BoardProjectError::unsupportedVersion(header->schemaVersion);
+    }
+}
+
+void BoardProjectStore::validateDisplayStrings(const QString& fileName, const QString& caption)
+{
+    const QChar nul(u'\0');
+    if (fileName.isEmpty() || fileName.toUtf8().size() > maximumFileNameBytes
+        || fileName.contains(QLatin1Char('/')) || fileName.contains(nul) || caption.contains(nul)
+        || GraphemeText::count(caption) > maximumCaptionCharacters) {
+        refuse(BoardProjectError::Kind::invalidManifest);
+    }
+}
+
+bool BoardProjectStore::validateExistingDestination(int parentDescriptor, const QByteArray& name)
+{
+    struct stat attributes
+    {
+    };
+    if (fstatat(parentDescriptor, name.constData(), &attributes, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno == ENOENT) {
+            return false;
+        }
+        throw PosixError::current();
+    }
+    if (!S_ISDIR(attributes.st_mode)) {
+        refuse(BoardProjectError::Kind::unsafeExistingDestination);
+    }
+    const FileDescriptor folder = FileDescriptor::openAt(parentDescriptor, name, folderFlags);
+    if (!folder) {
+        refuse(BoardProjectError::Kind::unsafeExistingDestination);
+    }
+    try {
+        validateHeader(BoundedFileReader::read(
+            ProjectManifest::manifestName, folder.get(), ProjectManifest::maximumManifestBytes));
+    } catch (const BoardFailure&) {
+        refuse(BoardProjectError::Kind::unsafeExistingDestination);
+    }
+    return true;
+}
+
+void BoardProjectStore::save(const QList<BoardPhoto>& photos, const BoardSettings& settings, const QUrl& url)
+{
+    const QString path = withoutTrailingSlashes(url.toLocalFile());
+    if (!url.isLocalFile() || QFileInfo(path).suffix().toLower() != ContentTypes::projectExtension) {
+        refuse(BoardProjectError::Kind::invalidDestination);
+    }
+    if (photos.size() > BoardLimits::maxPhotos) {
+        refuse(BoardProjectError::Kind::tooManyImages);
+    }
+
+    ProjectManifest manifest;
+    manifest.format = ContentTypes::tesserlyProject;
+    QList<AtomicPackageWriter::File> images;
+    QSet<QUuid> seen;
+    qint64 total = 0;
+    for (const BoardPhoto& photo : photos) {
+        if (seen.contains(photo.id())) {
+            refuse(BoardProjectError::Kind::duplicateIdentifier);
+        }
+        seen.insert(photo.id());
+        validateDisplayStrings(photo.fileName(), photo.caption());
+        const qint64 byteCount = photo.imageData().size();
+        if (byteCount < 1 || byteCount > BoardLimits::maxSourceFileBytes) {
+            refuse(BoardProjectError::Kind::imageTooLarge);
+        }
+        if (total + byteCount > BoardLimits::maxTotalSourceBytes) {
+            refuse(BoardProjectError::Kind::boardTooLarge);
+        }
+        total += byteCount;
+        manifest.photos.append(ProjectManifest::PhotoRecord { photo.id(), photo.fileName(), photo.caption(),
+            ProjectManifest::imagePath(photo.id()), byteCount });
+        images.append(
+            AtomicPackageWriter::File { ProjectManifest::imageName(photo.id()), photo.imageData() });
+    }
+    manifest.settings = settings.normalized();
+    const QByteArray manifestBytes = manifest.encode();
+    if (manifestBytes.size() > ProjectManifest::maximumManifestBytes) {
+        refuse(BoardProjectError::Kind::manifestTooLarge);
+    }
+
+    // Security-scoped access to the destination would start here; Linux has no such thing.
+    AtomicPackageWriter writer(path);
+    const bool replaceExisting
+        = validateExistingDestination(writer.parentDescriptor(), writer.destinationName());
+    writer.write({ AtomicPackageWriter::File { ProjectManifest::manifestName, manifestBytes } },
+        ProjectManifest::imagesFolderName, images);
+    writer.commit(replaceExisting, [](int parentDescriptor, const QByteArray& name) {
+        if (!validateExistingDestination(parentDescriptor, name)) {
+            refuse(BoardProjectError::Kind::unsafeExistingDestination);
+        }
+    });
+}
+
+LoadedBoard BoardProjectStore::load(const QUrl& url)
+{
+    if (!url.isLocalFile()) {
+        refuse(BoardProjectError::Kind::invalidProject);
+    }
+    // Security-scoped access to the package would start here; Linux has no such thing.
+    const FileDescriptor package
+        = FileDescriptor::open(QFile::encodeName(withoutTrailingSlashes(url.toLocalFile())), folderFlags);
+    if (!package) {
+        refuse(BoardProjectError::Kind::cannotOpenPackage);
+    }
+    std::optional<ProjectManifest> manifest;
+    {
+        const QByteArray manifestBytes = BoundedFileReader::read(
+            ProjectManifest::manifestName, package.get(), ProjectManifest::maximumManifestBytes);
+        validateHeader(manifestBytes);
+        manifest = ProjectManifest::decode(manifestBytes);
+    }
+    if (!manifest) {
+        refuse(BoardProjectError::Kind::invalidManifest);
+    }
+    if (manifest->photos.size() > BoardLimits::maxPhotos) {
+        refuse(BoardProjectError::Kind::tooManyImages);
+    }
+
+    // Every name, count and size is settled before the first image is opened.
+    QSet<QUuid> seen;
+    qint64 declaredTotal = 0;
+    for (const ProjectManifest::PhotoRecord& record : std::as_const(manifest->photos)) {
+        if (seen.contains(record.id)) {
+            refuse(BoardProjectError::Kind::duplicateIdentifier);
+        }
+        seen.insert(record.id);
+        validateDisplayStrings(record.fileName, record.caption);
+        if (record.imagePath != ProjectManifest::imagePath(record.id)) {
+            refuse(BoardProjectError::Kind::unsafeImagePath);
+        }
+        if (record.byteCount < 1 || record.byteCount > BoardLimits::maxSourceFileBytes) {
+            refuse(BoardProjectError::Kind::imageTooLarge);
+        }
+        if (declaredTotal + record.byteCount > BoardLimits::maxTotalSourceBytes) {
+            refuse(BoardProjectError::Kind::boardTooLarge);
+        }
+        declaredTotal += record.byteCount;
+    }
+
+    const FileDescriptor imagesFolder = FileDescriptor::openAt(
+        package.get(), QFile::encodeName(ProjectManifest::imagesFolderName), folderFlags);
+    if (!imagesFolder) {
+        refuse(BoardProjectError::Kind::missingImages);
+    }
+    LoadedBoard board;
+    board.photos.reserve(manifest->photos.size());
+    qint64 loadedTotal = 0;
+    for (const ProjectManifest::PhotoRecord& record : std::as_const(manifest->photos)) {
+        // One image's bytes and decoder temporaries are gone before the next is read.
+        const qint64 limit = std::min(BoardLimits::maxTotalSourceBytes - loadedTotal, record.byteCount);
+        const QByteArray bytes
+            = BoundedFileReader::read(ProjectManifest::imageName(record.id), imagesFolder.get(), limit);
+        if (bytes.size() != record.byteCount) {
+            throw BoardProjectError::changedImage(record.fileName);
+        }
+        const BoardPhoto decoded = ImageImportService::load(bytes, record.fileName);
+        board.photos.append(BoardPhoto(record.id, record.fileName, record.caption, decoded.imageData(),
+            decoded.pixelWidth(), decoded.pixelHeight(), decoded.thumbnail()));
+        loadedTotal += bytes.size();
+    }
+    board.settings = manifest->settings.normalized();
+    return board;
+}
