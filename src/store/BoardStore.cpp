@@ -1,6 +1,7 @@
 #include "store/BoardStore.h"
 
 #include "model/GraphemeText.h"
+#include "render/BoardLayout.h"
 
 #include <algorithm>
 #include <QFileInfo>
@@ -127,6 +128,11 @@ QString BoardStore::suggestedName() const
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
     name.replace(QLatin1Char(':'), QLatin1Char('-'));
     return GraphemeText::prefix(name, maximumSuggestedNameCharacters);
+}
+
+BoardLayout BoardStore::layout() const
+{
+    return BoardLayout(m_photos.size(), m_settings);
 }
 
 std::optional<qsizetype> BoardStore::indexOfPhoto(const QUuid& id) const

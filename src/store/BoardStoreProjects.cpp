@@ -1,0 +1,125 @@
+#include "store/BoardStore.h"
+
+#include "io/BoardProjectStore.h"
+#include "model/ContentTypes.h"
+#include "store/BoardPlatform.h"
+#include "store/BoardStoreJob.h"
+
+#include <QFileInfo>
+
+namespace {
+const QString newBoardText = QStringLiteral("New board");
+const QString openingText = QStringLiteral("Opening board\u2026");
+const QString openFailedText = QStringLiteral("Could not open board");
+const QString savedText = QStringLiteral("Board saved");
+const QString saveFailedText = QStringLiteral("Could not save board");
+const QString saveButton = QStringLiteral("Save\u2026");
+const QString discardButton = QStringLiteral("Discard Changes");
+const QString cancelButton = QStringLiteral("Cancel");
+
+PanelRequest projectPanel(const QString& title)
+{
+    PanelRequest request;
+    request.title = title;
+    request.mimeTypes = { QString(ContentTypes::projectMimeType) };
+    request.suffixes = { QString(ContentTypes::projectExtension) };
+    return request;
+}
+} // namespace
+
+void BoardStore::newBoard()
+{
+    if (m_isBusy || !confirmDiscardChanges()) {
+        return;
+    }
+    replaceBoard(LoadedBoard { {}, BoardSettings() }, std::nullopt);
+    setStatusMessage(newBoardText);
+}
+
+void BoardStore::openProject()
+{
+    if (m_isBusy || !m_platform) {
+        return;
+    }
+    const std::optional<QUrl> url
+        = m_platform->chooseProjectToOpen(projectPanel(QStringLiteral("Open Tesserly Project")));
+    if (url && !url->isEmpty()) {
+        openProject(*url);
+    }
+}
+
+void BoardStore::openProject(const QUrl& url)
+{
+    if (m_isBusy || !confirmDiscardChanges()) {
+        return;
+    }
+    runInBackground<LoadedBoard>(
+        openingText, [url] { return BoardProjectStore::load(url); },
+        [this, url](std::optional<LoadedBoard> board, const QString& error) {
+            setBusy(false);
+            if (!board) {
+                setErrorMessage(error);
+                setStatusMessage(openFailedText);
+                return;
+            }
+            replaceBoard(*board, url);
+            setStatusMessage(QStringLiteral("Opened ") + QFileInfo(url.path()).completeBaseName());
+        });
+}
+
+bool BoardStore::saveProject(bool forceSaveAs)
+{
+    if (m_isBusy) {
+        return false;
+    }
+    std::optional<QUrl> destination = forceSaveAs ? std::nullopt : m_projectURL;
+    if (!destination) {
+        if (!m_platform) {
+            return false;
+        }
+        PanelRequest request = projectPanel(QStringLiteral("Save Tesserly Project"));
+        request.message = QStringLiteral("The project includes your images, captions, and layout.");
+        request.proposedName = suggestedName() + QLatin1Char('.') + ContentTypes::projectExtension;
+        destination = m_platform->chooseProjectDestination(request);
+        if (!destination || destination->isEmpty()) {
+            return false;
+        }
+    }
+    // Saving blocks the GUI thread on purpose: the board cannot change while it is written.
+    try {
+        BoardProjectStore::save(m_photos, m_settings, *destination);
+    } catch (const BoardFailure& failure) {
+        setErrorMessage(failure.description());
+        setStatusMessage(saveFailedText);
+        return false;
+    } catch (const std::exception&) {
+        setErrorMessage(BoardStoreJob::unexpectedFailureText());
+        setStatusMessage(saveFailedText);
+        return false;
+    }
+    setProjectURL(destination);
+    setHasUnsavedChanges(false);
+    setStatusMessage(savedText);
+    return true;
+}
+
+bool BoardStore::confirmDiscardChanges()
+{
+    if (m_isBusy) {
+        return false;
+    }
+    if (!m_hasUnsavedChanges) {
+        return true;
+    }
+    if (!m_platform) {
+        return false;
+    }
+    const AlertRequest alert { QStringLiteral("Save changes to this board?"),
+        QStringLiteral("Save a Tesserly project to keep your images, order, captions, and layout."),
+        { saveButton, discardButton, cancelButton } };
+    const std::optional<qsizetype> choice = m_platform->runAlert(alert);
+    if (choice == 0) {
+        return saveProject(false);
+    }
+    return choice == 1;
+}
