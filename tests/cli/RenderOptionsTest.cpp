@@ -1,0 +1,175 @@
+#include "cli/RenderOptions.h"
+#include "cli/CommandLineError.h"
+#include "cli/RenderHelp.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+RenderOptions parse(const QStringList& arguments)
+{
+    return RenderOptions::parse(arguments);
+}
+
+BoardSettings settingsFrom(const QStringList& options)
+{
+    return parse(
+        options + QStringList { QStringLiteral("a.png"), QStringLiteral("-o"), QStringLiteral("b.png") })
+        .overrides.appliedTo(BoardSettings());
+}
+
+QString usageErrorOf(const QStringList& arguments)
+{
+    try {
+        parse(arguments);
+    } catch (const CommandLineError& error) {
+        return error.description();
+    }
+    return QStringLiteral("(accepted)");
+}
+
+} // namespace
+
+TEST(RenderOptions, EveryOptionSetsItsFieldInBothSpellings)
+{
+    const BoardSettings expected(4, CellAspect::portrait, PhotoFit::fill, BoardBackground::dark, false,
+        CaptionMode::none, QStringLiteral("Trip"), 10, 20, 30, 3000, 40, 50);
+    const QStringList separate { "--columns", "4", "--cell-aspect", "portrait", "--photo-fit", "fill",
+        "--background", "dark", "--no-numbers", "--captions", "none", "--title", "Trip", "--spacing", "10",
+        "--padding", "20", "--corner-radius", "30", "--width", "3000", "--caption-size", "40", "--title-size",
+        "50" };
+    const QStringList joined { "--columns=4", "--cell-aspect=portrait", "--photo-fit=fill",
+        "--background=dark", "--no-numbers", "--captions=none", "--title=Trip", "--spacing=10",
+        "--padding=20", "--corner-radius=30", "--width=3000", "--caption-size=40", "--title-size=50" };
+    EXPECT_EQ(settingsFrom(separate), expected);
+    EXPECT_EQ(settingsFrom(joined), expected);
+    // Options not given leave the board's own values alone.
+    EXPECT_EQ(settingsFrom({}), BoardSettings());
+    EXPECT_TRUE(settingsFrom({ "--no-numbers", "--numbers" }).showNumbers);
+    // A value that happens to look like an option is still the value.
+    EXPECT_EQ(settingsFrom({ "--title", "--columns" }).title, QStringLiteral("--columns"));
+    EXPECT_EQ(settingsFrom({ "--title=a=b" }).title, QStringLiteral("a=b"));
+}
+
+TEST(RenderOptions, OutOfRangeNumbersAreNormalizedNotRefused)
+{
+    EXPECT_EQ(settingsFrom({ "--columns", "40" }).columns, 6);
+    EXPECT_EQ(settingsFrom({ "--columns=-3" }).columns, 1);
+    EXPECT_EQ(settingsFrom({ "--width", "99999999999999999999999" }).outputWidth, 6000);
+    EXPECT_EQ(settingsFrom({ "--width", "-99999999999999999999999" }).outputWidth, 800);
+    EXPECT_EQ(settingsFrom({ "--spacing", "-5" }).spacing, 0);
+    EXPECT_EQ(settingsFrom({ "--padding", "1e6" }).padding, 160);
+    EXPECT_EQ(settingsFrom({ "--caption-size", "2.5" }).captionFontSize, 16);
+    EXPECT_EQ(settingsFrom({ "--title-size", "200" }).titleFontSize, 96);
+    EXPECT_EQ(settingsFrom({ "--title", QString(130, u'x') }).title, QString(120, u'x'));
+}
+
+TEST(RenderOptions, BadCommandLinesAreUsageErrors)
+{
+    const QList<QPair<QStringList, QString>> cases {
+        { { "a.png", "-o", "b.png", "--colums", "3" }, "unknown option \"--colums\"" },
+        { { "a.png", "-o", "b.png", "-x" }, "unknown option \"-x\"" },
+        { { "a.png", "-o", "b.png", "--columns", "three" },
+            "--columns expects a whole number, not \"three\"" },
+        { { "a.png", "-o", "b.png", "--width=2400.5" }, "--width expects a whole number, not \"2400.5\"" },
+        { { "a.png", "-o", "b.png", "--columns=" }, "--columns expects a whole number, not \"\"" },
+        { { "a.png", "-o", "b.png", "--spacing", "nan" }, "--spacing expects a finite number, not \"nan\"" },
+        { { "a.png", "-o", "b.png", "--padding", "inf" }, "--padding expects a finite number, not \"inf\"" },
+        { { "a.png", "-o", "b.png", "--corner-radius", "1e999" },
+            "--corner-radius expects a finite number, not \"1e999\"" },
+        { { "a.png", "-o", "b.png", "--spacing", "12px" },
+            "--spacing expects a finite number, not \"12px\"" },
+        { { "a.png", "-o", "b.png", "--cell-aspect", "Square" },
+            "--cell-aspect expects square|landscape|widescreen|portrait, not \"Square\"" },
+        { { "a.png", "-o", "b.png", "--background", "grey" },
+            "--background expects light|dark, not \"grey\"" },
+        { { "a.png", "-o", "b.png", "--photo-fit", "crop" }, "--photo-fit expects fit|fill, not \"crop\"" },
+        { { "a.png", "-o", "b.png", "--captions", "all" },
+            "--captions expects none|filename|custom, not \"all\"" },
+        { { "a.png", "-o", "b.png", "--numbers=yes" }, "--numbers takes no value" },
+        { { "a.png", "-o", "b.png", "--title" }, "--title needs a value" },
+        { { "a.png", "-o" }, "--output needs a value" },
+        { { "a.png", "-o", "b.png", "--output", "c.png" }, "--output given more than once" },
+        { { "a.png" }, "missing -o OUTPUT" },
+        { { "-o", "b.png" }, "no INPUT given" },
+        { { "a.png", "-o", "b.jpg" },
+            "OUTPUT must end in .png, .pdf or .tesserly, or be - for a PNG on standard output" },
+        { { "a.png", "-o", "png" },
+            "OUTPUT must end in .png, .pdf or .tesserly, or be - for a PNG on standard output" },
+        { { "a.png", "b.tesserly", "-o", "c.png" }, "a .tesserly project must be the only INPUT" },
+        { { "a.png", "-", "-o", "c.png" }, "images cannot be read from standard input; name the files" },
+        { { "a.png", "--caption", "one", "--caption", "two", "-o", "c.png" },
+            "2 captions given for 1 images" },
+    };
+    for (const auto& [arguments, message] : cases) {
+        EXPECT_EQ(usageErrorOf(arguments), message) << arguments.join(u' ').toStdString();
+    }
+}
+
+TEST(RenderOptions, OutputFormatFollowsTheExtensionInAnyCase)
+{
+    const QList<QPair<QString, RenderOptions::OutputFormat>> cases {
+        { "board.png", RenderOptions::OutputFormat::png },
+        { "BOARD.PNG", RenderOptions::OutputFormat::png },
+        { "out/board.Pdf", RenderOptions::OutputFormat::pdf },
+        { "Trip.TESSERLY", RenderOptions::OutputFormat::project },
+        { "-", RenderOptions::OutputFormat::standardOutput },
+    };
+    for (const auto& [output, format] : cases) {
+        const RenderOptions options = parse({ "a.png", "-o", output });
+        EXPECT_EQ(options.outputFormat, format) << output.toStdString();
+        EXPECT_EQ(options.output, output);
+    }
+    EXPECT_EQ(parse({ "--output=x.pdf", "a.png" }).outputFormat, RenderOptions::OutputFormat::pdf);
+    EXPECT_EQ(parse({ "-o=x.pdf", "a.png" }).outputFormat, RenderOptions::OutputFormat::pdf);
+}
+
+TEST(RenderOptions, InputsKeepTheirOrderAndMayFollowDoubleDash)
+{
+    const RenderOptions options = parse({ "b.png", "-o", "x.png", "a.png", "--", "-odd.png", "--columns" });
+    EXPECT_EQ(options.inputs, QStringList({ "b.png", "a.png", "-odd.png", "--columns" }));
+    EXPECT_FALSE(options.readsProject());
+
+    const RenderOptions project = parse({ "Trip.Tesserly", "-o", "x.pdf" });
+    EXPECT_TRUE(project.readsProject());
+    // The project's captions count is only known once it is read.
+    EXPECT_NO_THROW(parse({ "Trip.tesserly", "--caption", "a", "--caption", "b", "-o", "x.png" }));
+}
+
+TEST(RenderOptions, CaptionsAreHeldToTheCaptionLimitAndSwitchToCustomCaptions)
+{
+    const QString family = QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467");
+    QString long_;
+    for (int index = 0; index < 250; ++index) {
+        long_ += family;
+    }
+    const RenderOptions options
+        = parse({ "a.png", "b.png", "--caption", long_, "--caption=", "-o", "x.png" });
+    ASSERT_EQ(options.captions.size(), 2);
+    EXPECT_EQ(options.captions.at(0), long_.left(family.size() * 240));
+    EXPECT_EQ(options.captions.at(1), QString());
+    EXPECT_EQ(options.overrides.captionMode, CaptionMode::custom);
+
+    // An explicit mode wins, wherever it stands.
+    const RenderOptions named = parse({ "a.png", "--captions", "filename", "--caption", "x", "-o", "x.png" });
+    EXPECT_EQ(named.overrides.captionMode, CaptionMode::filename);
+    EXPECT_FALSE(parse({ "a.png", "-o", "x.png" }).overrides.captionMode.has_value());
+}
+
+TEST(RenderOptions, HelpAndVersionWinOverEverythingElse)
+{
+    EXPECT_EQ(parse({ "--colums", "-h" }).request, RenderOptions::Request::help);
+    EXPECT_EQ(parse({ "a.png", "--help", "--version" }).request, RenderOptions::Request::help);
+    EXPECT_EQ(parse({ "--version" }).request, RenderOptions::Request::version);
+    // After "--" they are file names.
+    EXPECT_EQ(usageErrorOf({ "--", "--help" }), QStringLiteral("missing -o OUTPUT"));
+}
+
+TEST(RenderOptions, HelpNamesEveryOption)
+{
+    const QString help = RenderHelp::text();
+    for (const QString& name : RenderOptions::optionNames()) {
+        EXPECT_TRUE(help.contains(name + u' ') || help.contains(name + u',')) << name.toStdString();
+    }
+    EXPECT_TRUE(help.contains(QStringLiteral("Exit status")));
+}
