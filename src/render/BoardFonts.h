@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+class QPaintDevice;
+
+// The board's typeface: Inter Regular, Medium and SemiBold from the system's font folder, loaded
+// once for the whole process, with the default sans-serif as fallback. The export and the
+// on-screen preview both take their fonts from here so that their text metrics agree.
+class BoardFonts
+{
+public:
+    enum class Role {
+        // SemiBold
+        title,
+        // Regular
+        caption,
+        // Medium. Qt 6.4 cannot switch on Inter's tabular figures, so numbers use plain digits;
+        // the badge's width comes from the layout, never from the text, so this changes no geometry.
+        number,
+    };
+
+    // A font whose glyphs are pixelSize device pixels on `device` (layout units when the painter
+    // maps one unit to one pixel). Sizes may be fractional. Safe on any thread.
+    static QFont font(Role role, double pixelSize, const QPaintDevice& device);
+
+    // The family the board draws with: "Inter" when it could be loaded, else the default sans-serif.
+    static QString family();
+
+private:
+    static const QString& loadedFamily();
+};

@@ -1,0 +1,30 @@
+#include "render/BoardRenderError.h"
+
+#include "model/BoardLimits.h"
+
+BoardRenderError::BoardRenderError(Kind kind, QString fileName)
+    : m_kind(kind)
+    , m_fileName(kind == Kind::invalidImage ? std::move(fileName) : QString())
+{ }
+
+QString BoardRenderError::description() const
+{
+    switch (m_kind) {
+    case Kind::invalidImage:
+        return QStringLiteral("Tesserly could not render \"%1\". Remove it and import the image again.")
+            .arg(m_fileName);
+    case Kind::emptyBoard:
+        return QStringLiteral("Add at least one image before exporting.");
+    case Kind::tooManyImages:
+        return QStringLiteral("A board can contain up to %1 images.").arg(BoardLimits::maxPhotos);
+    case Kind::oversizedBoard:
+        return QStringLiteral(
+            "This board is too large to export. Increase the column count or choose a smaller export width.");
+    case Kind::cannotCreateContext:
+        return QStringLiteral(
+            "There is not enough memory to create this export. Try a smaller export width.");
+    case Kind::cannotEncode:
+        break;
+    }
+    return QStringLiteral("Tesserly could not finish the export. Try again with a smaller board.");
+}

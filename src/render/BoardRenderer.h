@@ -1,0 +1,43 @@
+#pragma once
+
+#include "model/BoardPhoto.h"
+#include "model/BoardSettings.h"
+#include "render/BoardLayout.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+class QPainter;
+
+// Turns a board into the finished PNG or PDF. Holds no state: every call works on its own copies,
+// bitmap and buffer, so it may run on any thread, several at once. Every failure throws a
+// BoardRenderError (or passes a lower component's error through) and abandons the whole output;
+// no partial file is ever returned. Photos are decoded from their stored bytes at the size their
+// tile needs, never at full size when that is larger.
+class BoardRenderer
+{
+public:
+    // One PDF point per two layout units.
+    static constexpr double pdfPointsPerPixel = 0.5;
+    static constexpr int pngDotsPerInch = 144;
+
+    // The layout both outputs draw, or emptyBoard, tooManyImages or oversizedBoard.
+    static BoardLayout validatedLayout(const QList<BoardPhoto>& photos, const BoardSettings& settings);
+
+    // 8-bit RGBA, sRGB, 144 DPI; one pixel per layout unit.
+    static QByteArray pngData(const QList<BoardPhoto>& photos, const BoardSettings& settings);
+
+    // One page of the layout's size × pdfPointsPerPixel; text stays text.
+    static QByteArray pdfData(const QList<BoardPhoto>& photos, const BoardSettings& settings);
+
+    // The PDF's title entry: the normalized title as stored (not trimmed) or the fallback below.
+    static QString pdfTitle(const BoardSettings& settings);
+    static QString pdfCreator() { return QStringLiteral("Tesserly"); }
+    static QString untitledPdfTitle() { return QStringLiteral("Tesserly Contact Sheet"); }
+
+private:
+    // Draws a validated layout; throws invalidImage for a photo whose bytes do not decode.
+    static void draw(QPainter& painter, const QList<BoardPhoto>& photos, const BoardSettings& settings,
+        const BoardLayout& layout);
+};

@@ -1,4 +1,0 @@
-// Placeholder until this subsystem has sources.
-namespace {
-[[maybe_unused]] constexpr int renderPlaceholder = 0;
-}
