@@ -1,0 +1,229 @@
+#include "io/BoardProjectError.h"
+#include "io/BoundedFileError.h"
+#include "io/ImageImportError.h"
+#include "io/PosixError.h"
+#include "render/BoardRenderError.h"
+#include "support/TestImages.h"
+#include "TesserlyProcess.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class RenderInputs : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+
+    TesserlyProcess::Result render(const QStringList& arguments)
+    {
+        return TesserlyProcess::render(arguments, folder.path());
+    }
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+
+    QStringList writeImages(int count, const QString& pattern = QStringLiteral("image%1.png"))
+    {
+        QStringList names;
+        for (int index = 1; index <= count; ++index) {
+            const QString name = pattern.arg(index, 2, 10, QLatin1Char('0'));
+            TestImages::writeFile(
+                folder, name, TestImages::png(QSize(24 + index, 16), QColor::fromHsv(index * 5, 200, 200)));
+            names << name;
+        }
+        return names;
+    }
+
+    QJsonObject manifestOf(const QString& package) const
+    {
+        return QJsonDocument::fromJson(readAll(path(package + QStringLiteral("/manifest.json")))).object();
+    }
+
+    void writeManifest(const QString& package, const QJsonObject& manifest) const
+    {
+        TestImages::writeFile(
+            path(package), QStringLiteral("manifest.json"), QJsonDocument(manifest).toJson());
+    }
+
+    QTemporaryDir folder;
+};
+
+} // namespace
+
+TEST_F(RenderInputs, BadInputsAreListedAndTheGoodOnesMakeTheBoard)
+{
+    const QStringList good = writeImages(3);
+    TestImages::writeFile(folder, "notes.txt", "not an image at all");
+    TestImages::writeFile(folder, "Anim.webp", TestImages::webp(QSize(10, 10)));
+    ASSERT_TRUE(QDir(folder.path()).mkdir("Holiday"));
+
+    const auto clean = render(good + QStringList { "-o", "good.png" });
+    ASSERT_EQ(clean.exitCode, 0) << clean.standardError.toStdString();
+
+    const QStringList mixed { good.at(0), "notes.txt", good.at(1), "Holiday", "missing.png", "Anim.webp",
+        good.at(2) };
+    const auto result = render(mixed + QStringList { "-o", "mixed.png" });
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_TRUE(result.standardOutput.isEmpty());
+    const QStringList expected {
+        "notes.txt: " + ImageImportError(ImageImportError::Kind::unreadableImage).description(),
+        "Holiday: " + BoundedFileError::notRegularFile().description(),
+        "missing.png: " + PosixError(ENOENT).description(),
+        "Anim.webp: " + ImageImportError(ImageImportError::Kind::unsupportedFormat).description(),
+    };
+    EXPECT_EQ(result.errorLines(), expected);
+    // The refused inputs leave no trace: the board is the one of the good images alone.
+    EXPECT_EQ(readAll(path("mixed.png")), readAll(path("good.png")));
+}
+
+TEST_F(RenderInputs, SixtyFiveImagesGiveSixtyAndTheWindowsLimitLine)
+{
+    const QStringList names = writeImages(65);
+    const auto result = render(names + QStringList { "--columns", "6", "-o", "Many.tesserly" });
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_EQ(result.errorLines(), QStringList { "5 additional images exceeded the 60-image limit." });
+    const QJsonArray photos = manifestOf("Many.tesserly").value("photos").toArray();
+    ASSERT_EQ(photos.size(), 60);
+    EXPECT_EQ(photos.first().toObject().value("fileName").toString(), names.first());
+    EXPECT_EQ(photos.last().toObject().value("fileName").toString(), names.at(59));
+}
+
+TEST_F(RenderInputs, NothingIsWrittenWhenEveryInputIsRefused)
+{
+    TestImages::writeFile(folder, "a.txt", "text");
+    TestImages::writeFile(folder, "keep.png", "old");
+    const QString empty = BoardRenderError(BoardRenderError::Kind::emptyBoard).description();
+    for (const QString output : { "keep.png", "new.pdf", "new.tesserly" }) {
+        const auto result = render({ "a.txt", "-o", output });
+        EXPECT_EQ(result.exitCode, 1) << output.toStdString();
+        EXPECT_EQ(result.errorLines(),
+            QStringList({ "a.txt: " + ImageImportError(ImageImportError::Kind::unreadableImage).description(),
+                empty }));
+    }
+    EXPECT_EQ(readAll(path("keep.png")), QByteArray("old"));
+    EXPECT_FALSE(QFileInfo::exists(path("new.pdf")));
+    EXPECT_FALSE(QFileInfo::exists(path("new.tesserly")));
+}
+
+TEST_F(RenderInputs, HostilePackagesGiveTheReadersMessage)
+{
+    writeImages(2);
+    ASSERT_EQ(render({ "image01.png", "image02.png", "-o", "Base.tesserly" }).exitCode, 0);
+    const QJsonObject base = manifestOf("Base.tesserly");
+
+    const auto tampered = [&](const QString& name, const std::function<void(QJsonObject&)>& change) {
+        QDir().mkpath(path(name + "/Images"));
+        for (const QString& image : QDir(path("Base.tesserly/Images")).entryList(QDir::Files)) {
+            QFile::copy(path("Base.tesserly/Images/" + image), path(name + "/Images/" + image));
+        }
+        QJsonObject manifest = base;
+        change(manifest);
+        writeManifest(name, manifest);
+        return name;
+    };
+    const auto firstPhoto = [](QJsonObject& manifest, const QString& key, const QJsonValue& value) {
+        QJsonArray photos = manifest.value("photos").toArray();
+        QJsonObject photo = photos.first().toObject();
+        photo.insert(key, value);
+        photos.replace(0, photo);
+        manifest.insert("photos", photos);
+    };
+
+    QList<QPair<QString, QString>> cases {
+        { tampered("Climb.tesserly",
+              [&](QJsonObject& m) { firstPhoto(m, "imagePath", "Images/../manifest.json"); }),
+            BoardProjectError(BoardProjectError::Kind::unsafeImagePath).description() },
+        { tampered("Future.tesserly", [](QJsonObject& m) { m.insert("schemaVersion", 2); }),
+            BoardProjectError::unsupportedVersion(2).description() },
+        { tampered("Huge.tesserly", [&](QJsonObject& m) { firstPhoto(m, "byteCount", 300'000'000); }),
+            BoardProjectError(BoardProjectError::Kind::imageTooLarge).description() },
+        { tampered("Other.tesserly", [](QJsonObject& m) { m.insert("format", "com.example.other"); }),
+            BoardProjectError(BoardProjectError::Kind::invalidProject).description() },
+    };
+    QFile::link(path("Base.tesserly"), path("Link.tesserly"));
+    cases.append(
+        { "Link.tesserly", BoardProjectError(BoardProjectError::Kind::cannotOpenPackage).description() });
+
+    for (const auto& [package, message] : cases) {
+        const auto result = render({ package, "-o", "out.png" });
+        EXPECT_EQ(result.exitCode, 1) << package.toStdString();
+        EXPECT_EQ(result.errorLines(), QStringList { message }) << package.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(path("out.png")));
+    }
+}
+
+TEST_F(RenderInputs, CaptionsFollowTheirInputsPastRefusedOnes)
+{
+    writeImages(2);
+    TestImages::writeFile(folder, "broken.png", "not a png");
+    const auto result = render({ "image01.png", "broken.png", "image02.png", "--caption", "First",
+        "--caption", "Of the broken one", "--caption", "Second", "-o", "Captions.tesserly" });
+    EXPECT_EQ(result.exitCode, 3);
+    const QJsonObject manifest = manifestOf("Captions.tesserly");
+    const QJsonArray photos = manifest.value("photos").toArray();
+    ASSERT_EQ(photos.size(), 2);
+    EXPECT_EQ(photos.at(0).toObject().value("caption").toString(), QStringLiteral("First"));
+    EXPECT_EQ(photos.at(1).toObject().value("caption").toString(), QStringLiteral("Second"));
+    EXPECT_EQ(
+        manifest.value("settings").toObject().value("captionMode").toString(), QStringLiteral("custom"));
+
+    // A project's captions are replaced in board order; one caption too many is a usage error.
+    const auto recaptioned = render({ "Captions.tesserly", "--caption", "New", "-o", "Captions.tesserly" });
+    ASSERT_EQ(recaptioned.exitCode, 0) << recaptioned.standardError.toStdString();
+    const QJsonArray renamed = manifestOf("Captions.tesserly").value("photos").toArray();
+    EXPECT_EQ(renamed.at(0).toObject().value("caption").toString(), QStringLiteral("New"));
+    EXPECT_EQ(renamed.at(1).toObject().value("caption").toString(), QStringLiteral("Second"));
+    const auto tooMany
+        = render({ "Captions.tesserly", "--caption=a", "--caption=b", "--caption=c", "-o", "x.png" });
+    EXPECT_EQ(tooMany.exitCode, 2);
+    EXPECT_EQ(tooMany.errorLines().first(),
+        QStringLiteral("tesserly render: 3 captions given for 2 images in the project"));
+}
+
+TEST_F(RenderInputs, UsageErrorsExitWithTwoAndWriteNothing)
+{
+    writeImages(1);
+    const QList<QStringList> cases {
+        { "image01.png", "--columns", "many", "-o", "out.png" },
+        { "image01.png", "--spacing=nan", "-o", "out.png" },
+        { "image01.png", "--shadow", "-o", "out.png" },
+        { "image01.png" },
+        { "image01.png", "-o", "out.gif" },
+    };
+    for (const QStringList& arguments : cases) {
+        const auto result = render(arguments);
+        EXPECT_EQ(result.exitCode, 2) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(result.standardOutput.isEmpty());
+        ASSERT_EQ(result.errorLines().size(), 3);
+        EXPECT_TRUE(result.errorLines().at(0).startsWith(QStringLiteral("tesserly render: ")));
+        EXPECT_EQ(
+            result.errorLines().at(1), QStringLiteral("Usage: tesserly render [OPTIONS] INPUT... -o OUTPUT"));
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList { "image01.png" });
+}
+
+TEST_F(RenderInputs, ProjectOutputKeepsTheWritersChecks)
+{
+    writeImages(1);
+    ASSERT_TRUE(QDir(folder.path()).mkdir("Precious.tesserly"));
+    TestImages::writeFile(path("Precious.tesserly"), "notes.txt", "mine");
+    const auto result = render({ "image01.png", "-o", "Precious.tesserly" });
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.errorLines(),
+        QStringList { BoardProjectError(BoardProjectError::Kind::unsafeExistingDestination).description() });
+    EXPECT_EQ(readAll(path("Precious.tesserly/notes.txt")), QByteArray("mine"));
+}

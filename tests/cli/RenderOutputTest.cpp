@@ -1,0 +1,169 @@
+#include "support/TestImages.h"
+#include "TesserlyProcess.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The page's /MediaBox numbers, read from the PDF text itself.
+QList<double> mediaBox(const QByteArray& pdf)
+{
+    static const QRegularExpression box(QStringLiteral("/MediaBox\\s*\\[\\s*([-0-9. ]+)\\]"));
+    const auto match = box.match(QString::fromLatin1(pdf));
+    QList<double> numbers;
+    if (match.hasMatch()) {
+        for (const QString& part : match.captured(1).split(u' ', Qt::SkipEmptyParts)) {
+            numbers << part.toDouble();
+        }
+    }
+    return numbers;
+}
+
+class RenderOutput : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        // Ten photos of three shapes and colours, so fit and the tiles have something to show.
+        const QList<QSize> sizes { { 640, 480 }, { 480, 640 }, { 800, 450 } };
+        const QList<QColor> colours { Qt::red, Qt::darkGreen, Qt::blue, Qt::darkYellow };
+        for (int index = 0; index < 10; ++index) {
+            const QString name = QStringLiteral("photo%1.png").arg(index + 1, 2, 10, QLatin1Char('0'));
+            TestImages::writeFile(folder, name, TestImages::png(sizes.at(index % 3), colours.at(index % 4)));
+            images << name;
+        }
+    }
+
+    TesserlyProcess::Result render(const QStringList& arguments)
+    {
+        return TesserlyProcess::render(arguments, folder.path());
+    }
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+
+    // The worked example's settings.
+    const QStringList example { "--width", "2400", "--columns", "4", "--cell-aspect", "landscape",
+        "--captions", "filename", "--title", "Field trip" };
+    QTemporaryDir folder;
+    QStringList images;
+};
+
+} // namespace
+
+TEST_F(RenderOutput, WorkedExampleGivesThePngAndPdfSizes)
+{
+    const auto png = render(images + example + QStringList { "-o", "board.png" });
+    EXPECT_EQ(png.exitCode, 0) << png.standardError.toStdString();
+    EXPECT_TRUE(png.standardOutput.isEmpty());
+    EXPECT_TRUE(png.standardError.isEmpty()) << png.standardError.toStdString();
+    const QImage image(path("board.png"));
+    EXPECT_EQ(image.size(), QSize(2400, 1725));
+    // 144 DPI is 5669 dots per metre, rounded.
+    EXPECT_NEAR(image.dotsPerMeterX(), 5669, 1);
+    EXPECT_NEAR(image.dotsPerMeterY(), 5669, 1);
+    EXPECT_TRUE(image.hasAlphaChannel());
+
+    const auto pdf = render(images + example + QStringList { "-o", "Board.PDF" });
+    EXPECT_EQ(pdf.exitCode, 0) << pdf.standardError.toStdString();
+    const QByteArray document = readAll(path("Board.PDF"));
+    EXPECT_TRUE(document.startsWith("%PDF-"));
+    EXPECT_EQ(mediaBox(document), QList<double>({ 0, 0, 1200, 862.5 }));
+}
+
+TEST_F(RenderOutput, ProjectRendersToTheSameBytesAsItsImages)
+{
+    const auto direct = render(images + example + QStringList { "-o", "direct.png" });
+    ASSERT_EQ(direct.exitCode, 0) << direct.standardError.toStdString();
+    const auto saved = render(images + example + QStringList { "-o", "Trip.tesserly" });
+    ASSERT_EQ(saved.exitCode, 0) << saved.standardError.toStdString();
+    EXPECT_TRUE(QFileInfo(path("Trip.tesserly/manifest.json")).isFile());
+    EXPECT_EQ(QDir(path("Trip.tesserly/Images")).entryList(QDir::Files).size(), 10);
+
+    const auto again = render({ "Trip.tesserly", "-o", "again.png" });
+    ASSERT_EQ(again.exitCode, 0) << again.standardError.toStdString();
+    const QByteArray expected = readAll(path("direct.png"));
+    ASSERT_FALSE(expected.isEmpty());
+    EXPECT_EQ(readAll(path("again.png")), expected);
+
+    // Options override the project's own settings, and only those given.
+    const auto narrower = render({ "Trip.tesserly", "--columns", "5", "-o", "five.png" });
+    ASSERT_EQ(narrower.exitCode, 0);
+    EXPECT_EQ(QImage(path("five.png")).width(), 2400);
+    EXPECT_LT(QImage(path("five.png")).height(), 1725);
+
+    // Writing the project back over itself is an ordinary save with the new settings.
+    const auto resaved = render({ "Trip.tesserly", "--background", "dark", "-o", "Trip.tesserly" });
+    ASSERT_EQ(resaved.exitCode, 0) << resaved.standardError.toStdString();
+    const QJsonObject manifest
+        = QJsonDocument::fromJson(readAll(path("Trip.tesserly/manifest.json"))).object();
+    EXPECT_EQ(manifest.value("settings").toObject().value("background").toString(), QStringLiteral("dark"));
+    EXPECT_EQ(manifest.value("settings").toObject().value("columns").toInt(), 4);
+    EXPECT_EQ(manifest.value("photos").toArray().size(), 10);
+}
+
+TEST_F(RenderOutput, DashWritesThePngToStandardOutputOnly)
+{
+    const auto file = render(images.mid(0, 3) + QStringList { "-o", "three.png" });
+    const auto piped = render(images.mid(0, 3) + QStringList { "-o", "-" });
+    EXPECT_EQ(piped.exitCode, 0) << piped.standardError.toStdString();
+    EXPECT_TRUE(piped.standardError.isEmpty());
+    EXPECT_TRUE(piped.standardOutput.startsWith("\x89PNG\r\n\x1a\n"));
+    EXPECT_EQ(piped.standardOutput, readAll(path("three.png")));
+    EXPECT_FALSE(QFileInfo::exists(path("-")));
+}
+
+TEST_F(RenderOutput, ReplacesAnExistingExportInOneStepAndLeavesNoTemporaryFiles)
+{
+    TestImages::writeFile(folder, "board.png", "old contents");
+    const auto result = render(images.mid(0, 2) + QStringList { "--title=Two", "-o", "board.png" });
+    ASSERT_EQ(result.exitCode, 0) << result.standardError.toStdString();
+    EXPECT_FALSE(QImage(path("board.png")).isNull());
+    const QStringList hidden
+        = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+    EXPECT_EQ(hidden.filter(QStringLiteral(".tmp")), QStringList());
+}
+
+TEST_F(RenderOutput, NeverOverwritesOneOfItsInputs)
+{
+    const QByteArray original = readAll(path(images.first()));
+    QFile::link(path(images.first()), path("alias.png"));
+    for (const QString& output :
+        { images.first(), QStringLiteral("./") + images.first(), QStringLiteral("alias.png") }) {
+        const auto result = render(images.mid(0, 2) + QStringList { "-o", output });
+        EXPECT_EQ(result.exitCode, 2) << output.toStdString();
+        EXPECT_TRUE(result.standardError.contains(QStringLiteral("OUTPUT would replace the input")));
+        EXPECT_EQ(readAll(path(images.first())), original);
+    }
+}
+
+TEST(RenderCommandLine, HelpAndVersionNeedNoBoard)
+{
+    const QString here = QDir::currentPath();
+    for (const QStringList& arguments : { QStringList { "render", "--help" }, QStringList { "--help" },
+             QStringList { "-h" }, QStringList { "render", "a.png", "-h", "--colums" } }) {
+        const auto help = TesserlyProcess::run(arguments, here);
+        EXPECT_EQ(help.exitCode, 0) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(help.standardOutput.contains("--corner-radius X"));
+        EXPECT_TRUE(help.standardOutput.contains("800 to 6000 (default 2400)"));
+        EXPECT_TRUE(help.standardError.isEmpty());
+    }
+    const auto version = TesserlyProcess::run({ "--version" }, here);
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_EQ(version.standardOutput, QByteArray("tesserly 1.0\n"));
+}
