@@ -1,14 +1,172 @@
 #include "app/TesserlyApp.h"
 
+#include "app/AboutCommand.h"
+#include "app/AboutView.h"
+#include "app/AppInfo.h"
+#include "app/BoardWindow.h"
+#include "app/TesserlyCommands.h"
+#include "app/TesserlySettingsView.h"
+#include "app/WindowCloseGuard.h"
+#include "store/BoardPlatform.h"
+#if __has_include("ui/QtBoardPlatform.h")
+#include "ui/QtBoardPlatform.h"
+#define TESSERLY_HAS_QT_PLATFORM 1
+#endif
+
 #include <QApplication>
-#include <QMainWindow>
+#include <QIcon>
+#include <QMenuBar>
+#include <QSessionManager>
+#include <QTimer>
+
+TesserlyApp::TesserlyApp(BoardPlatform& platform, std::function<void()> beep, QObject* parent)
+    : QObject(parent)
+    , m_platform(platform)
+    , m_store(&platform)
+    , m_delegate([this](const AlertRequest& request) { m_platform.runAlert(request); })
+    , m_boardWindow(std::make_unique<BoardWindow>(m_store))
+{
+    new WindowCloseGuard(m_store, *m_boardWindow, std::move(beep));
+    QMenuBar& menuBar = *m_boardWindow->menuBar();
+    new TesserlyCommands(m_store, menuBar,
+        TesserlyCommands::ApplicationActions {
+            [this] { requestQuit(); },
+            [this] { showSettings(); },
+            [this](const AlertRequest& request) { m_platform.runAlert(request); },
+        });
+    new AboutCommand(menuBar, [this] { showAbout(); });
+
+    connect(
+        m_boardWindow.get(), &BoardWindow::appeared, this, [this] { m_delegate.windowAppeared(m_store); });
+    // Closing the board window ends the application; the decision runs once the close is done.
+    connect(m_boardWindow.get(), &BoardWindow::closed, this,
+        [this] { QTimer::singleShot(0, this, &TesserlyApp::boardWindowClosed); });
+}
+
+TesserlyApp::~TesserlyApp()
+{
+    delete m_aboutWindow.data();
+    delete m_settingsWindow.data();
+}
+
+void TesserlyApp::showBoardWindow()
+{
+    m_boardWindow->showCentred();
+}
+
+void TesserlyApp::openFiles(const QList<QUrl>& urls)
+{
+    m_delegate.openFiles(urls);
+}
+
+void TesserlyApp::showAbout()
+{
+    if (!m_aboutWindow) {
+        m_aboutWindow = new AboutView(AppInfo::current());
+        m_aboutWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    raise(*m_aboutWindow);
+}
+
+void TesserlyApp::showSettings()
+{
+    if (!m_settingsWindow) {
+        m_settingsWindow = new TesserlySettingsView(m_appearance);
+        m_settingsWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    raise(*m_settingsWindow);
+}
+
+void TesserlyApp::showQuickGuide()
+{
+    m_platform.runAlert(TesserlyCommands::quickGuide());
+}
+
+bool TesserlyApp::requestQuit()
+{
+    if (m_terminated) {
+        return true;
+    }
+    if (!m_delegate.shouldTerminate()) {
+        return false;
+    }
+    m_terminated = true;
+    emit terminated();
+    return true;
+}
+
+void TesserlyApp::commitData(QSessionManager& manager)
+{
+    // Nothing to ask about: agree without taking the user's attention.
+    const bool needsUser = m_store.isBusy() || m_store.hasUnsavedChanges();
+    if (needsUser && !manager.allowsInteraction()) {
+        // The board cannot be kept without asking; refusing the shutdown keeps it.
+        manager.cancel();
+        return;
+    }
+    const bool mayEnd = m_delegate.shouldTerminate();
+    if (needsUser) {
+        manager.release();
+    }
+    if (!mayEnd) {
+        manager.cancel();
+    }
+}
+
+void TesserlyApp::raise(QWidget& window)
+{
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void TesserlyApp::boardWindowClosed()
+{
+    if (m_terminated) {
+        return;
+    }
+    // The close was agreed to, so the decision finds nothing left to ask; should anything have
+    // changed in between, the board window comes back rather than leaving no window.
+    if (!requestQuit()) {
+        showBoardWindow();
+    }
+}
 
 int TesserlyApp::run(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Untitled Board \u2014 Tesserly"));
-    window.resize(1180, 820);
-    window.show();
-    return application.exec();
+    QApplication::setOrganizationName(QString(AppearancePreference::organization));
+    QApplication::setApplicationName(QString(AppearancePreference::application));
+    QApplication::setApplicationDisplayName(QString(AppInfo::name));
+    QGuiApplication::setDesktopFileName(QString(desktopFileName));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tesserly.png")));
+    // The board window's close decides about the end of the process, not the window count.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+#ifdef TESSERLY_HAS_QT_PLATFORM
+    QtBoardPlatform platform;
+#else
+    struct InterimPlatform : BoardPlatform
+    {
+        QList<QUrl> chooseImageFiles(const PanelRequest&) override { return {}; }
+        std::optional<QUrl> chooseProjectToOpen(const PanelRequest&) override { return {}; }
+        std::optional<QUrl> chooseProjectDestination(const PanelRequest&) override { return {}; }
+        std::optional<QUrl> chooseExportDestination(const PanelRequest&) override { return {}; }
+        std::optional<qsizetype> runAlert(const AlertRequest&) override { return {}; }
+        QList<QUrl> clipboardFileURLs() override { return {}; }
+        std::optional<QByteArray> clipboardData(const QString&) override { return {}; }
+        bool copyPNGToClipboard(const QByteArray&) override { return false; }
+        void revealInFileManager(const QUrl&) override { }
+    } platform;
+#endif
+    TesserlyApp app(platform);
+    QObject::connect(&app, &TesserlyApp::terminated, &application, [] { QCoreApplication::exit(0); });
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &app, &TesserlyApp::commitData,
+        Qt::DirectConnection);
+
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    app.openFiles(TesserlyAppDelegate::urlsFromArguments(arguments));
+    app.showBoardWindow();
+    return QApplication::exec();
 }

@@ -1,7 +1,78 @@
 #pragma once
 
-class TesserlyApp
+#include "app/AppearancePreference.h"
+#include "app/TesserlyAppDelegate.h"
+#include "store/BoardStore.h"
+
+#include <functional>
+#include <memory>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+
+class AboutView;
+class BoardPlatform;
+class BoardWindow;
+class QSessionManager;
+class TesserlySettingsView;
+
+// The application: one board store for the whole process, the one board window with the menu
+// bar, the About and Settings windows, the appearance preference, and the one quit path that
+// File > Quit, closing the board window and the end of the desktop session all take.
+// Everything is built by the constructor, so a test can drive it without an event loop.
+class TesserlyApp : public QObject
 {
+    Q_OBJECT
+
 public:
+    static constexpr QLatin1StringView desktopFileName { "tesserly" };
+
+    // Creates the QApplication, the desktop platform and the application, opens the first project
+    // among the arguments once the window is shown, and runs until the application ends.
     static int run(int argc, char** argv);
+
+    // The platform runs the store's panels and alerts and must outlive the application. `beep`
+    // plays the desktop's alert sound when a close is refused (QApplication::beep() when empty).
+    explicit TesserlyApp(BoardPlatform& platform, std::function<void()> beep = {}, QObject* parent = nullptr);
+    ~TesserlyApp() override;
+
+    BoardStore& store() { return m_store; }
+    TesserlyAppDelegate& delegate() { return m_delegate; }
+    AppearancePreference& appearance() { return m_appearance; }
+    BoardWindow& boardWindow() { return *m_boardWindow; }
+    // Created on first use; nullptr before.
+    AboutView* aboutWindow() const { return m_aboutWindow.data(); }
+    TesserlySettingsView* settingsWindow() const { return m_settingsWindow.data(); }
+
+    void showBoardWindow();
+    // Files handed over by the desktop: the first project among them is opened.
+    void openFiles(const QList<QUrl>& urls);
+    // Opens the window, or brings the open one to the front.
+    void showAbout();
+    void showSettings();
+    void showQuickGuide();
+
+    // The quit decision; emits terminated() and returns true when the application may end.
+    bool requestQuit();
+    // The desktop session is ending: the same decision, cancelling the shutdown when it refuses.
+    void commitData(QSessionManager& manager);
+
+signals:
+    // The application may end now; run() leaves its event loop.
+    void terminated();
+
+private:
+    static void raise(QWidget& window);
+    void boardWindowClosed();
+
+    BoardPlatform& m_platform;
+    AppearancePreference m_appearance;
+    BoardStore m_store;
+    TesserlyAppDelegate m_delegate;
+    // Declared after the store: the windows go first, since they hold on to it.
+    std::unique_ptr<BoardWindow> m_boardWindow;
+    QPointer<AboutView> m_aboutWindow;
+    QPointer<TesserlySettingsView> m_settingsWindow;
+    bool m_terminated = false;
 };

@@ -1,0 +1,62 @@
+#include "app/AppInfo.h"
+
+#include <QDate>
+
+namespace {
+
+QString valueOr(const std::optional<QString>& value, QLatin1StringView fallback)
+{
+    return value && !value->trimmed().isEmpty() ? value->trimmed() : QString(fallback);
+}
+
+[[maybe_unused]] std::optional<QString> definedValue(const char* value)
+{
+    return value[0] == '\0' ? std::nullopt : std::optional<QString>(QString::fromUtf8(value));
+}
+
+} // namespace
+
+AppInfo::AppInfo(
+    std::optional<QString> shortVersion, std::optional<QString> build, std::optional<QImage> originBadge)
+    : m_shortVersion(valueOr(shortVersion, fallbackShortVersion))
+    , m_build(valueOr(build, fallbackBuild))
+    , m_originBadge(originBadge && !originBadge->isNull() ? originBadge : std::nullopt)
+{ }
+
+AppInfo AppInfo::current()
+{
+#ifdef TESSERLY_VERSION
+    const std::optional<QString> shortVersion = definedValue(TESSERLY_VERSION);
+#else
+    const std::optional<QString> shortVersion;
+#endif
+#ifdef TESSERLY_BUILD
+    const std::optional<QString> build = definedValue(TESSERLY_BUILD);
+#else
+    const std::optional<QString> build;
+#endif
+    const QImage badge { QString(originBadgeResource) };
+    return AppInfo(shortVersion, build, badge.isNull() ? std::nullopt : std::optional<QImage>(badge));
+}
+
+QUrl AppInfo::website()
+{
+    // Fixed at build time; parsed once.
+    static const QUrl address(QStringLiteral("https://vandrel.app"), QUrl::StrictMode);
+    return address;
+}
+
+QString AppInfo::websiteLabel()
+{
+    return website().host();
+}
+
+QString AppInfo::version() const
+{
+    return QStringLiteral("Version ") + m_shortVersion + QStringLiteral(" (") + m_build + QLatin1Char(')');
+}
+
+QString AppInfo::year()
+{
+    return QString::number(QDate::currentDate().year());
+}

@@ -1,0 +1,84 @@
+#include "app/TesserlyAppDelegate.h"
+
+#include "model/ContentTypes.h"
+#include "store/BoardStore.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+TesserlyAppDelegate::TesserlyAppDelegate(std::function<void(const AlertRequest&)> showAlert, QObject* parent)
+    : QObject(parent)
+    , m_showAlert(std::move(showAlert))
+{ }
+
+std::optional<QUrl> TesserlyAppDelegate::firstProject(const QList<QUrl>& urls)
+{
+    for (const QUrl& url : urls) {
+        // A package is a folder, so a trailing slash must not hide its extension.
+        const QString path = QDir::cleanPath(url.path());
+        if (QFileInfo(path).suffix().toLower() == ContentTypes::projectExtension) {
+            return url;
+        }
+    }
+    return std::nullopt;
+}
+
+QList<QUrl> TesserlyAppDelegate::urlsFromArguments(const QStringList& arguments)
+{
+    QList<QUrl> urls;
+    for (const QString& argument : arguments) {
+        if (argument.startsWith(QStringLiteral("file:"), Qt::CaseInsensitive)) {
+            const QUrl url(argument);
+            if (url.isLocalFile()) {
+                urls.append(url);
+            }
+            continue;
+        }
+        if (!argument.isEmpty()) {
+            urls.append(QUrl::fromLocalFile(QFileInfo(argument).absoluteFilePath()));
+        }
+    }
+    return urls;
+}
+
+void TesserlyAppDelegate::windowAppeared(BoardStore& store)
+{
+    m_store = &store;
+    if (m_pendingProjectURL) {
+        const QUrl url = *m_pendingProjectURL;
+        m_pendingProjectURL.reset();
+        store.openProject(url);
+    }
+}
+
+void TesserlyAppDelegate::openFiles(const QList<QUrl>& urls)
+{
+    const std::optional<QUrl> project = firstProject(urls);
+    if (!project) {
+        return;
+    }
+    if (!m_store) {
+        m_pendingProjectURL = project;
+        return;
+    }
+    m_store->openProject(*project);
+}
+
+bool TesserlyAppDelegate::shouldTerminate()
+{
+    if (!m_store) {
+        return true;
+    }
+    if (m_store->isBusy()) {
+        m_showAlert(
+            AlertRequest { QString(busyQuitMessage), QString(busyQuitInformation), { QString(okButton) } });
+        return false;
+    }
+    if (!m_store->confirmDiscardChanges()) {
+        return false;
+    }
+    if (m_store) {
+        m_store->acceptWindowClose();
+    }
+    return true;
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "store/BoardPlatform.h"
+
+#include <functional>
+#include <QLatin1StringView>
+#include <QObject>
+#include <QPointer>
+
+class BoardStore;
+class QAction;
+class QMenu;
+class QMenuBar;
+
+// The menu bar's board commands: File (new, open, add, save, export, quit), Edit (undo, redo,
+// paste, copy, settings) and Help (the quick guide). Each item calls a store operation; its
+// enabled state follows the store's flags. The commands keep no state of their own.
+class TesserlyCommands : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr QLatin1StringView fileMenuTitle { "&File" };
+    static constexpr QLatin1StringView editMenuTitle { "&Edit" };
+    static constexpr QLatin1StringView helpMenuTitle { "&Help" };
+
+    static constexpr QLatin1StringView newBoardTitle { "New Board" };
+    static constexpr QLatin1StringView openBoardTitle { "Open Board\u2026" };
+    static constexpr QLatin1StringView addImagesTitle { "Add Images\u2026" };
+    static constexpr QLatin1StringView saveBoardTitle { "Save Board" };
+    static constexpr QLatin1StringView saveBoardAsTitle { "Save Board As\u2026" };
+    static constexpr QLatin1StringView exportPNGTitle { "Export PNG\u2026" };
+    static constexpr QLatin1StringView exportPDFTitle { "Export PDF\u2026" };
+    static constexpr QLatin1StringView quitTitle { "Quit" };
+    static constexpr QLatin1StringView undoTitle { "Undo Board Change" };
+    static constexpr QLatin1StringView redoTitle { "Redo Board Change" };
+    static constexpr QLatin1StringView pasteImagesTitle { "Paste Images" };
+    static constexpr QLatin1StringView copyPNGTitle { "Copy Board as PNG" };
+    static constexpr QLatin1StringView settingsTitle { "Settings\u2026" };
+    static constexpr QLatin1StringView quickGuideTitle { "Tesserly Quick Guide" };
+
+    // What the application does for the items that are not board operations.
+    struct ApplicationActions
+    {
+        std::function<void()> quit;
+        std::function<void()> showSettings;
+        std::function<void(const AlertRequest&)> showAlert;
+    };
+
+    // The quick guide alert: its message, four paragraphs and one button.
+    static AlertRequest quickGuide();
+
+    // Fills the File, Edit and Help menus of `menuBar` (creating them when missing). The store must
+    // outlive the menu bar's use of it; the commands are owned by the menu bar.
+    TesserlyCommands(BoardStore& store, QMenuBar& menuBar, ApplicationActions actions);
+
+    // The menu titled `title` (mnemonic included), created at the end of the bar when missing.
+    static QMenu* menu(QMenuBar& menuBar, QLatin1StringView title);
+
+private:
+    QAction* addItem(QMenu* menu, QLatin1StringView title, const QList<QKeySequence>& shortcuts,
+        std::function<void()> trigger);
+    // Re-reads the store's flags into every item's enabled state.
+    void updateEnabledStates();
+
+    QPointer<BoardStore> m_store;
+    ApplicationActions m_actions;
+    QAction* m_newBoard = nullptr;
+    QAction* m_openBoard = nullptr;
+    QAction* m_addImages = nullptr;
+    QAction* m_saveBoard = nullptr;
+    QAction* m_saveBoardAs = nullptr;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
+    QAction* m_pasteImages = nullptr;
+    QAction* m_copyPNG = nullptr;
+    QAction* m_exportPNG = nullptr;
+    QAction* m_exportPDF = nullptr;
+};

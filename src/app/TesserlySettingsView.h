@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QLatin1StringView>
+#include <QWidget>
+
+class AppearancePreference;
+class QAbstractButton;
+class QButtonGroup;
+
+// The Settings window. Its one setting is the interface appearance, chosen with a segmented
+// picker that writes the preference at once.
+class TesserlySettingsView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr QLatin1StringView identifier { "settings" };
+    static constexpr QLatin1StringView title { "Tesserly Settings" };
+    static constexpr QLatin1StringView pickerTitle { "App appearance" };
+    static constexpr QLatin1StringView backgroundNote {
+        "The board background is chosen separately in the editor and is included in exports."
+    };
+    static constexpr QLatin1StringView sectionTitle { "Tesserly" };
+    static constexpr QLatin1StringView summary { "A small, private contact-sheet maker." };
+    static constexpr QLatin1StringView privacyNote {
+        "No accounts, ads, tracking, or network connection required."
+    };
+    static constexpr int contentWidth = 430;
+    static constexpr int contentHeight = 250;
+
+    explicit TesserlySettingsView(AppearancePreference& appearance, QWidget* parent = nullptr);
+
+    // The segment that stores `value` ("system", "light" or "dark"); nullptr for any other text.
+    QAbstractButton* segment(const QString& value) const;
+
+private:
+    void showValue(const QString& value);
+
+    AppearancePreference& m_appearance;
+    QButtonGroup* m_segments = nullptr;
+};
