@@ -1,35 +1,26 @@
 #include "io/ImageDecoder.h"
 
-#include <QBuffer>
-#include <QImageReader>
+#include "io/AreaDownsampler.h"
+#include "io/BmpDecoder.h"
+#include "io/ContainerDetector.h"
+#include "io/ExifOrientation.h"
+#include "io/HeifDecoder.h"
+#include "io/JpegDecoder.h"
+#include "io/PngDecoder.h"
+#include "io/QtFormatDecoder.h"
+#include "io/TiffDecoder.h"
 
-// Interim implementation over QImageReader; the bounded, format-specific decoders replace it.
+bool ImageDecoder::withinPixelLimits(QSize size)
+{
+    const qint64 width = size.width();
+    const qint64 height = size.height();
+    return width > 0 && height > 0 && width <= maximumPixelSide && height <= maximumPixelSide
+        && width * height <= maximumPixelArea;
+}
 
 std::optional<ImageDecoder::Container> ImageDecoder::detect(const QByteArray& data)
 {
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    const QByteArray format = QImageReader::imageFormat(&buffer);
-    if (format == "png") {
-        return Container::png;
-    }
-    if (format == "jpeg" || format == "jpg") {
-        return Container::jpeg;
-    }
-    if (format == "tiff") {
-        return Container::tiff;
-    }
-    if (format == "gif") {
-        return Container::gif;
-    }
-    if (format == "bmp") {
-        return Container::bmp;
-    }
-    if (format.isEmpty()) {
-        return std::nullopt;
-    }
-    return Container::unsupported;
+    return ContainerDetector::detect(QByteArrayView(data));
 }
 
 QString ImageDecoder::typeIdentifier(Container container)
@@ -58,35 +49,59 @@ QString ImageDecoder::typeIdentifier(Container container)
 std::optional<ImageDecoder::Probe> ImageDecoder::probe(const QByteArray& data)
 {
     const std::optional<Container> container = detect(data);
-    if (!container || *container == Container::unsupported) {
+    if (!container) {
         return std::nullopt;
     }
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    Probe result;
-    result.container = *container;
-    result.storedSize = reader.size();
-    if (!result.storedSize.isValid()) {
-        return std::nullopt;
+    switch (*container) {
+    case Container::png:
+        return PngDecoder::probe(data);
+    case Container::jpeg:
+        return JpegDecoder::probe(data);
+    case Container::heic:
+    case Container::heif:
+        return HeifDecoder::probe(data, *container);
+    case Container::tiff:
+        return TiffDecoder::probe(data);
+    case Container::bmp:
+        return BmpDecoder::probe(data);
+    case Container::gif:
+        return QtFormatDecoder::probe(data, *container);
+    case Container::unsupported:
+        break;
     }
-    return result;
+    return std::nullopt;
 }
 
 QImage ImageDecoder::decodeUpright(const QByteArray& data, int maximumLongerSide)
 {
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
-    reader.setAutoTransform(true);
-    QImage image = reader.read();
-    if (image.isNull()) {
-        return image;
+    const std::optional<Probe> header = probe(data);
+    if (!header || maximumLongerSide <= 0 || !withinPixelLimits(header->storedSize)) {
+        return {};
     }
-    if (std::max(image.width(), image.height()) > maximumLongerSide) {
-        image = image.scaled(maximumLongerSide, maximumLongerSide, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QSize outputSize = AreaDownsampler::fittedSize(header->storedSize, maximumLongerSide);
+    QImage stored;
+    switch (header->container) {
+    case Container::png:
+        stored = PngDecoder::decode(data, outputSize);
+        break;
+    case Container::jpeg:
+        stored = JpegDecoder::decode(data, outputSize);
+        break;
+    case Container::heic:
+    case Container::heif:
+        stored = HeifDecoder::decode(data, outputSize);
+        break;
+    case Container::tiff:
+        stored = TiffDecoder::decode(data, outputSize);
+        break;
+    case Container::bmp:
+        stored = BmpDecoder::decode(data, outputSize);
+        break;
+    case Container::gif:
+        stored = QtFormatDecoder::decode(data, header->container, outputSize);
+        break;
+    case Container::unsupported:
+        return {};
     }
-    return image;
+    return ExifOrientation::apply(stored, header->orientation);
 }

@@ -1,13 +1,17 @@
 #pragma once
 
+#include <optional>
 #include <QByteArray>
 #include <QImage>
 #include <QSize>
 #include <QString>
-#include <optional>
 
 // The one image decoder of the program, shared by import and rendering. It works on bytes in
 // memory and decides the container from the bytes alone, never from a file name.
+//
+// Decoded pictures are Format_RGB32 when the image is opaque and Format_ARGB32_Premultiplied
+// when it has transparency. Every operation is free of shared state and may run on any thread
+// at the same time as others.
 class ImageDecoder
 {
 public:
@@ -16,13 +20,21 @@ public:
     struct Probe
     {
         Container container = Container::unsupported;
-        // The first frame's size as stored in the file, before orientation.
+        // The first frame's size as stored in the file, before orientation. (HEIC and HEIF
+        // report their displayed size with orientation 1: libheif turns them itself.)
         QSize storedSize;
         // EXIF-style orientation 1 to 8; 1 when the file says nothing.
         int orientation = 1;
         // Orientations 5 to 8 swap width and height.
         bool transposed() const { return orientation >= 5 && orientation <= 8; }
+        // The size once turned upright.
+        QSize uprightSize() const { return transposed() ? storedSize.transposed() : storedSize; }
     };
+
+    // The largest image the program takes: per side, and in pixels.
+    static constexpr qint64 maximumPixelSide = 32'768;
+    static constexpr qint64 maximumPixelArea = 100'000'000;
+    static bool withinPixelLimits(QSize size);
 
     // Recognised container, or nullopt for bytes that are no image at all. Recognised formats
     // that are not supported (WebP, AVIF, ICO, ...) give Container::unsupported.
@@ -31,11 +43,13 @@ public:
     static QString typeIdentifier(Container container);
 
     // Size and orientation of the first frame without decoding pixels; nullopt when the bytes
-    // are not a readable image of a supported container.
+    // are not a readable image of a supported container. The size is not checked against the
+    // pixel limits here, so that a caller can tell "too large" from "damaged".
     static std::optional<Probe> probe(const QByteArray& data);
 
     // The first frame, upright, downsampled so that its longer side is at most
-    // maximumLongerSide. Never decodes the full image when a smaller one is asked for, and
-    // refuses (null image) before allocating anything beyond the import pixel limits.
+    // maximumLongerSide (never enlarged). Never decodes the full image when a smaller one is
+    // asked for, and refuses (null image) before allocating anything for an image beyond the
+    // pixel limits, for damaged data, or for a non-positive maximumLongerSide.
     static QImage decodeUpright(const QByteArray& data, int maximumLongerSide);
 };

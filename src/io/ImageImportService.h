@@ -1,22 +1,29 @@
 #pragma once
 
+#include "io/ImageDecoder.h"
 #include "model/BoardPhoto.h"
 #include "model/ImageImportResult.h"
 
 #include <QList>
+#include <QSet>
 #include <QUrl>
 
-// The single gate through which every image enters a board.
+// The single gate through which every image enters a board: checks size, container and pixel
+// dimensions, reads the pixel size and orientation, and makes an upright thumbnail. The bytes
+// are kept exactly as given; nothing is re-encoded. Stateless and safe on any thread.
 class ImageImportService
 {
 public:
-    static constexpr qint64 maximumPixelSide = 32'768;
-    static constexpr qint64 maximumPixelArea = 100'000'000;
+    static constexpr qint64 maximumPixelSide = ImageDecoder::maximumPixelSide;
+    static constexpr qint64 maximumPixelArea = ImageDecoder::maximumPixelArea;
     static constexpr int thumbnailMaxPixelSize = 1024;
     static constexpr qsizetype maximumFileNameCharacters = 512;
 
+    // The type identifiers of the containers taken: PNG, JPEG, HEIC, HEIF, TIFF, GIF, BMP.
+    static const QSet<QString>& supportedTypes();
+
     // Throws ImageImportError.
     static BoardPhoto load(const QByteArray& data, const QString& fileName);
-    // Never throws: each refused input becomes one line of rejected.
+    // Never throws: each refused input becomes one line of rejected, in input order.
     static ImageImportResult load(const QList<QUrl>& urls);
 };

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <vector>
+
+// Shrinks a picture that arrives one row at a time, top row first, by area averaging: each
+// output pixel is the mean of the input area it covers, with partial pixels weighted by their
+// share. Only one reduced row is held besides the result, so an image far too large to decode
+// whole can still be reduced in bounded memory.
+//
+// Input rows are premultiplied ARGB (QRgb in memory order). The result is Format_RGB32 for an
+// opaque picture and Format_ARGB32_Premultiplied otherwise.
+class AreaDownsampler
+{
+public:
+    // outputSize must not be larger than inputSize in either direction.
+    AreaDownsampler(QSize inputSize, QSize outputSize, bool opaque);
+
+    // The next row: inputSize().width() premultiplied ARGB values.
+    void addRow(const QRgb* row);
+    // The finished picture once every input row was added; a null image before that.
+    QImage result() const;
+
+    QSize inputSize() const { return m_inputSize; }
+    bool isNull() const { return m_result.isNull(); }
+
+    // The size that fits in maximumLongerSide × maximumLongerSide keeping the aspect ratio; the
+    // size itself when it already fits. Never smaller than 1 × 1; empty for an empty size or a
+    // non-positive maximum.
+    static QSize fittedSize(QSize size, int maximumLongerSide);
+
+private:
+    struct Span
+    {
+        int first;
+        int count;
+        std::size_t weightOffset;
+    };
+    void reduceRow(const QRgb* row);
+    void emitRow();
+
+    QSize m_inputSize;
+    QSize m_outputSize;
+    bool m_opaque;
+    std::vector<Span> m_spans;
+    std::vector<float> m_weights;
+    std::vector<float> m_reduced;
+    std::vector<float> m_accumulator;
+    int m_inputRow = 0;
+    int m_outputRow = 0;
+    QImage m_result;
+};

@@ -1,0 +1,117 @@
+#include "io/BoundedFileReader.h"
+
+#include "io/BoardProjectError.h"
+#include "io/BoundedFileError.h"
+#include "io/FileDescriptor.h"
+#include "io/ImageImportError.h"
+#include "io/PosixError.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <QFile>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Like read(2) but retried when a signal interrupts it.
+qint64 readSome(int descriptor, char* buffer, qint64 count)
+{
+    ssize_t result;
+    do {
+        result = ::read(descriptor, buffer, std::size_t(count));
+    } while (result < 0 && errno == EINTR);
+    return result;
+}
+
+bool isUnsafeName(const QString& name)
+{
+    if (name.isEmpty() || name.contains(QLatin1Char('/')) || name.contains(QChar(u'\0'))) {
+        return true;
+    }
+    // Canonically equivalent spellings of "." and ".." must not slip through.
+    const QString composed = name.normalized(QString::NormalizationForm_C);
+    return composed == QLatin1String(".") || composed == QLatin1String("..");
+}
+
+} // namespace
+
+QByteArray BoundedFileReader::read(const QUrl& url, qint64 maximumBytes)
+{
+    if (!url.isLocalFile()) {
+        throw ImageImportError(ImageImportError::Kind::notLocalFile);
+    }
+    // Non-blocking so that a named pipe cannot stall the open; the regular-file test refuses it.
+    const FileDescriptor file
+        = FileDescriptor::open(QFile::encodeName(url.toLocalFile()), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (!file) {
+        throw PosixError::current();
+    }
+    return read(file.get(), maximumBytes);
+}
+
+QByteArray BoundedFileReader::read(const QString& name, int directoryDescriptor, qint64 maximumBytes)
+{
+    if (isUnsafeName(name)) {
+        throw BoardProjectError(BoardProjectError::Kind::unsafeImagePath);
+    }
+    const FileDescriptor file = FileDescriptor::openAt(
+        directoryDescriptor, QFile::encodeName(name), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (!file) {
+        throw PosixError::current();
+    }
+    return read(file.get(), maximumBytes);
+}
+
+QByteArray BoundedFileReader::read(int descriptor, qint64 maximumBytes)
+{
+    struct stat status
+    {
+    };
+    if (::fstat(descriptor, &status) != 0) {
+        throw PosixError::current();
+    }
+    if ((status.st_mode & S_IFMT) != S_IFREG) {
+        throw BoundedFileError::notRegularFile();
+    }
+    if (maximumBytes <= 0 || status.st_size < 0 || status.st_size > maximumBytes) {
+        throw BoundedFileError::tooLarge(maximumBytes);
+    }
+
+    QByteArray buffer;
+    buffer.reserve(qsizetype(std::min<qint64>(maximumBytes, status.st_size)));
+    qint64 total = 0;
+    for (;;) {
+        const qint64 remaining = maximumBytes - total;
+        if (remaining == 0) {
+            // The budget is used up: one more byte means the file is longer than the limit.
+            char probe;
+            const qint64 count = readSome(descriptor, &probe, 1);
+            if (count < 0) {
+                throw PosixError::current();
+            }
+            if (count > 0) {
+                throw BoundedFileError::tooLarge(maximumBytes);
+            }
+            break;
+        }
+        const qint64 request = std::min(remaining, chunkSize);
+        if (total + request > buffer.capacity()) {
+            // Grow by doubling, but never past the limit.
+            buffer.reserve(
+                qsizetype(std::min(maximumBytes, std::max(total + request, qint64(buffer.capacity()) * 2))));
+        }
+        buffer.resize(qsizetype(total + request));
+        const qint64 count = readSome(descriptor, buffer.data() + total, request);
+        if (count < 0) {
+            throw PosixError::current();
+        }
+        if (count == 0) {
+            break;
+        }
+        total += count;
+    }
+    buffer.resize(qsizetype(total));
+    return buffer;
+}

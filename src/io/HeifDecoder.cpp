@@ -1,0 +1,111 @@
+#include "io/HeifDecoder.h"
+
+#include "io/AreaDownsampler.h"
+
+#include <libheif/heif.h>
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct ContextDeleter
+{
+    void operator()(heif_context* context) const { heif_context_free(context); }
+};
+struct HandleDeleter
+{
+    void operator()(heif_image_handle* handle) const { heif_image_handle_release(handle); }
+};
+struct ImageDeleter
+{
+    void operator()(heif_image* image) const { heif_image_release(image); }
+};
+using HeifContext = std::unique_ptr<heif_context, ContextDeleter>;
+using HeifHandle = std::unique_ptr<heif_image_handle, HandleDeleter>;
+using HeifImage = std::unique_ptr<heif_image, ImageDeleter>;
+
+// The parsed file and its primary image; the bytes must outlive both (they are not copied).
+struct PrimaryImage
+{
+    HeifContext context;
+    HeifHandle handle;
+};
+
+std::optional<PrimaryImage> openPrimary(const QByteArray& data)
+{
+    HeifContext context(heif_context_alloc());
+    if (!context) {
+        return std::nullopt;
+    }
+    if (heif_context_read_from_memory_without_copy(
+            context.get(), data.constData(), std::size_t(data.size()), nullptr)
+            .code
+        != heif_error_Ok) {
+        return std::nullopt;
+    }
+    heif_image_handle* handle = nullptr;
+    if (heif_context_get_primary_image_handle(context.get(), &handle).code != heif_error_Ok || !handle) {
+        return std::nullopt;
+    }
+    return PrimaryImage { std::move(context), HeifHandle(handle) };
+}
+
+} // namespace
+
+std::optional<ImageDecoder::Probe> HeifDecoder::probe(
+    const QByteArray& data, ImageDecoder::Container container)
+{
+    const std::optional<PrimaryImage> primary = openPrimary(data);
+    if (!primary) {
+        return std::nullopt;
+    }
+    const int width = heif_image_handle_get_width(primary->handle.get());
+    const int height = heif_image_handle_get_height(primary->handle.get());
+    if (width <= 0 || height <= 0) {
+        return std::nullopt;
+    }
+    ImageDecoder::Probe result;
+    result.container = container;
+    result.storedSize = QSize(width, height);
+    return result;
+}
+
+QImage HeifDecoder::decode(const QByteArray& data, QSize outputSize)
+{
+    const std::optional<PrimaryImage> primary = openPrimary(data);
+    if (!primary) {
+        return {};
+    }
+    const bool opaque = !heif_image_handle_has_alpha_channel(primary->handle.get());
+    heif_image* decoded = nullptr;
+    const heif_error error = heif_decode_image(primary->handle.get(), &decoded, heif_colorspace_RGB,
+        opaque ? heif_chroma_interleaved_RGB : heif_chroma_interleaved_RGBA, nullptr);
+    const HeifImage image(decoded);
+    if (error.code != heif_error_Ok || !image) {
+        return {};
+    }
+    const int width = heif_image_get_width(image.get(), heif_channel_interleaved);
+    const int height = heif_image_get_height(image.get(), heif_channel_interleaved);
+    int stride = 0;
+    const uint8_t* plane = heif_image_get_plane_readonly(image.get(), heif_channel_interleaved, &stride);
+    if (!plane || width <= 0 || height <= 0
+        || heif_image_get_bits_per_pixel_range(image.get(), heif_channel_interleaved) != 8) {
+        return {};
+    }
+    const QSize size(width, height);
+    AreaDownsampler downsampler(size, outputSize.boundedTo(size), opaque);
+    if (downsampler.isNull()) {
+        return {};
+    }
+    std::vector<QRgb> row(std::size_t(width), 0);
+    const int channels = opaque ? 3 : 4;
+    for (int y = 0; y < height; ++y) {
+        const uint8_t* source = plane + std::ptrdiff_t(y) * stride;
+        for (int x = 0; x < width; ++x, source += channels) {
+            row[std::size_t(x)] = opaque ? qRgb(source[0], source[1], source[2])
+                                         : qPremultiply(qRgba(source[0], source[1], source[2], source[3]));
+        }
+        downsampler.addRow(row.data());
+    }
+    return downsampler.result();
+}

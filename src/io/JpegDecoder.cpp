@@ -1,0 +1,182 @@
+#include "io/JpegDecoder.h"
+
+#include "io/AreaDownsampler.h"
+#include "io/ExifOrientation.h"
+
+#include <csetjmp>
+#include <cstdio>
+#include <vector>
+
+#include <jerror.h>
+#include <jpeglib.h>
+
+namespace {
+
+struct ErrorManager
+{
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+    // Set when the data ended before the picture did; the scanline the decoder had reached.
+    bool endedEarly = false;
+    JDIMENSION endedAtScanline = 0;
+};
+
+[[noreturn]] void jumpOnError(j_common_ptr info)
+{
+    std::longjmp(reinterpret_cast<ErrorManager*>(info->err)->jump, 1);
+}
+
+// Warnings are silent, except the one that says the file was cut short.
+void noteWarning(j_common_ptr info, int level)
+{
+    auto* errors = reinterpret_cast<ErrorManager*>(info->err);
+    if (level < 0 && errors->base.msg_code == JWRN_JPEG_EOF && !errors->endedEarly) {
+        errors->endedEarly = true;
+        errors->endedAtScanline = reinterpret_cast<j_decompress_ptr>(info)->output_scanline;
+    }
+}
+
+// Owns one decompressor. libjpeg reports errors by longjmp, so every object with a destructor
+// lives outside the functions that call into it.
+class JpegSession
+{
+public:
+    explicit JpegSession(const QByteArray& data)
+    {
+        m_info.err = jpeg_std_error(&m_errors.base);
+        m_errors.base.error_exit = jumpOnError;
+        m_errors.base.emit_message = noteWarning;
+        jpeg_create_decompress(&m_info);
+        jpeg_mem_src(&m_info, reinterpret_cast<const unsigned char*>(data.constData()),
+            static_cast<unsigned long>(data.size()));
+    }
+    ~JpegSession() { jpeg_destroy_decompress(&m_info); }
+    JpegSession(const JpegSession&) = delete;
+    JpegSession& operator=(const JpegSession&) = delete;
+
+    jpeg_decompress_struct& info() { return m_info; }
+    ErrorManager& errors() { return m_errors; }
+
+private:
+    jpeg_decompress_struct m_info {};
+    ErrorManager m_errors {};
+};
+
+bool readHeader(JpegSession& session, bool keepExif)
+{
+    if (setjmp(session.errors().jump)) {
+        return false;
+    }
+    if (keepExif) {
+        jpeg_save_markers(&session.info(), JPEG_APP0 + 1, 0xffff);
+    }
+    return jpeg_read_header(&session.info(), TRUE) == JPEG_HEADER_OK;
+}
+
+// Picks the scale and colour space and starts decoding; the output size is then known.
+bool start(JpegSession& session, QSize outputSize)
+{
+    jpeg_decompress_struct& info = session.info();
+    if (setjmp(session.errors().jump)) {
+        return false;
+    }
+    info.scale_denom = 8;
+    info.scale_num = 8;
+    for (unsigned numerator = 1; numerator <= 8; ++numerator) {
+        // libjpeg rounds scaled sizes up.
+        const auto scaled = [numerator](JDIMENSION side) {
+            return qint64(side) * numerator / 8 + (qint64(side) * numerator % 8 != 0);
+        };
+        if (scaled(info.image_width) >= outputSize.width()
+            && scaled(info.image_height) >= outputSize.height()) {
+            info.scale_num = numerator;
+            break;
+        }
+    }
+    const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    if (cmyk) {
+        info.out_color_space = JCS_CMYK;
+    } else {
+        info.out_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRA : JCS_EXT_ARGB;
+    }
+    return jpeg_start_decompress(&info) == TRUE && info.output_components == 4;
+}
+
+bool readScanlines(JpegSession& session, std::vector<QRgb>& row, AreaDownsampler& downsampler)
+{
+    jpeg_decompress_struct& info = session.info();
+    if (setjmp(session.errors().jump)) {
+        return false;
+    }
+    const bool cmyk = info.out_color_space == JCS_CMYK;
+    while (info.output_scanline < info.output_height) {
+        auto* line = reinterpret_cast<JSAMPROW>(row.data());
+        if (jpeg_read_scanlines(&info, &line, 1) != 1) {
+            return false;
+        }
+        if (cmyk) {
+            // Adobe writes CMYK JPEGs inverted, as nearly every CMYK JPEG in the wild is.
+            const auto* samples = reinterpret_cast<const uchar*>(row.data());
+            for (std::size_t x = 0; x < row.size(); ++x) {
+                const int k = samples[x * 4 + 3];
+                const int red = samples[x * 4] * k / 255;
+                const int green = samples[x * 4 + 1] * k / 255;
+                const int blue = samples[x * 4 + 2] * k / 255;
+                row[x] = qRgb(red, green, blue);
+            }
+        }
+        downsampler.addRow(row.data());
+    }
+    return true;
+}
+
+} // namespace
+
+std::optional<ImageDecoder::Probe> JpegDecoder::probe(const QByteArray& data)
+{
+    JpegSession session(data);
+    if (!readHeader(session, true)) {
+        return std::nullopt;
+    }
+    const jpeg_decompress_struct& info = session.info();
+    ImageDecoder::Probe result;
+    result.container = ImageDecoder::Container::jpeg;
+    result.storedSize = QSize(int(info.image_width), int(info.image_height));
+    for (jpeg_saved_marker_ptr marker = info.marker_list; marker; marker = marker->next) {
+        const QByteArrayView payload(
+            reinterpret_cast<const char*>(marker->data), qsizetype(marker->data_length));
+        if (marker->marker == JPEG_APP0 + 1 && payload.startsWith(QByteArrayView("Exif\0\0", 6))) {
+            result.orientation = ExifOrientation::fromExif(payload);
+            break;
+        }
+    }
+    if (result.storedSize.isEmpty()) {
+        return std::nullopt;
+    }
+    return result;
+}
+
+QImage JpegDecoder::decode(const QByteArray& data, QSize outputSize)
+{
+    JpegSession session(data);
+    if (!readHeader(session, false) || !start(session, outputSize)) {
+        return {};
+    }
+    const jpeg_decompress_struct& info = session.info();
+    const QSize decodedSize(int(info.output_width), int(info.output_height));
+    AreaDownsampler downsampler(decodedSize, outputSize.boundedTo(decodedSize), true);
+    if (downsampler.isNull()) {
+        return {};
+    }
+    std::vector<QRgb> row(std::size_t(decodedSize.width()));
+    if (!readScanlines(session, row, downsampler)) {
+        return {};
+    }
+    // A file that merely lacks its final marker decodes whole; one cut off earlier is damaged.
+    const ErrorManager& errors = session.errors();
+    const JDIMENSION lastBlockRow = info.max_v_samp_factor * JDIMENSION(info.min_DCT_scaled_size);
+    if (errors.endedEarly && errors.endedAtScanline + lastBlockRow < info.output_height) {
+        return {};
+    }
+    return downsampler.result();
+}
