@@ -4,7 +4,7 @@ TEST_DIR := build/test
 BENCH_DIR := build/bench
 CMAKE_FLAGS := -G Ninja -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 
-.PHONY: setup build run test bench format clean
+.PHONY: setup build run test bench fuzz fuzz-smoke format clean
 
 setup:
 	@bash scripts/setup.sh
@@ -26,6 +26,13 @@ bench: setup
 	cmake -S . -B $(BENCH_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Release -DTESSERLY_TESTS=OFF -DTESSERLY_BENCHMARKS=ON
 	cmake --build $(BENCH_DIR)
 	bash scripts/bench.sh $(BENCH_DIR)
+
+fuzz: setup
+	TESSERLY_EXTRA_PACKAGES="clang libclang-rt-14-dev" bash scripts/setup.sh
+	bash scripts/fuzz.sh build
+
+fuzz-smoke: fuzz
+	bash scripts/fuzz.sh smoke 60
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
