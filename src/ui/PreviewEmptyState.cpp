@@ -1,0 +1,100 @@
+#include "ui/PreviewEmptyState.h"
+
+#include "store/BoardStore.h"
+#include "ui/InterfaceStyle.h"
+#include "ui/SymbolIcon.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+// A 92-point rounded square in a faint accent with the grid symbol on it.
+class EmptyStateIcon : public QWidget
+{
+public:
+    explicit EmptyStateIcon(QWidget* parent)
+        : QWidget(parent)
+    {
+        setFixedSize(92, 92);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(InterfaceStyle::accent(this, 0.10));
+        painter.drawRoundedRect(rect(), 22, 22);
+        const QIcon icon = SymbolIcon::drawn(QStringLiteral("square.grid.2x2"), InterfaceStyle::accent(this));
+        icon.paint(&painter, QRect(27, 27, 38, 38));
+    }
+};
+
+QLabel* label(const QString& text, const QFont& font, const QColor& colour, QWidget* parent)
+{
+    auto* result = new QLabel(text, parent);
+    result->setFont(font);
+    result->setAlignment(Qt::AlignHCenter);
+    QPalette palette = result->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    result->setPalette(palette);
+    return result;
+}
+
+} // namespace
+
+PreviewEmptyState::PreviewEmptyState(BoardStore& store, QWidget* parent)
+    : QWidget(parent)
+    , m_addButton(new QPushButton(QStringLiteral("Add Images…"), this))
+    , m_pasteButton(new QPushButton(QStringLiteral("Paste Images"), this))
+{
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(32, 32, 32, 32);
+    column->setSpacing(18);
+    column->addStretch(1);
+
+    auto* icon = new EmptyStateIcon(this);
+    icon->setAccessibleName(QString());
+    column->addWidget(icon, 0, Qt::AlignHCenter);
+
+    auto* texts = new QVBoxLayout;
+    texts->setSpacing(7);
+    texts->addWidget(
+        label(titleText(), InterfaceStyle::sized(22, QFont::DemiBold), InterfaceStyle::primary(this), this));
+    QLabel* message
+        = label(messageText(), InterfaceStyle::callout(), InterfaceStyle::secondaryText(this), this);
+    message->setWordWrap(true);
+    texts->addWidget(message);
+    column->addLayout(texts);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(10);
+    buttons->addStretch(1);
+    for (QPushButton* button : { m_addButton, m_pasteButton }) {
+        button->setMinimumHeight(32);
+        button->setMinimumWidth(118);
+        buttons->addWidget(button);
+    }
+    m_addButton->setObjectName(QStringLiteral("emptyAddImages"));
+    m_pasteButton->setObjectName(QStringLiteral("emptyPasteImages"));
+    // The prominent one: white on the accent colour.
+    m_addButton->setDefault(true);
+    QPalette prominent = m_addButton->palette();
+    prominent.setColor(QPalette::Button, InterfaceStyle::accent(this));
+    prominent.setColor(QPalette::ButtonText, Qt::white);
+    m_addButton->setPalette(prominent);
+    buttons->addStretch(1);
+    column->addLayout(buttons);
+
+    column->addWidget(
+        label(examplesText(), InterfaceStyle::caption(), InterfaceStyle::tertiaryText(this), this));
+    column->addStretch(1);
+
+    connect(m_addButton, &QPushButton::clicked, &store, &BoardStore::addImages);
+    connect(m_pasteButton, &QPushButton::clicked, &store, &BoardStore::pasteImages);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class BoardStore;
+class QPushButton;
+
+// What the preview shows on a board without photos: an invitation to add images, with the two
+// ways to start that need no dragging.
+class PreviewEmptyState : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static QString titleText() { return QStringLiteral("Bring your images together"); }
+    static QString messageText() { return QStringLiteral("Drop images here to create a comparison sheet."); }
+    static QString examplesText() { return QStringLiteral("Photos · Film stills · Design variations"); }
+
+    PreviewEmptyState(BoardStore& store, QWidget* parent = nullptr);
+
+    QPushButton* addButton() const { return m_addButton; }
+    QPushButton* pasteButton() const { return m_pasteButton; }
+
+private:
+    QPushButton* m_addButton;
+    QPushButton* m_pasteButton;
+};
