@@ -1,0 +1,106 @@
+#include "model/GraphemeText.h"
+
+#include <gtest/gtest.h>
+#include <iterator>
+
+namespace {
+// Emoji and scripts whose one user-perceived character spans several code points.
+const QString family = QString::fromUtf8("\U0001F468\u200D\U0001F469\u200D\U0001F467\u200D\U0001F466");
+const QString rainbowFlag = QString::fromUtf8("\U0001F3F3\uFE0F\u200D\U0001F308");
+const QString flagOfJapan = QString::fromUtf8("\U0001F1EF\U0001F1F5");
+const QString thumbsUpDark = QString::fromUtf8("\U0001F44D\U0001F3FF");
+const QString combiningE = QString::fromUtf8("e\u0301");
+const QString hangulSyllable = QString::fromUtf8("\u1100\u1161\u11A8");
+const QString englandFlag
+    = QString::fromUtf8("\U0001F3F4\U000E0067\U000E0062\U000E0065\U000E006E\U000E0067\U000E007F");
+
+QString repeated(const QString& unit, int times)
+{
+    QString text;
+    for (int i = 0; i < times; ++i) {
+        text += unit;
+    }
+    return text;
+}
+} // namespace
+
+TEST(GraphemeText, CountsEachMultiCodePointCharacterOnce)
+{
+    struct Case
+    {
+        const char* name;
+        QString text;
+        qsizetype expected;
+    };
+    const Case cases[] = {
+        { "empty", QString(), 0 },
+        { "ascii", QStringLiteral("abc"), 3 },
+        { "zwj family", family, 1 },
+        { "rainbow flag", rainbowFlag, 1 },
+        { "regional indicator flag", flagOfJapan, 1 },
+        { "two flags in a row", flagOfJapan + flagOfJapan, 2 },
+        { "skin tone modifier", thumbsUpDark, 1 },
+        { "combining accent", combiningE, 1 },
+        { "hangul jamo", hangulSyllable, 1 },
+        { "tag sequence flag", englandFlag, 1 },
+        { "mixed", QStringLiteral("a") + family + QStringLiteral("b") + flagOfJapan, 4 },
+        { "crlf is one", QStringLiteral("\r\n"), 1 },
+        { "lf cr is two", QStringLiteral("\n\r"), 2 },
+        { "flags after a joined sequence pair up", family + flagOfJapan + flagOfJapan, 3 },
+        { "odd regional indicator stands alone", flagOfJapan + flagOfJapan.left(2), 2 },
+        { "modifier before devanagari", thumbsUpDark + QString::fromUtf8("\u0915"), 2 },
+        { "lone modifier then devanagari", QString::fromUtf8("\U0001F3FF\u0915"), 2 },
+        { "joiner without pictograph before", QString::fromUtf8("a\u200D\U0001F468"), 2 },
+        { "keycap", QString::fromUtf8("1\uFE0F\u20E3"), 1 },
+        { "prepended arabic number sign", QString::fromUtf8("\u0600\u0661"), 1 },
+        { "spacing mark", QString::fromUtf8("\u0915\u093F"), 1 },
+        { "lone high surrogate", QString(QChar(0xD83D)) + QStringLiteral("a"), 2 },
+    };
+    for (const Case& testCase : cases) {
+        EXPECT_EQ(GraphemeText::count(testCase.text), testCase.expected) << testCase.name;
+    }
+}
+
+TEST(GraphemeText, PrefixNeverSplitsACharacter)
+{
+    const QString families = repeated(family, 5);
+    EXPECT_EQ(GraphemeText::prefix(families, 2), family + family);
+    EXPECT_EQ(GraphemeText::prefix(families, 5), families);
+    EXPECT_EQ(GraphemeText::prefix(families, 6), families);
+    EXPECT_EQ(GraphemeText::prefix(flagOfJapan + flagOfJapan + flagOfJapan, 1), flagOfJapan);
+    EXPECT_EQ(GraphemeText::prefix(QStringLiteral("x") + combiningE + QStringLiteral("y"), 2),
+        QStringLiteral("x") + combiningE);
+    EXPECT_EQ(GraphemeText::prefix(QStringLiteral("abc"), 0), QString());
+    EXPECT_EQ(GraphemeText::prefix(QStringLiteral("abc"), -1), QString());
+    EXPECT_EQ(GraphemeText::prefix(QString(), 3), QString());
+}
+
+TEST(GraphemeText, PrefixNeverCutsASurrogatePair)
+{
+    // Mixes that have made other segmenters break between the halves of one code point.
+    const QString pieces[] = { thumbsUpDark, QString::fromUtf8("\U0001F3FF"), QString::fromUtf8("\u0915"),
+        QString::fromUtf8("\u094D"), flagOfJapan, family, QStringLiteral("a"), QString::fromUtf8("\u0903"),
+        englandFlag, QString::fromUtf8("\u200D") };
+    quint32 state = 12345;
+    for (int round = 0; round < 2000; ++round) {
+        QString text;
+        for (int piece = 0; piece < 6; ++piece) {
+            state = state * 1664525u + 1013904223u;
+            text += pieces[(state >> 16) % std::size(pieces)];
+        }
+        const qsizetype total = GraphemeText::count(text);
+        ASSERT_GE(total, 1);
+        ASSERT_LE(total, text.size());
+        for (qsizetype n = 1; n <= total; ++n) {
+            const QString prefix = GraphemeText::prefix(text, n);
+            ASSERT_FALSE(prefix.back().isHighSurrogate()) << "round " << round << " n " << n;
+            ASSERT_EQ(GraphemeText::count(prefix), n) << "round " << round;
+        }
+    }
+}
+
+TEST(GraphemeText, PrefixKeepsWhitespaceAndLineBreaks)
+{
+    EXPECT_EQ(GraphemeText::prefix(QStringLiteral("  a b  "), 4), QStringLiteral("  a "));
+    EXPECT_EQ(GraphemeText::prefix(QStringLiteral("a\r\nb"), 2), QStringLiteral("a\r\n"));
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "store/BoardPlatform.h"
+
+#include <optional>
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QUrl>
+
+// A scripted desktop for store tests: each panel and the alert answer from a queue (an empty
+// queue answers "cancelled"), the clipboard is plain data, and every request is recorded so a
+// test can check what the user would have seen.
+class FakeBoardPlatform : public BoardPlatform
+{
+public:
+    QList<QList<QUrl>> imageChoices;
+    QList<std::optional<QUrl>> projectsToOpen;
+    QList<std::optional<QUrl>> projectDestinations;
+    QList<std::optional<QUrl>> exportDestinations;
+    QList<std::optional<qsizetype>> alertAnswers;
+
+    QList<QUrl> clipboardURLs;
+    QMap<QString, QByteArray> clipboard;
+    bool clipboardAcceptsData = true;
+    std::optional<QByteArray> copiedPNG;
+
+    QList<PanelRequest> imagePanels;
+    QList<PanelRequest> openPanels;
+    QList<PanelRequest> projectSavePanels;
+    QList<PanelRequest> exportPanels;
+    QList<AlertRequest> alerts;
+    QList<QUrl> revealed;
+
+    QList<QUrl> chooseImageFiles(const PanelRequest& request) override;
+    std::optional<QUrl> chooseProjectToOpen(const PanelRequest& request) override;
+    std::optional<QUrl> chooseProjectDestination(const PanelRequest& request) override;
+    std::optional<QUrl> chooseExportDestination(const PanelRequest& request) override;
+    std::optional<qsizetype> runAlert(const AlertRequest& request) override;
+    QList<QUrl> clipboardFileURLs() override;
+    std::optional<QByteArray> clipboardData(const QString& mimeType) override;
+    bool copyPNGToClipboard(const QByteArray& pngData) override;
+    void revealInFileManager(const QUrl& fileURL) override;
+};
