@@ -1,0 +1,240 @@
+#include "ProjectTesting.h"
+#include "support/TestImages.h"
+
+#include "io/BoardProjectStore.h"
+#include "io/ProjectManifest.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+namespace {
+class ProjectRoundTrip : public ::testing::Test
+{
+protected:
+    QString path(const QString& name = QStringLiteral("Board.tesserly")) const
+    {
+        return folder.filePath(name);
+    }
+
+    static QByteArray fileBytes(const QString& path)
+    {
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        return file.readAll();
+    }
+
+    static void expectSamePhotos(const QList<BoardPhoto>& loaded, const QList<BoardPhoto>& saved)
+    {
+        ASSERT_EQ(loaded.size(), saved.size());
+        for (qsizetype index = 0; index < saved.size(); ++index) {
+            SCOPED_TRACE(saved[index].fileName().toStdString());
+            EXPECT_EQ(loaded[index].id(), saved[index].id());
+            EXPECT_EQ(loaded[index].fileName(), saved[index].fileName());
+            EXPECT_EQ(loaded[index].caption(), saved[index].caption());
+            EXPECT_EQ(loaded[index].imageData(), saved[index].imageData());
+            EXPECT_EQ(loaded[index].pixelWidth(), saved[index].pixelWidth());
+            EXPECT_EQ(loaded[index].pixelHeight(), saved[index].pixelHeight());
+            EXPECT_FALSE(loaded[index].thumbnail().isNull());
+        }
+    }
+
+    QTemporaryDir folder;
+};
+
+BoardSettings customSettings()
+{
+    return BoardSettings(5, CellAspect::portrait, PhotoFit::fill, BoardBackground::dark, false,
+        CaptionMode::custom, QStringLiteral("Harbour, May"), 10, 20, 30, 3000, 20, 50);
+}
+} // namespace
+
+TEST_F(ProjectRoundTrip, EmptyBoardHasAnEmptyImagesFolderAndNormalizedSettings)
+{
+    BoardSettings settings;
+    settings.columns = 40;
+    settings.spacing = -5;
+    settings.title = QString(130, QLatin1Char('t'));
+    BoardProjectStore::save({}, settings, fileUrl(path()));
+
+    EXPECT_EQ(QDir(path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList({ QStringLiteral("Images"), QStringLiteral("manifest.json") }));
+    EXPECT_TRUE(QDir(path(QStringLiteral("Board.tesserly/Images")))
+                    .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot)
+                    .isEmpty());
+    const QJsonObject manifest
+        = QJsonDocument::fromJson(fileBytes(path(QStringLiteral("Board.tesserly/manifest.json")))).object();
+    EXPECT_EQ(manifest.value(QStringLiteral("photos")), QJsonArray());
+    EXPECT_EQ(
+        manifest.value(QStringLiteral("settings")).toObject().value(QStringLiteral("columns")).toInteger(),
+        6);
+
+    const LoadedBoard board = BoardProjectStore::load(fileUrl(path()));
+    EXPECT_TRUE(board.photos.isEmpty());
+    EXPECT_EQ(board.settings, settings.normalized());
+}
+
+TEST_F(ProjectRoundTrip, EveryFormatKeepsItsBytesCaptionOrderAndIdentifier)
+{
+    const QImage picture = TestImages::quadrants(QSize(64, 48));
+    QList<BoardPhoto> photos {
+        importedPhoto(TestImages::png(picture), QStringLiteral("harbour.png"), QStringLiteral("The harbour")),
+        importedPhoto(TestImages::jpeg(picture, 6), QStringLiteral("turned.jpg"),
+            QStringLiteral("Tür 👩‍👩‍👧")),
+        importedPhoto(TestImages::tiff(QSize(30, 20)), QStringLiteral("scan.tiff")),
+        importedPhoto(TestImages::gif(QSize(12, 34)), QStringLiteral("loop.gif"), QStringLiteral("loop")),
+        importedPhoto(TestImages::bmp(QSize(7, 5)), QStringLiteral("tiny.bmp"), QStringLiteral("   ")),
+    };
+    // The JPEG's orientation swaps its axes; the reopened photo must be upright too.
+    ASSERT_EQ(photos[1].pixelWidth(), 48);
+    ASSERT_EQ(photos[1].pixelHeight(), 64);
+
+    BoardProjectStore::save(photos, customSettings(), fileUrl(path()));
+    const LoadedBoard board = BoardProjectStore::load(fileUrl(path()));
+
+    expectSamePhotos(board.photos, photos);
+    EXPECT_EQ(board.settings, customSettings());
+}
+
+TEST_F(ProjectRoundTrip, HeicAndHeifKeepTheirBytes)
+{
+    if (!TestImages::canEncodeHeic()) {
+        GTEST_SKIP() << "no HEVC encoder on this machine";
+    }
+    const QImage picture = TestImages::halves(QSize(40, 30), Qt::blue, Qt::yellow);
+    const QList<BoardPhoto> photos {
+        importedPhoto(TestImages::heic(picture, 8), QStringLiteral("phone.heic"), QStringLiteral("HEIC")),
+        importedPhoto(TestImages::heif(picture), QStringLiteral("camera.heif"), QStringLiteral("HEIF")),
+    };
+    BoardProjectStore::save(photos, BoardSettings(), fileUrl(path()));
+    expectSamePhotos(BoardProjectStore::load(fileUrl(path())).photos, photos);
+}
+
+TEST_F(ProjectRoundTrip, ManifestHasTheFixedLayout)
+{
+    const QList<BoardPhoto> photos { importedPhoto(
+                                         TestImages::png(QSize(4, 4)), QStringLiteral("a.png"), "A"),
+        importedPhoto(TestImages::bmp(QSize(3, 3)), QStringLiteral("b.bmp"), "B") };
+    BoardSettings settings = customSettings();
+    settings.outputWidth = 9000;
+    BoardProjectStore::save(photos, settings, fileUrl(path()));
+
+    const QByteArray text = fileBytes(path(QStringLiteral("Board.tesserly/manifest.json")));
+    EXPECT_TRUE(text.contains("\n    \"format\"")) << "pretty-printed";
+    const qsizetype byteCount = text.indexOf("\"byteCount\"");
+    const qsizetype caption = text.indexOf("\"caption\"");
+    const qsizetype fileName = text.indexOf("\"fileName\"");
+    const qsizetype id = text.indexOf("\"id\"");
+    const qsizetype imagePath = text.indexOf("\"imagePath\"");
+    EXPECT_TRUE(
+        byteCount >= 0 && byteCount < caption && caption < fileName && fileName < id && id < imagePath)
+        << "record keys sorted";
+    EXPECT_LT(text.indexOf("\"format\""), text.indexOf("\"photos\""));
+    EXPECT_LT(text.indexOf("\"schemaVersion\""), text.indexOf("\"settings\""));
+
+    const QJsonObject manifest = QJsonDocument::fromJson(text).object();
+    EXPECT_EQ(
+        manifest.value(QStringLiteral("format")).toString(), QStringLiteral("com.vandrel.tesserly.project"));
+    EXPECT_EQ(manifest.value(QStringLiteral("schemaVersion")).toInteger(), 1);
+    EXPECT_EQ(manifest.value(QStringLiteral("settings")).toObject(), settings.normalized().toJson());
+    const QJsonArray records = manifest.value(QStringLiteral("photos")).toArray();
+    ASSERT_EQ(records.size(), 2);
+    QStringList expectedImages;
+    for (qsizetype index = 0; index < 2; ++index) {
+        const QJsonObject record = records[index].toObject();
+        const QString lower = photos[index].id().toString(QUuid::WithoutBraces);
+        EXPECT_EQ(record.value(QStringLiteral("id")).toString(), lower.toUpper());
+        EXPECT_EQ(record.value(QStringLiteral("fileName")).toString(), photos[index].fileName());
+        EXPECT_EQ(record.value(QStringLiteral("caption")).toString(), photos[index].caption());
+        EXPECT_EQ(record.value(QStringLiteral("imagePath")).toString(),
+            QStringLiteral("Images/") + lower + ".image");
+        EXPECT_EQ(record.value(QStringLiteral("byteCount")).toInteger(), photos[index].imageData().size());
+        EXPECT_EQ(fileBytes(path(QStringLiteral("Board.tesserly/Images/") + lower + ".image")),
+            photos[index].imageData());
+        expectedImages.append(lower + ".image");
+    }
+    expectedImages.sort();
+    EXPECT_EQ(QDir(path(QStringLiteral("Board.tesserly/Images")))
+                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+        expectedImages);
+}
+
+TEST_F(ProjectRoundTrip, SavingOverAnOlderSaveReplacesItWhole)
+{
+    const QList<BoardPhoto> older { importedPhoto(TestImages::png(QSize(5, 5)), QStringLiteral("one.png")),
+        importedPhoto(TestImages::png(QSize(6, 6)), QStringLiteral("two.png")),
+        importedPhoto(TestImages::png(QSize(7, 7)), QStringLiteral("three.png")) };
+    BoardProjectStore::save(older, BoardSettings(), fileUrl(path()));
+
+    const QList<BoardPhoto> newer { older[2],
+        importedPhoto(TestImages::gif(QSize(8, 8)), QStringLiteral("new.gif")) };
+    BoardProjectStore::save(newer, customSettings(), fileUrl(path()));
+
+    const LoadedBoard board = BoardProjectStore::load(fileUrl(path()));
+    expectSamePhotos(board.photos, newer);
+    EXPECT_EQ(board.settings, customSettings());
+    EXPECT_EQ(QDir(path(QStringLiteral("Board.tesserly/Images"))).entryList(QDir::Files).size(), 2)
+        << "nothing of the older save is left inside";
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+        QStringList { QStringLiteral("Board.tesserly") })
+        << "neither the old tree nor the temporary folder is left beside it";
+}
+
+TEST_F(ProjectRoundTrip, ExtensionIsComparedInLowerCaseAndATrailingSlashIsHarmless)
+{
+    const QList<BoardPhoto> photos { importedPhoto(TestImages::png(QSize(5, 5)), QStringLiteral("one.png")) };
+    BoardProjectStore::save(photos, BoardSettings(), fileUrl(path(QStringLiteral("Loud.TESSERLY"))));
+    expectSamePhotos(BoardProjectStore::load(fileUrl(path(QStringLiteral("Loud.TESSERLY")))).photos, photos);
+    expectSamePhotos(BoardProjectStore::load(fileUrl(path(QStringLiteral("Loud.TESSERLY/")))).photos, photos);
+
+    BoardProjectStore::save(photos, customSettings(), fileUrl(path(QStringLiteral("Slash.tesserly/"))));
+    EXPECT_EQ(
+        BoardProjectStore::load(fileUrl(path(QStringLiteral("Slash.tesserly")))).settings, customSettings());
+}
+
+TEST_F(ProjectRoundTrip, PackagesInTheOtherPlatformsSpellingOpen)
+{
+    // Two-space indentation, " : " separators, escaped slashes, a lower-case identifier, an
+    // integral number written with a fraction and members this version does not know.
+    const QByteArray image = TestImages::png(QSize(9, 4));
+    const QString id = QStringLiteral("3f2504e0-4f89-11d3-9a0c-0305e82c3301");
+    const QByteArray manifest = QStringLiteral(R"({
+  "format" : "com.vandrel.tesserly.project",
+  "generator" : "Tesserly 2.0",
+  "photos" : [
+    {
+      "byteCount" : %1,
+      "caption" : "Quay \/ dusk",
+      "colourLabel" : "red",
+      "fileName" : "quay.png",
+      "id" : "%2",
+      "imagePath" : "Images\/%2.image"
+    }
+  ],
+  "schemaVersion" : 1.0,
+  "settings" : {
+    "background" : "dark", "captionFontSize" : 80, "captionMode" : "custom", "cellAspect" : "square",
+    "columns" : 40, "cornerRadius" : 0, "outputWidth" : 2400, "padding" : 48, "photoFit" : "fill",
+    "showNumbers" : false, "spacing" : 24, "title" : "Quay", "titleFontSize" : 48, "future" : true
+  }
+})")
+                                    .arg(image.size())
+                                    .arg(id)
+                                    .toUtf8();
+    QDir(folder.path()).mkpath(QStringLiteral("Quay.tesserly/Images"));
+    TestImages::writeFile(path(QStringLiteral("Quay.tesserly")), QStringLiteral("manifest.json"), manifest);
+    TestImages::writeFile(path(QStringLiteral("Quay.tesserly/Images")), id + ".image", image);
+
+    const LoadedBoard board = BoardProjectStore::load(fileUrl(path(QStringLiteral("Quay.tesserly"))));
+    ASSERT_EQ(board.photos.size(), 1);
+    EXPECT_EQ(board.photos[0].id(), QUuid::fromString(id));
+    EXPECT_EQ(board.photos[0].caption(), QStringLiteral("Quay / dusk"));
+    EXPECT_EQ(board.photos[0].pixelWidth(), 9);
+    EXPECT_EQ(board.settings.columns, 6) << "normalized on reading";
+    EXPECT_EQ(board.settings.captionFontSize, 60);
+    EXPECT_EQ(board.settings.background, BoardBackground::dark);
+}

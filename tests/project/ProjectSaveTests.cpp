@@ -1,0 +1,271 @@
+#include "ProjectTesting.h"
+#include "support/PackageBuilder.h"
+#include "support/TestImages.h"
+
+#include "io/AtomicPackageWriter.h"
+#include "io/BoardProjectStore.h"
+#include "io/PosixError.h"
+
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+const QString invalidDestination = QStringLiteral("Save the project with the .tesserly extension.");
+const QString unsafeExisting
+    = QStringLiteral("That location contains something other than a supported Tesserly "
+                     "project. Choose a different name to keep its contents safe.");
+const QString invalidManifest = QStringLiteral("The board's project information is incomplete or damaged.");
+const QString imageTooLarge = QStringLiteral("An image in this board is empty or exceeds the 64 MB limit.");
+const QString boardTooLarge = QStringLiteral("The original images in one board can total up to 256 MB.");
+
+class ProjectSave : public ::testing::Test
+{
+protected:
+    QString path(const QString& name = QStringLiteral("Board.tesserly")) const
+    {
+        return folder.filePath(name);
+    }
+
+    QString saveFailure(
+        const QList<BoardPhoto>& photos, const QString& name = QStringLiteral("Board.tesserly"))
+    {
+        return failureMessage([&] { BoardProjectStore::save(photos, BoardSettings(), fileUrl(path(name))); });
+    }
+
+    // A real image under exactly the given name; the import service would have tidied the name.
+    static BoardPhoto photo(const QString& fileName = QStringLiteral("p.png"), const QString& caption = QString())
+    {
+        const BoardPhoto imported = importedPhoto(TestImages::png(QSize(3, 3)), QStringLiteral("p.png"));
+        return BoardPhoto(imported.id(), fileName, caption, imported.imageData(), imported.pixelWidth(),
+            imported.pixelHeight(), imported.thumbnail());
+    }
+
+    // A photo around arbitrary bytes: saving trusts the photos it is given to hold real images.
+    static BoardPhoto withBytes(const QByteArray& bytes, QUuid id = QUuid::createUuid())
+    {
+        return BoardPhoto(id, QStringLiteral("b.png"), QString(), bytes, 1, 1, QImage());
+    }
+
+    QStringList folderEntries() const
+    {
+        return QDir(folder.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    }
+
+    QTemporaryDir folder;
+};
+} // namespace
+
+TEST_F(ProjectSave, DestinationMustBeALocalTesserlyName)
+{
+    EXPECT_EQ(saveFailure({ photo() }, QStringLiteral("Board.tesserly.zip")), invalidDestination);
+    EXPECT_EQ(saveFailure({ photo() }, QStringLiteral("Board")), invalidDestination);
+    EXPECT_EQ(saveFailure({ photo() }, QStringLiteral("Board.tesserlyx")), invalidDestination);
+    EXPECT_EQ(failureMessage([] {
+        BoardProjectStore::save(
+            {}, BoardSettings(), QUrl(QStringLiteral("https://example.com/Board.tesserly")));
+    }),
+        invalidDestination);
+    EXPECT_TRUE(folderEntries().isEmpty());
+    EXPECT_EQ(failureMessage([&] {
+        BoardProjectStore::save({}, BoardSettings(), fileUrl(path(QStringLiteral("Missing/Board.tesserly"))));
+    }),
+        PosixError(ENOENT).description());
+    EXPECT_TRUE(folderEntries().isEmpty());
+}
+
+TEST_F(ProjectSave, AnythingButAnOlderProjectAtTheDestinationIsLeftUntouched)
+{
+    const QString regularFile
+        = TestImages::writeFile(folder.path(), QStringLiteral("File.tesserly"), "precious");
+
+    const QString project = PackageBuilder().write(path(QStringLiteral("Real.tesserly")));
+    const QString link = path(QStringLiteral("Link.tesserly"));
+    ASSERT_TRUE(QFile::link(project, link));
+
+    const QString plainFolder = path(QStringLiteral("Folder.tesserly"));
+    ASSERT_TRUE(QDir().mkpath(plainFolder + "/Images"));
+    TestImages::writeFile(plainFolder, QStringLiteral("notes.txt"), "keep me");
+
+    PackageBuilder laterVersion;
+    laterVersion.manifest().insert(QStringLiteral("schemaVersion"), 2);
+    const QString later = laterVersion.write(path(QStringLiteral("Later.tesserly")));
+
+    PackageBuilder otherFormat;
+    otherFormat.manifest().insert(QStringLiteral("format"), QStringLiteral("com.example.board"));
+    const QString other = otherFormat.write(path(QStringLiteral("Other.tesserly")));
+
+    const QString linkedManifest = path(QStringLiteral("LinkedManifest.tesserly"));
+    ASSERT_TRUE(QDir().mkpath(linkedManifest + "/Images"));
+    ASSERT_TRUE(QFile::link(project + "/manifest.json", linkedManifest + "/manifest.json"));
+
+    for (const QString& destination : { regularFile, link, plainFolder, later, other, linkedManifest }) {
+        SCOPED_TRACE(destination.toStdString());
+        const auto before = treeSnapshot(destination);
+        EXPECT_EQ(failureMessage(
+                      [&] { BoardProjectStore::save({ photo() }, BoardSettings(), fileUrl(destination)); }),
+            unsafeExisting);
+        EXPECT_EQ(treeSnapshot(destination), before);
+    }
+    EXPECT_TRUE(leftoverSaveFolders(folder.path()).isEmpty());
+}
+
+TEST_F(ProjectSave, PhotosAreCheckedInBoardOrderBeforeAnythingIsWritten)
+{
+    QList<BoardPhoto> sixtyOne;
+    for (int index = 0; index < 61; ++index) {
+        sixtyOne.append(withBytes("x"));
+    }
+    EXPECT_EQ(saveFailure(sixtyOne), QStringLiteral("A board can contain up to 60 images."));
+
+    const BoardPhoto first = photo(QStringLiteral("first.png"));
+    const BoardPhoto twin(
+        first.id(), QStringLiteral("twin.png"), QStringLiteral("other"), first.imageData(), 3, 3, {});
+    EXPECT_EQ(saveFailure({ first, twin }),
+        QStringLiteral("The board contains duplicate image identifiers and cannot be opened safely."));
+
+    EXPECT_EQ(saveFailure({ photo(QString()) }), invalidManifest);
+    EXPECT_EQ(saveFailure({ photo(QStringLiteral("a/b.png")) }), invalidManifest);
+    EXPECT_EQ(saveFailure({ photo(QString(4097, QLatin1Char('n'))) }), invalidManifest);
+    EXPECT_EQ(
+        saveFailure({ photo(QStringLiteral("a.png"), QStringLiteral("🐟").repeated(2001)) }), invalidManifest);
+    EXPECT_EQ(
+        saveFailure({ photo(QStringLiteral("a.png"), QStringLiteral("a") + QChar(u'\0')) }), invalidManifest);
+
+    EXPECT_EQ(saveFailure({ photo(), withBytes(QByteArray()) }), imageTooLarge);
+    EXPECT_EQ(saveFailure({ withBytes(QByteArray(67'108'865, '\0')) }), imageTooLarge);
+    // One buffer shared by five photos: 320 MiB declared, 64 MiB held.
+    const QByteArray sixtyFour(67'108'864, '\0');
+    EXPECT_EQ(saveFailure({ withBytes(sixtyFour), withBytes(sixtyFour), withBytes(sixtyFour),
+                  withBytes(sixtyFour), withBytes(sixtyFour) }),
+        boardTooLarge);
+
+    // A refusal of an earlier photo wins over a later one.
+    EXPECT_EQ(saveFailure({ photo(QStringLiteral("a/b.png")), withBytes(QByteArray()) }), invalidManifest);
+    EXPECT_EQ(saveFailure({ withBytes(QByteArray()), photo(QStringLiteral("a/b.png")) }), imageTooLarge);
+    EXPECT_TRUE(folderEntries().isEmpty());
+
+    EXPECT_EQ(saveFailure({ photo(QString(4096, QLatin1Char('n')), QStringLiteral("🐟").repeated(2000)) }),
+        QString());
+}
+
+TEST_F(ProjectSave, ManifestOverOneMebibyteIsRefused)
+{
+    // Sixty captions of 2,000 family emoji (25 bytes each) are about 3 MB of manifest.
+    const QString caption = QStringLiteral("👨‍👩‍👧‍👦").repeated(2000);
+    const BoardPhoto image = photo();
+    QList<BoardPhoto> photos;
+    for (int index = 0; index < 60; ++index) {
+        photos.append(
+            BoardPhoto(QUuid::createUuid(), image.fileName(), caption, image.imageData(), 3, 3, {}));
+    }
+    EXPECT_EQ(
+        saveFailure(photos), QStringLiteral("The board's project information exceeds the supported size."));
+    EXPECT_TRUE(folderEntries().isEmpty());
+}
+
+TEST_F(ProjectSave, ExactlyTheBoardByteLimitSavesAndOpens)
+{
+    const QByteArray image = TestImages::padded(TestImages::png(QSize(5, 4)), 67'108'864);
+    QList<BoardPhoto> photos;
+    for (int index = 0; index < 4; ++index) {
+        photos.append(importedPhoto(image, QStringLiteral("big%1.png").arg(index)));
+    }
+    ASSERT_EQ(saveFailure(photos), QString());
+    const LoadedBoard board = BoardProjectStore::load(fileUrl(path()));
+    ASSERT_EQ(board.photos.size(), 4);
+    EXPECT_EQ(board.photos[3].imageData(), image);
+
+    photos.append(withBytes("1"));
+    EXPECT_EQ(saveFailure(photos), boardTooLarge);
+    EXPECT_EQ(BoardProjectStore::load(fileUrl(path())).photos.size(), 4) << "the saved board is untouched";
+}
+
+TEST_F(ProjectSave, AFailedWriteLeavesTheOlderSaveAndNoTemporaryFolder)
+{
+    const QList<BoardPhoto> older { photo(QStringLiteral("old.png"), QStringLiteral("old")) };
+    BoardProjectStore::save(older, BoardSettings(), fileUrl(path()));
+    const auto before = treeSnapshot(path());
+
+    // A file-size limit makes the kernel refuse the large image half-way, as a full disk would.
+    const QByteArray large = TestImages::padded(TestImages::png(QSize(5, 4)), 4'000'000);
+    rlimit original {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &original), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = original;
+    limited.rlim_cur = 1'000'000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    const QString failure = saveFailure({ photo(), importedPhoto(large, QStringLiteral("large.png")) });
+    setrlimit(RLIMIT_FSIZE, &original);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_EQ(failure, PosixError(EFBIG).description());
+    EXPECT_EQ(treeSnapshot(path()), before);
+    EXPECT_EQ(folderEntries(), QStringList { QStringLiteral("Board.tesserly") });
+}
+
+TEST_F(ProjectSave, LeftoversOfKilledSavesGoButARunningSaveKeepsItsFolder)
+{
+    const QByteArray prefix = AtomicPackageWriter::temporaryPrefix("Board.tesserly");
+    const QString stale = path(QString::fromUtf8(prefix + "stale"));
+    ASSERT_TRUE(QDir().mkpath(stale + "/Images"));
+    TestImages::writeFile(stale, QStringLiteral("manifest.json"), "{}");
+    const QString running = path(QString::fromUtf8(prefix + "running"));
+    ASSERT_TRUE(QDir().mkpath(running));
+    // Another destination's leftovers are not this save's business.
+    const QString otherPrefix = QString::fromUtf8(AtomicPackageWriter::temporaryPrefix("Other.tesserly"));
+    ASSERT_TRUE(QDir().mkpath(path(otherPrefix + "stale")));
+
+    const int lock = ::open(QFile::encodeName(running).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(lock, 0);
+    ASSERT_EQ(flock(lock, LOCK_EX | LOCK_NB), 0);
+    BoardProjectStore::save({ photo() }, BoardSettings(), fileUrl(path()));
+    EXPECT_FALSE(QFileInfo::exists(stale));
+    EXPECT_TRUE(QFileInfo::exists(running));
+    EXPECT_TRUE(QFileInfo::exists(path(otherPrefix + "stale")));
+
+    ::close(lock);
+    BoardProjectStore::save({ photo() }, BoardSettings(), fileUrl(path()));
+    EXPECT_FALSE(QFileInfo::exists(running));
+    EXPECT_EQ(BoardProjectStore::load(fileUrl(path())).photos.size(), 1);
+}
+
+TEST_F(ProjectSave, TemporaryNamesStayShortAndHiddenForLongNames)
+{
+    const QString longName = QStringLiteral("é").repeated(120) + QStringLiteral(".tesserly");
+    ASSERT_LE(QFile::encodeName(longName).size(), 255);
+    const QByteArray prefix = AtomicPackageWriter::temporaryPrefix(QFile::encodeName(longName));
+    EXPECT_TRUE(prefix.startsWith('.'));
+    EXPECT_LE(prefix.size() + 13, 255) << "room for the random part";
+    EXPECT_TRUE(QString::fromUtf8(prefix).toUtf8() == prefix) << "no character cut in half";
+    EXPECT_NE(prefix,
+        AtomicPackageWriter::temporaryPrefix(
+            QFile::encodeName(QStringLiteral("é").repeated(121) + ".tesserly")));
+
+    BoardProjectStore::save({ photo() }, BoardSettings(), fileUrl(path(longName)));
+    EXPECT_EQ(BoardProjectStore::load(fileUrl(path(longName))).photos.size(), 1);
+    EXPECT_EQ(folderEntries(), QStringList { longName });
+}
+
+TEST_F(ProjectSave, EveryDescriptorIsClosedOnEveryPath)
+{
+    const QString regularFile = TestImages::writeFile(folder.path(), QStringLiteral("File.tesserly"), "x");
+    const QString plainFolder = path(QStringLiteral("Folder.tesserly"));
+    ASSERT_TRUE(QDir().mkpath(plainFolder));
+    const QList<BoardPhoto> photos { photo(), photo() };
+    const int before = openDescriptorCount();
+    for (int round = 0; round < 10; ++round) {
+        failureMessage([&] { BoardProjectStore::save(photos, BoardSettings(), fileUrl(regularFile)); });
+        failureMessage([&] { BoardProjectStore::save(photos, BoardSettings(), fileUrl(plainFolder)); });
+        BoardProjectStore::save(photos, BoardSettings(), fileUrl(path()));
+    }
+    EXPECT_EQ(openDescriptorCount(), before);
+}
