@@ -1,0 +1,94 @@
+#include "store/BoardStore.h"
+
+#include "render/BoardRenderer.h"
+#include "store/BoardPlatform.h"
+#include "store/BoardStoreJob.h"
+#include "store/ExportFileWriter.h"
+
+#include <QFileInfo>
+
+namespace {
+const QString exportFailedText = QStringLiteral("Export failed");
+const QString preparingCopyText = QStringLiteral("Preparing board for clipboard\u2026");
+const QString copiedText = QStringLiteral("Board copied as PNG");
+const QString copyFailedText = QStringLiteral("Copy failed");
+const QString clipboardRefusedText
+    = QStringLiteral("The board could not be copied. Try exporting a PNG instead.");
+} // namespace
+
+void BoardStore::exportPNG()
+{
+    exportBoard(false);
+}
+
+void BoardStore::exportPDF()
+{
+    exportBoard(true);
+}
+
+void BoardStore::exportBoard(bool asPDF)
+{
+    if (!canExport() || !m_platform) {
+        return;
+    }
+    const QString suffix = asPDF ? QStringLiteral("pdf") : QStringLiteral("png");
+    PanelRequest request;
+    request.title = asPDF ? QStringLiteral("Export Board as PDF") : QStringLiteral("Export Board as PNG");
+    request.mimeTypes = { asPDF ? QStringLiteral("application/pdf") : QStringLiteral("image/png") };
+    request.suffixes = { suffix };
+    request.proposedName = suggestedName() + QLatin1Char('.') + suffix;
+    const std::optional<QUrl> destination = m_platform->chooseExportDestination(request);
+    if (!destination || destination->isEmpty()) {
+        return;
+    }
+    // Copies taken now: edits made while the export runs do not reach it.
+    const QList<BoardPhoto> photos = m_photos;
+    const BoardSettings settings = m_settings.normalized();
+    const QUrl url = *destination;
+    runInBackground<QUrl>(
+        asPDF ? QStringLiteral("Exporting PDF\u2026") : QStringLiteral("Exporting PNG\u2026"),
+        [photos, settings, url, asPDF] {
+            // No security-scoped access to begin or end on this desktop.
+            const QByteArray bytes
+                = asPDF ? BoardRenderer::pdfData(photos, settings) : BoardRenderer::pngData(photos, settings);
+            ExportFileWriter::write(url.toLocalFile(), bytes);
+            return url;
+        },
+        [this](std::optional<QUrl> written, const QString& error) {
+            setBusy(false);
+            if (!written) {
+                setErrorMessage(error);
+                setStatusMessage(exportFailedText);
+                return;
+            }
+            setStatusMessage(QStringLiteral("Saved ") + QFileInfo(written->path()).fileName());
+            if (m_platform) {
+                m_platform->revealInFileManager(*written);
+            }
+        });
+}
+
+void BoardStore::copyPNG()
+{
+    if (!canExport()) {
+        return;
+    }
+    const QList<BoardPhoto> photos = m_photos;
+    const BoardSettings settings = m_settings.normalized();
+    runInBackground<QByteArray>(
+        preparingCopyText, [photos, settings] { return BoardRenderer::pngData(photos, settings); },
+        [this](std::optional<QByteArray> png, const QString& error) {
+            setBusy(false);
+            if (!png) {
+                setErrorMessage(error);
+                setStatusMessage(copyFailedText);
+                return;
+            }
+            if (!m_platform || !m_platform->copyPNGToClipboard(*png)) {
+                setErrorMessage(clipboardRefusedText);
+                setStatusMessage(copyFailedText);
+                return;
+            }
+            setStatusMessage(copiedText);
+        });
+}
