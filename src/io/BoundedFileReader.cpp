@@ -84,29 +84,34 @@ QByteArray BoundedFileReader::read(int descriptor, qint64 maximumBytes)
     qint64 total = 0;
     for (;;) {
         const qint64 remaining = maximumBytes - total;
-        if (remaining == 0) {
-            // The budget is used up: one more byte means the file is longer than the limit.
+        if (remaining == 0 || total == buffer.capacity()) {
+            // Everything expected has arrived (or the budget is used up): a single byte more
+            // tells a file that ends here from one that is longer than it said or than allowed.
             char probe;
             const qint64 count = readSome(descriptor, &probe, 1);
             if (count < 0) {
                 throw PosixError::current();
             }
-            if (count > 0) {
+            if (count == 0) {
+                break;
+            }
+            if (remaining == 0) {
                 throw BoundedFileError::tooLarge(maximumBytes);
             }
-            break;
+            // The file grew: make room by doubling, never past the limit.
+            buffer.reserve(qsizetype(
+                std::min(maximumBytes, std::max(total + chunkSize, qint64(buffer.capacity()) * 2))));
+            buffer.append(probe);
+            ++total;
+            continue;
         }
-        const qint64 request = std::min(remaining, chunkSize);
-        if (total + request > buffer.capacity()) {
-            // Grow by doubling, but never past the limit.
-            buffer.reserve(
-                qsizetype(std::min(maximumBytes, std::max(total + request, qint64(buffer.capacity()) * 2))));
-        }
+        const qint64 request = std::min({ remaining, chunkSize, qint64(buffer.capacity()) - total });
         buffer.resize(qsizetype(total + request));
         const qint64 count = readSome(descriptor, buffer.data() + total, request);
         if (count < 0) {
             throw PosixError::current();
         }
+        buffer.resize(qsizetype(total + count));
         if (count == 0) {
             break;
         }

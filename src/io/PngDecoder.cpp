@@ -50,12 +50,18 @@ void readFromMemory(png_structp png, png_bytep target, png_size_t length)
 
 void ignoreWarning(png_structp, png_const_charp) { }
 
+// Damaged files are reported by the null result, not on the terminal.
+[[noreturn]] void jumpOnError(png_structp png, png_const_charp)
+{
+    png_longjmp(png, 1);
+}
+
 // Owns the libpng structures for one decode.
 class PngSession
 {
 public:
     PngSession()
-        : m_png(png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, ignoreWarning))
+        : m_png(png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, jumpOnError, ignoreWarning))
         , m_info(m_png ? png_create_info_struct(m_png) : nullptr)
     { }
     ~PngSession() { png_destroy_read_struct(&m_png, m_info ? &m_info : nullptr, nullptr); }

@@ -1,0 +1,284 @@
+#include "io/ImageDecoder.h"
+#include "support/TestImages.h"
+
+#include <gtest/gtest.h>
+#include <QtConcurrent/QtConcurrentMap>
+#include <zlib.h>
+
+namespace {
+
+using Container = ImageDecoder::Container;
+
+struct Sample
+{
+    const char* name;
+    Container container;
+    QByteArray bytes;
+};
+
+// Every supported container holding the same 300 × 200 quadrant picture.
+QList<Sample> quadrantSamples()
+{
+    const QImage picture = TestImages::quadrants(QSize(300, 200));
+    QList<Sample> samples {
+        { "png", Container::png, TestImages::png(picture) },
+        { "jpeg", Container::jpeg, TestImages::jpeg(picture) },
+        { "tiff", Container::tiff, TestImages::tiff(QList<QImage> { picture }) },
+        { "gif", Container::gif, TestImages::gif(QList<QImage> { picture }) },
+        { "bmp", Container::bmp, TestImages::bmp(picture) },
+        { "heic", Container::heic, TestImages::heic(picture) },
+        { "heif", Container::heif, TestImages::heif(picture) },
+    };
+    return samples;
+}
+
+// Red top-left, green top-right, blue bottom-left, yellow bottom-right, checked near the
+// corners so that resampling at the edges between quadrants does not matter.
+void expectQuadrants(const QImage& image, QColor topLeft, QColor topRight, QColor bottomLeft,
+    QColor bottomRight, const char* what)
+{
+    ASSERT_FALSE(image.isNull()) << what;
+    const int right = image.width() - 1 - image.width() / 8;
+    const int bottom = image.height() - 1 - image.height() / 8;
+    const int left = image.width() / 8;
+    const int top = image.height() / 8;
+    EXPECT_TRUE(TestImages::colourNear(image, { left, top }, topLeft)) << what << " top left";
+    EXPECT_TRUE(TestImages::colourNear(image, { right, top }, topRight)) << what << " top right";
+    EXPECT_TRUE(TestImages::colourNear(image, { left, bottom }, bottomLeft)) << what << " bottom left";
+    EXPECT_TRUE(TestImages::colourNear(image, { right, bottom }, bottomRight)) << what << " bottom right";
+}
+
+// A PNG with an extra chunk inserted right after IHDR.
+QByteArray withChunk(const QByteArray& png, const QByteArray& type, const QByteArray& payload)
+{
+    QByteArray chunk;
+    const quint32 length = quint32(payload.size());
+    chunk.append(char(length >> 24))
+        .append(char(length >> 16))
+        .append(char(length >> 8))
+        .append(char(length));
+    const QByteArray body = type + payload;
+    chunk.append(body);
+    const quint32 crc
+        = quint32(crc32(0, reinterpret_cast<const Bytef*>(body.constData()), uInt(body.size())));
+    chunk.append(char(crc >> 24)).append(char(crc >> 16)).append(char(crc >> 8)).append(char(crc));
+    QByteArray result = png;
+    result.insert(8 + 25, chunk);
+    return result;
+}
+
+QByteArray exifWithOrientation(int orientation, bool bigEndian)
+{
+    QByteArray tiff = bigEndian ? QByteArray::fromHex("4d4d002a00000008"
+                                                      "0001"
+                                                      "0112"
+                                                      "0003"
+                                                      "00000001")
+                                : QByteArray::fromHex("49492a0008000000"
+                                                      "0100"
+                                                      "1201"
+                                                      "0300"
+                                                      "01000000");
+    const char value[4]
+        = { bigEndian ? char(0) : char(orientation), bigEndian ? char(orientation) : char(0), 0, 0 };
+    tiff.append(value, 4);
+    tiff.append(QByteArray(4, '\0')); // no further directory
+    return tiff;
+}
+
+} // namespace
+
+TEST(ImageDecoderTest, TellsContainersFromTheirBytes)
+{
+    for (const Sample& sample : quadrantSamples()) {
+        EXPECT_EQ(ImageDecoder::detect(sample.bytes), sample.container) << sample.name;
+    }
+    EXPECT_EQ(ImageDecoder::detect(TestImages::webp(QSize(8, 8))), Container::unsupported);
+    EXPECT_EQ(
+        ImageDecoder::detect(QByteArray::fromHex("000001000100101000000000")), Container::unsupported); // ICO
+    EXPECT_EQ(ImageDecoder::detect("P6\n2 2\n255\n"), Container::unsupported);
+    if (TestImages::canEncodeAvif()) {
+        EXPECT_EQ(ImageDecoder::detect(TestImages::avif(QSize(16, 16))), Container::unsupported);
+    }
+    EXPECT_EQ(ImageDecoder::detect("This is plain text, not a picture."), std::nullopt);
+    EXPECT_EQ(ImageDecoder::detect(QByteArray()), std::nullopt);
+    EXPECT_EQ(ImageDecoder::detect("BM"), std::nullopt);
+    // An MP4 movie is an ISO media file but no image.
+    EXPECT_EQ(ImageDecoder::detect(QByteArray::fromHex("0000001866747970697366") + QByteArray(20, '\0')),
+        std::nullopt);
+
+    EXPECT_EQ(ImageDecoder::typeIdentifier(Container::heic), "public.heic");
+    EXPECT_EQ(ImageDecoder::typeIdentifier(Container::gif), "com.compuserve.gif");
+    EXPECT_EQ(ImageDecoder::typeIdentifier(Container::unsupported), QString());
+}
+
+TEST(ImageDecoderTest, ProbesSizeWithoutDecodingAndDecodesEveryContainerUpright)
+{
+    for (const Sample& sample : quadrantSamples()) {
+        const std::optional<ImageDecoder::Probe> probe = ImageDecoder::probe(sample.bytes);
+        ASSERT_TRUE(probe) << sample.name;
+        EXPECT_EQ(probe->container, sample.container) << sample.name;
+        EXPECT_EQ(probe->storedSize, QSize(300, 200)) << sample.name;
+        EXPECT_EQ(probe->orientation, 1) << sample.name;
+
+        const QImage full = ImageDecoder::decodeUpright(sample.bytes, 1024);
+        EXPECT_EQ(full.size(), QSize(300, 200)) << sample.name << ": never enlarged";
+        expectQuadrants(full, Qt::red, Qt::green, Qt::blue, Qt::yellow, sample.name);
+        EXPECT_EQ(full.format(), QImage::Format_RGB32) << sample.name;
+
+        const QImage small = ImageDecoder::decodeUpright(sample.bytes, 60);
+        EXPECT_EQ(small.size(), QSize(60, 40)) << sample.name;
+        expectQuadrants(small, Qt::red, Qt::green, Qt::blue, Qt::yellow, sample.name);
+    }
+    EXPECT_TRUE(ImageDecoder::decodeUpright(TestImages::png(QSize(10, 10)), 0).isNull());
+}
+
+TEST(ImageDecoderTest, AppliesEveryExifOrientationOfAJpeg)
+{
+    // Each stored picture is what a camera held that way would write; upright it must show the
+    // quadrants in their usual places.
+    const QImage upright = TestImages::quadrants(QSize(160, 120));
+    const QTransform turns[] = {
+        QTransform(),
+        QTransform().scale(-1, 1),
+        QTransform().rotate(180),
+        QTransform().scale(1, -1),
+        QTransform().rotate(-90).scale(-1, 1),
+        QTransform().rotate(-90),
+        QTransform().rotate(90).scale(-1, 1),
+        QTransform().rotate(90),
+    };
+    for (int orientation = 1; orientation <= 8; ++orientation) {
+        const QImage stored = upright.transformed(turns[orientation - 1]);
+        const QByteArray jpeg = TestImages::jpeg(stored, orientation);
+        const std::optional<ImageDecoder::Probe> probe = ImageDecoder::probe(jpeg);
+        ASSERT_TRUE(probe);
+        EXPECT_EQ(probe->orientation, orientation);
+        EXPECT_EQ(probe->storedSize, stored.size());
+        EXPECT_EQ(probe->uprightSize(), QSize(160, 120));
+        const QImage decoded = ImageDecoder::decodeUpright(jpeg, 80);
+        EXPECT_EQ(decoded.size(), QSize(80, 60)) << orientation;
+        expectQuadrants(decoded, Qt::red, Qt::green, Qt::blue, Qt::yellow, "orientation");
+    }
+}
+
+TEST(ImageDecoderTest, ReadsOrientationFromTiffTagsPngExifAndHeifTransforms)
+{
+    const QImage stored = TestImages::quadrants(QSize(120, 80));
+    const QByteArray tiff = TestImages::tiff(QList<QImage> { stored }, 6);
+    ASSERT_EQ(ImageDecoder::probe(tiff)->orientation, 6);
+    // Turned a quarter clockwise: the stored top-left (red) ends at the top right.
+    expectQuadrants(
+        ImageDecoder::decodeUpright(tiff, 500), Qt::blue, Qt::red, Qt::yellow, Qt::green, "tiff 6");
+    const QByteArray tiffHalfTurn = TestImages::tiff(QList<QImage> { stored }, 3);
+    expectQuadrants(
+        ImageDecoder::decodeUpright(tiffHalfTurn, 500), Qt::yellow, Qt::blue, Qt::green, Qt::red, "tiff 3");
+
+    for (const bool bigEndian : { false, true }) {
+        const QByteArray png = withChunk(TestImages::png(stored), "eXIf", exifWithOrientation(8, bigEndian));
+        ASSERT_EQ(ImageDecoder::probe(png)->orientation, 8);
+        const QImage decoded = ImageDecoder::decodeUpright(png, 500);
+        EXPECT_EQ(decoded.size(), QSize(80, 120));
+        expectQuadrants(decoded, Qt::green, Qt::yellow, Qt::red, Qt::blue, "png 8");
+    }
+
+    const QByteArray heic = TestImages::heic(stored, 6);
+    const std::optional<ImageDecoder::Probe> probe = ImageDecoder::probe(heic);
+    ASSERT_TRUE(probe);
+    EXPECT_EQ(probe->uprightSize(), QSize(80, 120));
+    expectQuadrants(
+        ImageDecoder::decodeUpright(heic, 500), Qt::blue, Qt::red, Qt::yellow, Qt::green, "heic 6");
+}
+
+TEST(ImageDecoderTest, UsesTheFirstFrameOfAnimationsAndPages)
+{
+    const QImage first = TestImages::solid(QSize(40, 30), Qt::red);
+    const QImage second = TestImages::solid(QSize(40, 30), Qt::blue);
+    const QByteArray gif = TestImages::gif(QList<QImage> { first, second, second });
+    const QByteArray tiff
+        = TestImages::tiff(QList<QImage> { first, TestImages::solid(QSize(90, 90), Qt::blue) });
+    for (const QByteArray& bytes : { gif, tiff }) {
+        const QImage decoded = ImageDecoder::decodeUpright(bytes, 100);
+        EXPECT_EQ(decoded.size(), QSize(40, 30));
+        EXPECT_TRUE(TestImages::colourNear(decoded, { 20, 15 }, Qt::red, 2));
+    }
+}
+
+TEST(ImageDecoderTest, KeepsTransparencyPremultiplied)
+{
+    QImage picture(64, 64, QImage::Format_ARGB32);
+    picture.fill(QColor(255, 0, 0, 128));
+    const QImage decoded = ImageDecoder::decodeUpright(TestImages::png(picture), 16);
+    ASSERT_EQ(decoded.format(), QImage::Format_ARGB32_Premultiplied);
+    const QRgb pixel = reinterpret_cast<const QRgb*>(decoded.constScanLine(8))[8];
+    EXPECT_NEAR(qAlpha(pixel), 128, 1);
+    EXPECT_NEAR(qRed(pixel), 128, 1);
+    EXPECT_EQ(qGreen(pixel), 0);
+}
+
+TEST(ImageDecoderTest, AveragesAreasWhenShrinking)
+{
+    // Alternating black and white columns average to mid grey; a plain shrink by sampling
+    // would give pure black or white.
+    QImage stripes(400, 100, QImage::Format_RGB32);
+    for (int x = 0; x < 400; ++x) {
+        for (int y = 0; y < 100; ++y) {
+            stripes.setPixel(x, y, x % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
+        }
+    }
+    for (const QByteArray& bytes :
+        { TestImages::png(stripes), TestImages::bmp(stripes), TestImages::tiff(QList<QImage> { stripes }) }) {
+        const QImage decoded = ImageDecoder::decodeUpright(bytes, 40);
+        ASSERT_EQ(decoded.size(), QSize(40, 10));
+        EXPECT_NEAR(qRed(decoded.pixel(20, 5)), 128, 2);
+    }
+}
+
+TEST(ImageDecoderTest, RefusesDamagedAndOversizedImagesBeforeDecoding)
+{
+    const QByteArray jpeg = TestImages::jpeg(TestImages::photograph(QSize(640, 480)));
+    EXPECT_TRUE(ImageDecoder::decodeUpright(jpeg.left(jpeg.size() / 2), 100).isNull());
+    // Only the final marker missing still decodes.
+    EXPECT_FALSE(ImageDecoder::decodeUpright(jpeg.left(jpeg.size() - 2), 100).isNull());
+    const QByteArray png = TestImages::png(TestImages::photograph(QSize(200, 200)));
+    EXPECT_TRUE(ImageDecoder::decodeUpright(png.left(png.size() / 2), 100).isNull());
+    const QByteArray tiff = TestImages::tiff(QList<QImage> { TestImages::photograph(QSize(200, 200)) });
+    EXPECT_TRUE(ImageDecoder::decodeUpright(tiff.left(tiff.size() / 2), 100).isNull());
+    const QByteArray heic = TestImages::heic(QSize(64, 64));
+    EXPECT_TRUE(ImageDecoder::decodeUpright(heic.left(heic.size() / 2), 100).isNull());
+    EXPECT_FALSE(ImageDecoder::probe("\x89PNG\r\n\x1a\nnonsense"));
+
+    // Headers alone claim these sizes; no pixels exist, so a decode attempt would fail loudly
+    // under the sanitizer if anything were allocated for them.
+    for (const QSize size : { QSize(32769, 1), QSize(10001, 10000), QSize(100000, 100000) }) {
+        const QByteArray header = TestImages::pngHeaderOnly(size);
+        ASSERT_EQ(ImageDecoder::probe(header)->storedSize, size);
+        EXPECT_FALSE(ImageDecoder::withinPixelLimits(size));
+        EXPECT_TRUE(ImageDecoder::decodeUpright(header, 1024).isNull());
+    }
+    EXPECT_TRUE(ImageDecoder::withinPixelLimits(QSize(32768, 3000)));
+    EXPECT_TRUE(ImageDecoder::withinPixelLimits(QSize(10000, 10000)));
+}
+
+TEST(ImageDecoderTest, DecodesAPngFarBeyondQtsAllocationLimit)
+{
+    const QByteArray png = TestImages::largePng(QSize(32768, 3000));
+    const QImage decoded = ImageDecoder::decodeUpright(png, 1024);
+    ASSERT_EQ(decoded.size(), QSize(1024, 94));
+    EXPECT_TRUE(TestImages::colourNear(decoded, { 500, 10 }, Qt::white, 2));
+    EXPECT_TRUE(TestImages::colourNear(decoded, { 500, 85 }, Qt::black, 2));
+}
+
+TEST(ImageDecoderTest, DecodesConcurrentlyWithTheSameResults)
+{
+    QList<QByteArray> inputs;
+    for (const Sample& sample : quadrantSamples()) {
+        inputs.append(sample.bytes);
+        inputs.append(sample.bytes);
+    }
+    const QList<QImage> together = QtConcurrent::blockingMapped(
+        inputs, [](const QByteArray& bytes) { return ImageDecoder::decodeUpright(bytes, 77); });
+    for (qsizetype index = 0; index < inputs.size(); ++index) {
+        EXPECT_EQ(together[index], ImageDecoder::decodeUpright(inputs[index], 77)) << index;
+    }
+}

@@ -1,0 +1,195 @@
+#include "io/ImageImportService.h"
+#include "io/BoundedFileError.h"
+#include "io/ImageImportError.h"
+#include "model/BoardLimits.h"
+#include "support/TestImages.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <sys/stat.h>
+
+namespace {
+
+using Kind = ImageImportError::Kind;
+
+Kind refusal(const QByteArray& data, const QString& name = QStringLiteral("image.png"))
+{
+    try {
+        ImageImportService::load(data, name);
+    } catch (const ImageImportError& error) {
+        return error.kind();
+    }
+    ADD_FAILURE() << "accepted " << name.toStdString();
+    return Kind::notLocalFile;
+}
+
+} // namespace
+
+TEST(ImageImportServiceTest, AcceptsEverySupportedContainerWhateverItsName)
+{
+    const QList<std::pair<QString, QByteArray>> inputs {
+        { "a.png", TestImages::png(QSize(300, 200)) },
+        { "b.jpg", TestImages::jpeg(QSize(300, 200)) },
+        { "c.heic", TestImages::heic(QSize(300, 200)) },
+        { "d.heif", TestImages::heif(QSize(300, 200)) },
+        { "e.tiff", TestImages::tiff(QSize(300, 200)) },
+        { "f.gif", TestImages::gif(QSize(300, 200)) },
+        { "g.bmp", TestImages::bmp(QSize(300, 200)) },
+        { "really-a-png.jpg", TestImages::png(QSize(300, 200), Qt::blue) },
+    };
+    for (const auto& [name, bytes] : inputs) {
+        const BoardPhoto photo = ImageImportService::load(bytes, name);
+        EXPECT_EQ(photo.fileName(), name);
+        EXPECT_EQ(photo.imageData(), bytes) << "the bytes are kept unchanged";
+        EXPECT_EQ(photo.pixelWidth(), 300) << name.toStdString();
+        EXPECT_EQ(photo.pixelHeight(), 200) << name.toStdString();
+        EXPECT_EQ(photo.thumbnail().size(), QSize(300, 200));
+        EXPECT_FALSE(photo.id().isNull());
+    }
+    EXPECT_EQ(ImageImportService::supportedTypes().size(), 7);
+}
+
+TEST(ImageImportServiceTest, TurnsAnOrientationSixPhotoUpright)
+{
+    // Stored 4000 × 3000, top half red and bottom half blue; the camera was turned so the
+    // stored top is the right-hand side of the scene.
+    const QByteArray jpeg = TestImages::jpeg(TestImages::halves(QSize(4000, 3000), Qt::red, Qt::blue), 6);
+    const BoardPhoto photo = ImageImportService::load(jpeg, QStringLiteral("IMG_0001.JPG"));
+    EXPECT_EQ(photo.pixelWidth(), 3000);
+    EXPECT_EQ(photo.pixelHeight(), 4000);
+    EXPECT_EQ(photo.caption(), "IMG_0001");
+    const QImage& thumbnail = photo.thumbnail();
+    EXPECT_EQ(thumbnail.size(), QSize(768, 1024));
+    EXPECT_EQ(thumbnail.devicePixelRatio(), 1.0);
+    EXPECT_TRUE(TestImages::colourNear(thumbnail, { 700, 512 }, Qt::red));
+    EXPECT_TRUE(TestImages::colourNear(thumbnail, { 60, 512 }, Qt::blue));
+}
+
+TEST(ImageImportServiceTest, RefusesInTheDocumentedOrder)
+{
+    EXPECT_EQ(refusal({}), Kind::emptyFile);
+    const QByteArray png = TestImages::png(QSize(10, 10));
+    EXPECT_EQ(refusal(TestImages::padded(png, BoardLimits::maxSourceFileBytes + 1)), Kind::fileTooLarge);
+    // Too large is decided before the content is looked at.
+    EXPECT_EQ(refusal(QByteArray(BoardLimits::maxSourceFileBytes + 1, 'x')), Kind::fileTooLarge);
+    EXPECT_NO_THROW(
+        ImageImportService::load(TestImages::padded(png, BoardLimits::maxSourceFileBytes), "max.png"));
+
+    EXPECT_EQ(refusal(TestImages::webp(QSize(10, 10)), "photo.png"), Kind::unsupportedFormat);
+    EXPECT_EQ(refusal("Just some notes, saved with the wrong name.", "notes.png"), Kind::unreadableImage);
+    const QByteArray jpeg = TestImages::jpeg(TestImages::photograph(QSize(800, 600)));
+    EXPECT_EQ(refusal(jpeg.left(jpeg.size() / 3), "cut.jpg"), Kind::unreadableImage);
+    EXPECT_EQ(refusal(TestImages::pngHeaderOnly(QSize(32769, 1))), Kind::dimensionsTooLarge);
+    EXPECT_EQ(refusal(TestImages::pngHeaderOnly(QSize(1, 32769))), Kind::dimensionsTooLarge);
+    EXPECT_EQ(refusal(TestImages::pngHeaderOnly(QSize(10001, 10000))), Kind::dimensionsTooLarge);
+    // Within the limits, but with no pixel data: damaged rather than too large.
+    EXPECT_EQ(refusal(TestImages::pngHeaderOnly(QSize(10000, 10000))), Kind::unreadableImage);
+
+    const BoardPhoto wide = ImageImportService::load(TestImages::largePng(QSize(32768, 3000)), "wide.png");
+    EXPECT_EQ(wide.pixelWidth(), 32768);
+    EXPECT_EQ(wide.thumbnail().size(), QSize(1024, 94));
+}
+
+TEST(ImageImportServiceTest, NamesAndCaptionsFollowTheFileName)
+{
+    const QByteArray png = TestImages::png(QSize(4, 4));
+    const auto photo = [&](const QString& name) { return ImageImportService::load(png, name); };
+    EXPECT_EQ(photo("/home/me/Pictures/beach.day.png").fileName(), "beach.day.png");
+    EXPECT_EQ(photo("/home/me/Pictures/beach.day.png").caption(), "beach.day");
+    EXPECT_EQ(photo("").fileName(), "Pasted image");
+    EXPECT_EQ(photo("").caption(), "Pasted image");
+    EXPECT_EQ(photo("folder/").fileName(), "Pasted image");
+    EXPECT_EQ(photo("README").caption(), "README");
+    EXPECT_EQ(photo(".png").caption(), ".png");
+
+    const QString longName = QString(600, QLatin1Char('a')) + QStringLiteral(".png");
+    EXPECT_EQ(photo(longName).fileName(), QString(512, QLatin1Char('a')));
+    // Characters, not code units: 600 flags (two code points each) keep 512 whole flags.
+    QString flags;
+    for (int index = 0; index < 600; ++index) {
+        flags += QStringLiteral("\U0001F1EB\U0001F1F7");
+    }
+    EXPECT_EQ(photo(flags).fileName(), flags.left(512 * 4));
+}
+
+class ImageImportBatchTest : public ::testing::Test
+{
+protected:
+    QUrl file(const QString& name, const QByteArray& bytes)
+    {
+        return QUrl::fromLocalFile(TestImages::writeFile(directory, name, bytes));
+    }
+    QTemporaryDir directory;
+};
+
+TEST_F(ImageImportBatchTest, GoesOnPastEveryRefusedInput)
+{
+    const QByteArray png = TestImages::png(QSize(20, 10));
+    ASSERT_TRUE(QDir(directory.path()).mkdir("Holiday"));
+    const QString pipe = directory.filePath("pipe.png");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QList<QUrl> urls {
+        file("one.png", png),
+        QUrl::fromLocalFile(directory.filePath("Holiday")),
+        QUrl::fromLocalFile(pipe),
+        QUrl(QStringLiteral("https://example.com/remote.png")),
+        QUrl(QStringLiteral("https://example.com/")),
+        file("empty.png", {}),
+        file("notes.png", "plain text"),
+        QUrl::fromLocalFile(directory.filePath("missing.png")),
+        file("two.png", png),
+    };
+    const ImageImportResult result = ImageImportService::load(urls);
+    ASSERT_EQ(result.photos.size(), 2);
+    EXPECT_EQ(result.photos[0].fileName(), "one.png");
+    EXPECT_EQ(result.photos[1].fileName(), "two.png");
+    ASSERT_EQ(result.rejected.size(), 7);
+    EXPECT_EQ(
+        result.rejected[0], "Holiday: Choose a regular image file, rather than a folder or special file.");
+    EXPECT_EQ(
+        result.rejected[1], "pipe.png: Choose a regular image file, rather than a folder or special file.");
+    EXPECT_EQ(result.rejected[2], "remote.png: Choose an image stored on this computer.");
+    EXPECT_EQ(result.rejected[3], "Image: Choose an image stored on this computer.");
+    EXPECT_EQ(result.rejected[4], "empty.png: The image file is empty.");
+    EXPECT_EQ(result.rejected[5], "notes.png: The image is damaged or could not be decoded.");
+    EXPECT_TRUE(result.rejected[6].startsWith("missing.png: ")) << result.rejected[6].toStdString();
+}
+
+TEST_F(ImageImportBatchTest, StopsAfterSixtyPhotos)
+{
+    const QUrl url = file("photo.png", TestImages::png(QSize(8, 8)));
+    const ImageImportResult result = ImageImportService::load(QList<QUrl>(65, url));
+    EXPECT_EQ(result.photos.size(), 60);
+    EXPECT_EQ(result.rejected,
+        QStringList { "The remaining 5 files were skipped. A board can contain up to 60 images." });
+}
+
+TEST_F(ImageImportBatchTest, AppliesTheFileLimitThroughTheReader)
+{
+    const QByteArray png = TestImages::png(QSize(8, 8));
+    const QList<QUrl> urls {
+        file("exact.png", TestImages::padded(png, BoardLimits::maxSourceFileBytes)),
+        file("over.png", TestImages::padded(png, BoardLimits::maxSourceFileBytes + 1)),
+    };
+    const ImageImportResult result = ImageImportService::load(urls);
+    ASSERT_EQ(result.photos.size(), 1);
+    EXPECT_EQ(result.photos[0].imageData().size(), BoardLimits::maxSourceFileBytes);
+    EXPECT_EQ(result.rejected,
+        QStringList { "over.png: The file is larger than the available 67.1 MB import limit." });
+}
+
+TEST_F(ImageImportBatchTest, SharesTheBoardBudgetAcrossTheBatch)
+{
+    const QByteArray large = TestImages::padded(TestImages::jpeg(QSize(64, 48)), 62'914'560);
+    QList<QUrl> urls;
+    for (int index = 1; index <= 5; ++index) {
+        urls.append(file(QStringLiteral("large-%1.jpg").arg(index), large));
+    }
+    const ImageImportResult result = ImageImportService::load(urls);
+    EXPECT_EQ(result.photos.size(), 4);
+    EXPECT_EQ(result.rejected,
+        QStringList { "large-5.jpg: The file is larger than the available 16.8 MB import limit." });
+}
