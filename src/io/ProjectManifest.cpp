@@ -81,27 +81,29 @@ std::optional<ProjectManifest::PhotoRecord> recordFromJson(const QJsonValue& val
     }
     return ProjectManifest::PhotoRecord { *id, *fileName, *caption, *imagePath, *byteCount };
 }
+
+std::optional<ProjectManifest::Header> headerFromJson(const QJsonObject& root)
+{
+    const auto format = stringMember(root, QLatin1StringView("format"));
+    const auto schemaVersion = integerMember(root, QLatin1StringView("schemaVersion"));
+    if (!format || !schemaVersion) {
+        return std::nullopt;
+    }
+    return ProjectManifest::Header { *format, *schemaVersion };
+}
 } // namespace
 
 std::optional<ProjectManifest::Header> ProjectManifest::decodeHeader(const QByteArray& data)
 {
     const std::optional<QJsonObject> root = rootObject(data);
-    if (!root) {
-        return std::nullopt;
-    }
-    const auto format = stringMember(*root, QLatin1StringView("format"));
-    const auto schemaVersion = integerMember(*root, QLatin1StringView("schemaVersion"));
-    if (!format || !schemaVersion) {
-        return std::nullopt;
-    }
-    return Header { *format, *schemaVersion };
+    return root ? headerFromJson(*root) : std::nullopt;
 }
 
 std::optional<ProjectManifest> ProjectManifest::decode(const QByteArray& data)
 {
     const std::optional<QJsonObject> root = rootObject(data);
-    const std::optional<Header> header = decodeHeader(data);
-    if (!root || !header) {
+    const std::optional<Header> header = root ? headerFromJson(*root) : std::nullopt;
+    if (!header) {
         return std::nullopt;
     }
     const QJsonValue settingsValue = root->value(QLatin1StringView("settings"));

@@ -41,7 +41,8 @@ protected:
     }
 
     // A real image under exactly the given name; the import service would have tidied the name.
-    static BoardPhoto photo(const QString& fileName = QStringLiteral("p.png"), const QString& caption = QString())
+    static BoardPhoto photo(
+        const QString& fileName = QStringLiteral("p.png"), const QString& caption = QString())
     {
         const BoardPhoto imported = importedPhoto(TestImages::png(QSize(3, 3)), QStringLiteral("p.png"));
         return BoardPhoto(imported.id(), fileName, caption, imported.imageData(), imported.pixelWidth(),
@@ -174,19 +175,23 @@ TEST_F(ProjectSave, ManifestOverOneMebibyteIsRefused)
 
 TEST_F(ProjectSave, ExactlyTheBoardByteLimitSavesAndOpens)
 {
-    const QByteArray image = TestImages::padded(TestImages::png(QSize(5, 4)), 67'108'864);
+    const BoardPhoto big
+        = importedPhoto(TestImages::padded(TestImages::png(QSize(5, 4)), 67'108'864), "big.png");
     QList<BoardPhoto> photos;
     for (int index = 0; index < 4; ++index) {
-        photos.append(importedPhoto(image, QStringLiteral("big%1.png").arg(index)));
+        photos.append(BoardPhoto(QUuid::createUuid(), big.fileName(), QString(), big.imageData(), 5, 4, {}));
     }
     ASSERT_EQ(saveFailure(photos), QString());
     const LoadedBoard board = BoardProjectStore::load(fileUrl(path()));
     ASSERT_EQ(board.photos.size(), 4);
-    EXPECT_EQ(board.photos[3].imageData(), image);
+    EXPECT_EQ(board.photos[3].imageData(), big.imageData());
 
+    const QString manifestPath = path(QStringLiteral("Board.tesserly/manifest.json"));
+    const QByteArray manifest = treeSnapshot(manifestPath).value(QStringLiteral("."));
     photos.append(withBytes("1"));
     EXPECT_EQ(saveFailure(photos), boardTooLarge);
-    EXPECT_EQ(BoardProjectStore::load(fileUrl(path())).photos.size(), 4) << "the saved board is untouched";
+    EXPECT_EQ(treeSnapshot(path()).value(QStringLiteral("manifest.json")), manifest)
+        << "the saved board is untouched";
 }
 
 TEST_F(ProjectSave, AFailedWriteLeavesTheOlderSaveAndNoTemporaryFolder)
@@ -268,4 +273,33 @@ TEST_F(ProjectSave, EveryDescriptorIsClosedOnEveryPath)
         BoardProjectStore::save(photos, BoardSettings(), fileUrl(path()));
     }
     EXPECT_EQ(openDescriptorCount(), before);
+}
+
+TEST_F(ProjectSave, WhatTookAnOldProjectsPlaceAfterItsCheckIsPutBack)
+{
+    BoardProjectStore::save({ photo() }, BoardSettings(), fileUrl(path()));
+    {
+        AtomicPackageWriter writer(path());
+        writer.write({ AtomicPackageWriter::File { QStringLiteral("manifest.json"), "{}" } },
+            QStringLiteral("Images"), { AtomicPackageWriter::File { QStringLiteral("a.image"), "a" } });
+        // Between the check and the swap, the project is replaced by someone's own folder.
+        ASSERT_TRUE(QDir(path()).removeRecursively());
+        ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("Board.tesserly/mine"))));
+        TestImages::writeFile(
+            path(QStringLiteral("Board.tesserly/mine")), QStringLiteral("letter.txt"), "dear");
+        const auto before = treeSnapshot(path());
+
+        QByteArray checkedName;
+        const QString failure = failureMessage([&] {
+            writer.commit(true, [&](int, const QByteArray& name) {
+                checkedName = name;
+                throw PosixError(EPERM);
+            });
+        });
+        EXPECT_EQ(failure, PosixError(EPERM).description());
+        EXPECT_TRUE(checkedName.startsWith(AtomicPackageWriter::temporaryPrefix("Board.tesserly")))
+            << "the displaced item is checked where it was moved";
+        EXPECT_EQ(treeSnapshot(path()), before);
+    }
+    EXPECT_EQ(folderEntries(), QStringList { QStringLiteral("Board.tesserly") });
 }
