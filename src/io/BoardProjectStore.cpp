@@ -63,9 +63,7 @@ void BoardProjectStore::validateDisplayStrings(const QString& fileName, const QS
 
 bool BoardProjectStore::validateExistingDestination(int parentDescriptor, const QByteArray& name)
 {
-    struct stat attributes
-    {
-    };
+    struct stat attributes;
     if (fstatat(parentDescriptor, name.constData(), &attributes, AT_SYMLINK_NOFOLLOW) != 0) {
         if (errno == ENOENT) {
             return false;
