@@ -1,0 +1,114 @@
+#include "ui/BoardFooter.h"
+
+#include "store/BoardStore.h"
+#include "ui/ElidedLabel.h"
+#include "ui/ExportMenuButton.h"
+#include "ui/InterfaceStyle.h"
+#include "ui/SymbolIcon.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+// A 5-point dot in the secondary colour: the board has unsaved changes.
+class UnsavedDot : public QWidget
+{
+public:
+    explicit UnsavedDot(QWidget* parent)
+        : QWidget(parent)
+    {
+        setFixedSize(5, 5);
+        setAccessibleName(QStringLiteral("Unsaved changes"));
+        setToolTip(QStringLiteral("This board has unsaved changes"));
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        QColor colour = InterfaceStyle::secondaryText(this);
+        colour.setAlphaF(colour.alphaF() * 0.65f);
+        painter.setBrush(colour);
+        painter.drawEllipse(QRectF(rect()));
+    }
+};
+
+} // namespace
+
+BoardFooter::BoardFooter(BoardStore& store, QWidget* parent)
+    : QWidget(parent)
+    , m_store(store)
+    , m_count(new QLabel(this))
+    , m_unsavedDot(new UnsavedDot(this))
+    , m_status(new ElidedLabel(this, Qt::ElideMiddle))
+    , m_copy(
+          new QPushButton(SymbolIcon::icon(QStringLiteral("doc.on.doc")), QStringLiteral("Copy PNG"), this))
+    , m_export(new ExportMenuButton(this))
+    , m_exportPNG(nullptr)
+    , m_exportPDF(nullptr)
+{
+    setMinimumHeight(minimumBarHeight);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(20, 13, 20, 13);
+    row->setSpacing(14);
+
+    auto* countIcon = new QLabel(this);
+    countIcon->setPixmap(SymbolIcon::drawn(QStringLiteral("photo.stack"), InterfaceStyle::secondaryText(this))
+                             .pixmap(QSize(16, 16), devicePixelRatioF()));
+    auto* countRow = new QHBoxLayout;
+    countRow->setSpacing(6);
+    countRow->addWidget(countIcon);
+    countRow->addWidget(m_count);
+    row->addLayout(countRow);
+    m_count->setFont(InterfaceStyle::callout());
+    QPalette secondary = m_count->palette();
+    secondary.setColor(QPalette::WindowText, InterfaceStyle::secondaryText(this));
+    m_count->setPalette(secondary);
+    m_count->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+
+    row->addWidget(m_unsavedDot, 0, Qt::AlignVCenter);
+    m_status->setFont(InterfaceStyle::caption());
+    m_status->setColour(InterfaceStyle::secondaryText(this));
+    m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    row->addWidget(m_status, 1);
+
+    m_copy->setMinimumHeight(32);
+    m_copy->setToolTip(QStringLiteral("Copy the finished board as an image"));
+    row->addWidget(m_copy);
+
+    auto* menu = new QMenu(m_export);
+    m_exportPNG = menu->addAction(QStringLiteral("Export PNG…"), &m_store, &BoardStore::exportPNG);
+    m_exportPDF = menu->addAction(QStringLiteral("Export PDF…"), &m_store, &BoardStore::exportPDF);
+    m_export->setMenu(menu);
+    m_export->setToolTip(QStringLiteral("Export the finished board as PNG or PDF"));
+    m_export->setAccessibleName(QStringLiteral("Export"));
+    row->addWidget(m_export);
+
+    connect(m_copy, &QPushButton::clicked, &m_store, &BoardStore::copyPNG);
+    connect(&m_store, &BoardStore::changed, this, &BoardFooter::refresh);
+    refresh();
+}
+
+QString BoardFooter::imageCountText(qsizetype count)
+{
+    return count == 1 ? QStringLiteral("1 image") : QString::number(count) + QStringLiteral(" images");
+}
+
+void BoardFooter::refresh()
+{
+    m_count->setText(imageCountText(m_store.photos().size()));
+    m_unsavedDot->setVisible(m_store.hasUnsavedChanges());
+    m_status->setText(m_store.statusMessage());
+    m_status->setToolTip(m_store.statusMessage());
+    const bool canExport = m_store.canExport();
+    m_copy->setEnabled(canExport);
+    m_export->setEnabled(canExport);
+    m_exportPNG->setEnabled(canExport);
+    m_exportPDF->setEnabled(canExport);
+}

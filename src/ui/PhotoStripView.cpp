@@ -1,0 +1,211 @@
+#include "ui/PhotoStripView.h"
+
+#include "store/BoardStore.h"
+#include "ui/InterfaceStyle.h"
+#include "ui/PhotoThumbnail.h"
+#include "ui/SymbolIcon.h"
+
+#include <QHBoxLayout>
+#include <QKeySequence>
+#include <QLabel>
+#include <QPropertyAnimation>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* styledLabel(const QString& text, const QFont& font, std::optional<QColor> colour, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setFont(font);
+    if (colour) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, *colour);
+        label->setPalette(palette);
+    }
+    return label;
+}
+
+} // namespace
+
+PhotoStripView::PhotoStripView(BoardStore& store, QWidget* parent)
+    : QWidget(parent)
+    , m_store(store)
+    , m_note(styledLabel(QString(), InterfaceStyle::caption(), InterfaceStyle::secondaryText(this), this))
+    , m_pasteButton(headerButton(QStringLiteral("doc.on.clipboard"),
+          QStringLiteral("Paste copied images (")
+              + QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_V).toString(QKeySequence::NativeText)
+              + QLatin1Char(')'),
+          QStringLiteral("Paste images")))
+    , m_earlierButton(headerButton(QStringLiteral("chevron.left"),
+          QStringLiteral("Move selected image earlier"), QStringLiteral("Move selected image earlier")))
+    , m_laterButton(headerButton(QStringLiteral("chevron.right"), QStringLiteral("Move selected image later"),
+          QStringLiteral("Move selected image later")))
+    , m_removeButton(headerButton(QStringLiteral("trash"),
+          QStringLiteral("Remove selected image from this board"), QStringLiteral("Remove selected image")))
+    , m_body(new QStackedWidget(this))
+    , m_scrollArea(new QScrollArea(this))
+    , m_row(new QWidget(m_scrollArea))
+    , m_scrollAnimation(new QPropertyAnimation(m_scrollArea->horizontalScrollBar(), "value", this))
+{
+    setFixedHeight(stripHeight);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(22, 12, 22, 12);
+    column->setSpacing(9);
+
+    auto* header = new QHBoxLayout;
+    header->setSpacing(10);
+    header->addWidget(styledLabel(QStringLiteral("Images"),
+        InterfaceStyle::weighted(InterfaceStyle::callout(), QFont::DemiBold), std::nullopt, this));
+    header->addWidget(m_note);
+    header->addStretch(1);
+    for (QToolButton* button : { m_pasteButton, m_earlierButton, m_laterButton, m_removeButton }) {
+        header->addWidget(button);
+    }
+    column->addLayout(header);
+
+    auto* empty = new QWidget(m_body);
+    empty->setMinimumHeight(95);
+    auto* emptyRow = new QHBoxLayout(empty);
+    emptyRow->setSpacing(9);
+    emptyRow->addStretch(1);
+    auto* emptyIcon = new QLabel(empty);
+    emptyIcon->setPixmap(
+        SymbolIcon::drawn(QStringLiteral("arrow.up.doc"), InterfaceStyle::secondaryText(this))
+            .pixmap(QSize(16, 16), devicePixelRatioF()));
+    emptyRow->addWidget(emptyIcon);
+    emptyRow->addWidget(styledLabel(QStringLiteral("Add images above, or drop them onto the preview."),
+        InterfaceStyle::caption(), InterfaceStyle::secondaryText(this), empty));
+    emptyRow->addStretch(1);
+    m_body->addWidget(empty);
+
+    m_scrollArea->setFixedHeight(101);
+    m_scrollArea->setFrameShape(QFrame::NoFrame);
+    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_scrollArea->setWidgetResizable(true);
+    m_scrollArea->setWidget(m_row);
+    m_scrollArea->viewport()->setAutoFillBackground(false);
+    m_row->setAutoFillBackground(false);
+    auto* row = new QHBoxLayout(m_row);
+    row->setContentsMargins(2, 3, 2, 3);
+    row->setSpacing(8);
+    row->addStretch(1);
+    m_body->addWidget(m_scrollArea);
+    column->addWidget(m_body);
+
+    m_scrollAnimation->setDuration(180);
+    m_scrollAnimation->setEasingCurve(QEasingCurve::InOutQuad);
+
+    connect(m_pasteButton, &QToolButton::clicked, &m_store, &BoardStore::pasteImages);
+    connect(m_earlierButton, &QToolButton::clicked, this, [this] {
+        if (const std::optional<QUuid> id = m_store.selectedPhotoID()) {
+            m_store.movePhoto(*id, -1);
+        }
+    });
+    connect(m_laterButton, &QToolButton::clicked, this, [this] {
+        if (const std::optional<QUuid> id = m_store.selectedPhotoID()) {
+            m_store.movePhoto(*id, 1);
+        }
+    });
+    connect(m_removeButton, &QToolButton::clicked, this, [this] {
+        if (const std::optional<QUuid> id = m_store.selectedPhotoID()) {
+            m_store.removePhoto(*id);
+        }
+    });
+    connect(&m_store, &BoardStore::photosChanged, this, &PhotoStripView::refreshPhotos);
+    connect(&m_store, &BoardStore::selectedPhotoIDChanged, this, [this] {
+        refreshSelection();
+        if (m_store.selectedPhotoID()) {
+            // After the row has laid out any thumbnail that has just been added.
+            QTimer::singleShot(0, this, &PhotoStripView::scrollToSelection);
+        }
+    });
+    refreshPhotos();
+}
+
+QToolButton* PhotoStripView::headerButton(
+    const QString& symbol, const QString& help, const QString& accessibleName)
+{
+    auto* button = new QToolButton(this);
+    button->setIcon(SymbolIcon::icon(symbol));
+    button->setIconSize(QSize(14, 14));
+    button->setToolTip(help);
+    button->setAccessibleName(accessibleName);
+    button->setAutoRaise(false);
+    button->setFixedSize(30, 24);
+    return button;
+}
+
+std::optional<qsizetype> PhotoStripView::selectedIndex() const
+{
+    const std::optional<QUuid>& selected = m_store.selectedPhotoID();
+    if (!selected) {
+        return std::nullopt;
+    }
+    const QList<BoardPhoto>& photos = m_store.photos();
+    for (qsizetype index = 0; index < photos.size(); ++index) {
+        if (photos[index].id() == *selected) {
+            return index;
+        }
+    }
+    return std::nullopt;
+}
+
+void PhotoStripView::refreshPhotos()
+{
+    const QList<BoardPhoto>& photos = m_store.photos();
+    auto* row = static_cast<QHBoxLayout*>(m_row->layout());
+    while (m_thumbnails.size() < photos.size()) {
+        auto* thumbnail = new PhotoThumbnail(m_store, m_row);
+        row->insertWidget(int(m_thumbnails.size()), thumbnail, 0, Qt::AlignTop);
+        m_thumbnails.append(thumbnail);
+    }
+    while (m_thumbnails.size() > photos.size()) {
+        delete m_thumbnails.takeLast();
+    }
+    for (qsizetype index = 0; index < photos.size(); ++index) {
+        m_thumbnails[index]->bind(photos[index], index, photos.size());
+    }
+    m_note->setText(photos.isEmpty() ? QStringLiteral("Your images will appear here")
+                                     : QStringLiteral("Drag to reorder"));
+    m_body->setCurrentIndex(photos.isEmpty() ? 0 : 1);
+    refreshSelection();
+}
+
+void PhotoStripView::refreshSelection()
+{
+    const std::optional<QUuid>& selected = m_store.selectedPhotoID();
+    for (PhotoThumbnail* thumbnail : std::as_const(m_thumbnails)) {
+        thumbnail->setSelected(selected && *selected == thumbnail->photoID());
+    }
+    const std::optional<qsizetype> index = selectedIndex();
+    m_earlierButton->setEnabled(index && *index > 0);
+    m_laterButton->setEnabled(index && *index < m_store.photos().size() - 1);
+    m_removeButton->setEnabled(selected.has_value());
+}
+
+void PhotoStripView::scrollToSelection()
+{
+    const std::optional<qsizetype> index = selectedIndex();
+    if (!index || *index >= m_thumbnails.size()) {
+        return;
+    }
+    m_row->layout()->activate();
+    const PhotoThumbnail* thumbnail = m_thumbnails[*index];
+    QScrollBar* bar = m_scrollArea->horizontalScrollBar();
+    const int centre = thumbnail->geometry().center().x();
+    const int target
+        = std::clamp(centre - m_scrollArea->viewport()->width() / 2, bar->minimum(), bar->maximum());
+    m_scrollAnimation->stop();
+    if (target == bar->value()) {
+        return;
+    }
+    m_scrollAnimation->setStartValue(bar->value());
+    m_scrollAnimation->setEndValue(target);
+    m_scrollAnimation->start();
+}
