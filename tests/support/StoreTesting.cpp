@@ -1,0 +1,76 @@
+#include "StoreTesting.h"
+
+#include "io/ImageImportService.h"
+#include "model/LoadedBoard.h"
+#include "store/BoardStore.h"
+#include "TestImages.h"
+
+#include <QEventLoop>
+#include <QTimer>
+#include <QUuid>
+
+bool StoreTesting::waitUntilIdle(BoardStore& store, int timeoutMilliseconds)
+{
+    if (!store.isBusy()) {
+        return true;
+    }
+    QEventLoop loop;
+    QTimer timeout;
+    timeout.setSingleShot(true);
+    QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QObject::connect(&store, &BoardStore::isBusyChanged, &loop, [&loop](bool busy) {
+        if (!busy) {
+            loop.quit();
+        }
+    });
+    timeout.start(timeoutMilliseconds);
+    loop.exec();
+    return !store.isBusy();
+}
+
+BoardPhoto StoreTesting::fakePhoto(const QString& fileName, const QByteArray& bytes)
+{
+    QImage thumbnail(8, 6, QImage::Format_RGB32);
+    thumbnail.fill(Qt::gray);
+    return BoardPhoto(
+        QUuid::createUuid(), fileName, fileName.section(QLatin1Char('.'), 0, 0), bytes, 800, 600, thumbnail);
+}
+
+QList<BoardPhoto> StoreTesting::fakePhotos(qsizetype count, const QByteArray& bytes)
+{
+    QList<BoardPhoto> photos;
+    for (qsizetype i = 0; i < count; ++i) {
+        photos.append(fakePhoto(QStringLiteral("photo-%1.png").arg(i + 1), bytes));
+    }
+    return photos;
+}
+
+BoardPhoto StoreTesting::pngPhoto(const QString& fileName, QSize size, QColor colour)
+{
+    return ImageImportService::load(TestImages::png(size, colour), fileName);
+}
+
+QList<BoardPhoto> StoreTesting::pngPhotos(qsizetype count, QSize size)
+{
+    QList<BoardPhoto> photos;
+    for (qsizetype i = 0; i < count; ++i) {
+        photos.append(pngPhoto(
+            QStringLiteral("image-%1.png").arg(i + 1), size, QColor::fromHsv(int((i * 37) % 360), 160, 200)));
+    }
+    return photos;
+}
+
+void StoreTesting::installBoard(BoardStore& store, const QList<BoardPhoto>& photos,
+    const BoardSettings& settings, const std::optional<QUrl>& url)
+{
+    store.replaceBoard(LoadedBoard { photos, settings }, url);
+}
+
+QStringList StoreTesting::fileNames(const QList<BoardPhoto>& photos)
+{
+    QStringList names;
+    for (const BoardPhoto& photo : photos) {
+        names.append(photo.fileName());
+    }
+    return names;
+}

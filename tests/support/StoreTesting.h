@@ -1,0 +1,47 @@
+#pragma once
+
+#include "model/BoardPhoto.h"
+#include "model/BoardSettings.h"
+
+#include <optional>
+#include <ostream>
+#include <QByteArray>
+#include <QColor>
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <QUrl>
+
+class BoardStore;
+
+// Helpers for store tests: waiting on the store's own busy signal, and photos to put on a board.
+class StoreTesting
+{
+public:
+    // Runs the event loop until the store reports it is idle; false when it is still busy after
+    // the timeout (a hung flow).
+    static bool waitUntilIdle(BoardStore& store, int timeoutMilliseconds = 120'000);
+
+    // A photo with arbitrary bytes and a small thumbnail, for editing tests that never decode.
+    // Photos made from one QByteArray share its buffer.
+    static BoardPhoto fakePhoto(const QString& fileName, const QByteArray& bytes = QByteArray("bytes"));
+    static QList<BoardPhoto> fakePhotos(qsizetype count, const QByteArray& bytes = QByteArray("bytes"));
+
+    // A real photo made by the import service from PNG bytes; renders and saves like any other.
+    static BoardPhoto pngPhoto(
+        const QString& fileName, QSize size = QSize(48, 32), QColor colour = Qt::darkCyan);
+    static QList<BoardPhoto> pngPhotos(qsizetype count, QSize size = QSize(48, 32));
+
+    // Installs a board as opening a project would: nothing unsaved, empty history.
+    static void installBoard(BoardStore& store, const QList<BoardPhoto>& photos,
+        const BoardSettings& settings = BoardSettings(), const std::optional<QUrl>& url = std::nullopt);
+
+    // Identifiers and file names of a photo list, for comparisons.
+    static QStringList fileNames(const QList<BoardPhoto>& photos);
+};
+
+// Readable texts in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* stream)
+{
+    *stream << '"' << text.toStdString() << '"';
+}
