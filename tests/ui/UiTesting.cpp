@@ -1,0 +1,86 @@
+#include "ui/UiTesting.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QMouseEvent>
+#include <QUrl>
+#include <QWidget>
+
+BoardSettings UiTest::workedExampleSettings()
+{
+    BoardSettings settings;
+    settings.columns = 4;
+    settings.outputWidth = 2400;
+    settings.spacing = 24;
+    settings.padding = 48;
+    settings.cellAspect = CellAspect::landscape;
+    settings.captionMode = CaptionMode::filename;
+    settings.captionFontSize = 26;
+    settings.titleFontSize = 48;
+    settings.cornerRadius = 12;
+    settings.title = QStringLiteral("Contact sheet");
+    return settings;
+}
+
+void UiTest::installPhotos(qsizetype count, const BoardSettings& settings)
+{
+    StoreTesting::installBoard(store, StoreTesting::pngPhotos(count), settings);
+}
+
+QUuid UiTest::idAt(qsizetype index) const
+{
+    return store.photos().at(index).id();
+}
+
+QStringList UiTest::order() const
+{
+    return StoreTesting::fileNames(store.photos());
+}
+
+void UiTest::makeBusy()
+{
+    const QString file
+        = TestImages::writeFile(folder, QStringLiteral("later.png"), TestImages::png(QSize(40, 30)));
+    store.importURLs({ QUrl::fromLocalFile(file) });
+    ASSERT_TRUE(store.isBusy());
+}
+
+void UiTest::startDrag(QWidget* source)
+{
+    const QPointF start(source->width() / 2.0, source->height() / 2.0);
+    const QPointF far = start + QPointF(QApplication::startDragDistance() + 6, 0);
+    QMouseEvent press(QEvent::MouseButtonPress, start, source->mapToGlobal(start), Qt::LeftButton,
+        Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(source, &press);
+    QMouseEvent move(
+        QEvent::MouseMove, far, source->mapToGlobal(far), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(source, &move);
+}
+
+bool UiTest::dropOn(QWidget* target, QPointF position, const QMimeData& data)
+{
+    const QPoint point = position.toPoint();
+    QDragEnterEvent enter(point, Qt::MoveAction | Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) {
+        QDragLeaveEvent leave;
+        QApplication::sendEvent(target, &leave);
+        return false;
+    }
+    QDragMoveEvent move(point, Qt::MoveAction | Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &move);
+    QDropEvent drop(position, Qt::MoveAction | Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
+
+std::unique_ptr<QMimeData> UiTest::fileDrag(const QStringList& paths)
+{
+    auto data = std::make_unique<QMimeData>();
+    QList<QUrl> urls;
+    for (const QString& path : paths) {
+        urls.append(QUrl::fromLocalFile(path));
+    }
+    data->setUrls(urls);
+    return data;
+}
