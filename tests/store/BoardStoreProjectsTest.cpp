@@ -1,0 +1,209 @@
+#include "io/BoardProjectStore.h"
+#include "store/BoardStore.h"
+#include "support/FakeBoardPlatform.h"
+#include "support/StoreTesting.h"
+
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QTemporaryDir>
+
+namespace {
+const QString editedSuffix = QString::fromUtf8(" \u00b7 Edited");
+
+class BoardStoreProjects : public ::testing::Test
+{
+protected:
+    QUrl projectURL(const QString& name) const { return QUrl::fromLocalFile(folder.filePath(name)); }
+
+    // A project written by the package store itself, as another session would have left it.
+    QUrl writeProject(const QString& name, qsizetype photoCount)
+    {
+        const QUrl url = projectURL(name);
+        BoardSettings settings;
+        settings.title = QStringLiteral("Saved title");
+        BoardProjectStore::save(StoreTesting::pngPhotos(photoCount), settings, url);
+        return url;
+    }
+
+    void makeEdited()
+    {
+        BoardSettings settings = store.settings();
+        settings.columns = settings.columns == 2 ? 3 : 2;
+        store.setSettings(settings);
+        ASSERT_TRUE(store.hasUnsavedChanges());
+    }
+
+    QTemporaryDir folder;
+    FakeBoardPlatform platform;
+    BoardStore store { &platform };
+};
+} // namespace
+
+TEST_F(BoardStoreProjects, SaveAsThenSaveInPlace)
+{
+    StoreTesting::installBoard(store, StoreTesting::pngPhotos(2));
+    makeEdited();
+    platform.projectDestinations.append(projectURL("First.tesserly"));
+    EXPECT_TRUE(store.saveProject(false));
+    ASSERT_EQ(platform.projectSavePanels.size(), 1);
+    const PanelRequest& panel = platform.projectSavePanels.first();
+    EXPECT_EQ(panel.title, "Save Tesserly Project");
+    EXPECT_EQ(panel.message, "The project includes your images, captions, and layout.");
+    EXPECT_EQ(panel.proposedName, "Tesserly.tesserly");
+    EXPECT_EQ(panel.suffixes, QStringList({ "tesserly" }));
+    EXPECT_EQ(store.projectURL(), projectURL("First.tesserly"));
+    EXPECT_FALSE(store.hasUnsavedChanges());
+    EXPECT_EQ(store.statusMessage(), "Board saved");
+    EXPECT_EQ(store.windowSubtitle(), "First");
+    EXPECT_TRUE(store.canUndo()) << "saving keeps the history";
+    EXPECT_FALSE(store.isBusy());
+
+    // Saving again writes to the same place without asking.
+    makeEdited();
+    EXPECT_TRUE(store.saveProject(false));
+    EXPECT_EQ(platform.projectSavePanels.size(), 1);
+    EXPECT_EQ(
+        BoardProjectStore::load(projectURL("First.tesserly")).settings.columns, store.settings().columns);
+
+    // Save As always asks, and moves the board to the new place.
+    BoardSettings titled = store.settings();
+    titled.title = QStringLiteral("Trip: day 1/2");
+    store.setSettings(titled);
+    platform.projectDestinations.append(projectURL("Second.tesserly"));
+    EXPECT_TRUE(store.saveProject(true));
+    ASSERT_EQ(platform.projectSavePanels.size(), 2);
+    EXPECT_EQ(platform.projectSavePanels.last().proposedName, "Trip- day 1-2.tesserly");
+    EXPECT_EQ(store.projectURL(), projectURL("Second.tesserly"));
+    EXPECT_EQ(store.windowSubtitle(), "Second");
+    EXPECT_EQ(BoardProjectStore::load(projectURL("Second.tesserly")).photos.size(), 2);
+
+    // A cancelled Save As changes nothing.
+    makeEdited();
+    EXPECT_FALSE(store.saveProject(true));
+    EXPECT_EQ(store.projectURL(), projectURL("Second.tesserly"));
+    EXPECT_TRUE(store.hasUnsavedChanges());
+}
+
+TEST_F(BoardStoreProjects, FailedSaveKeepsLocationAndFlag)
+{
+    const QUrl saved = writeProject("Kept.tesserly", 1);
+    StoreTesting::installBoard(store, StoreTesting::pngPhotos(1), BoardSettings(), saved);
+    makeEdited();
+    platform.projectDestinations.append(QUrl::fromLocalFile(folder.filePath("no/such/folder/New.tesserly")));
+    EXPECT_FALSE(store.saveProject(true));
+    EXPECT_EQ(store.statusMessage(), "Could not save board");
+    ASSERT_TRUE(store.errorMessage());
+    EXPECT_FALSE(store.errorMessage()->isEmpty());
+    EXPECT_EQ(store.projectURL(), saved);
+    EXPECT_TRUE(store.hasUnsavedChanges());
+    EXPECT_FALSE(QDir(folder.filePath("no")).exists());
+}
+
+TEST_F(BoardStoreProjects, OpenReplacesTheBoard)
+{
+    const QUrl trip = writeProject("Trip.tesserly", 3);
+    platform.projectsToOpen.append(trip);
+    store.openProject();
+    ASSERT_EQ(platform.openPanels.size(), 1);
+    EXPECT_EQ(platform.openPanels.first().title, "Open Tesserly Project");
+    EXPECT_EQ(platform.openPanels.first().suffixes, QStringList({ "tesserly" }));
+    ASSERT_TRUE(store.isBusy());
+    EXPECT_EQ(store.statusMessage(), QString::fromUtf8("Opening board\u2026"));
+    ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
+    EXPECT_EQ(store.statusMessage(), "Opened Trip");
+    EXPECT_EQ(store.photos().size(), 3);
+    EXPECT_EQ(store.settings().title, "Saved title");
+    EXPECT_EQ(store.selectedPhotoID(), store.photos().first().id());
+    EXPECT_EQ(store.projectURL(), trip);
+    EXPECT_FALSE(store.hasUnsavedChanges());
+    EXPECT_FALSE(store.canUndo());
+    EXPECT_EQ(store.windowSubtitle(), "Trip");
+    EXPECT_TRUE(platform.alerts.isEmpty()) << "nothing unsaved, nothing to ask";
+}
+
+TEST_F(BoardStoreProjects, FailedOpenKeepsThePreviousBoard)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkdir("Broken.tesserly"));
+    const QList<BoardPhoto> photos = StoreTesting::fakePhotos(2);
+    StoreTesting::installBoard(store, photos, BoardSettings(), projectURL("Current.tesserly"));
+    makeEdited();
+    platform.alertAnswers.append(1); // Discard Changes
+    store.openProject(projectURL("Broken.tesserly"));
+    ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
+    EXPECT_EQ(store.statusMessage(), "Could not open board");
+    ASSERT_TRUE(store.errorMessage());
+    EXPECT_FALSE(store.errorMessage()->isEmpty());
+    EXPECT_EQ(StoreTesting::fileNames(store.photos()), StoreTesting::fileNames(photos));
+    EXPECT_EQ(store.projectURL(), projectURL("Current.tesserly"));
+    EXPECT_TRUE(store.hasUnsavedChanges());
+    EXPECT_TRUE(store.canUndo());
+}
+
+TEST_F(BoardStoreProjects, UnsavedChangesAreAskedAboutAfterChoosingTheFile)
+{
+    const QUrl trip = writeProject("Trip.tesserly", 1);
+    StoreTesting::installBoard(store, StoreTesting::fakePhotos(2));
+    makeEdited();
+    platform.projectsToOpen.append(trip);
+    platform.alertAnswers.append(2); // Cancel
+    store.openProject();
+    EXPECT_EQ(platform.openPanels.size(), 1);
+    ASSERT_EQ(platform.alerts.size(), 1);
+    const AlertRequest& alert = platform.alerts.first();
+    EXPECT_EQ(alert.message, "Save changes to this board?");
+    EXPECT_EQ(
+        alert.informativeText, "Save a Tesserly project to keep your images, order, captions, and layout.");
+    EXPECT_EQ(alert.buttons, QStringList({ QString::fromUtf8("Save\u2026"), "Discard Changes", "Cancel" }));
+    EXPECT_FALSE(store.isBusy()) << "cancel does not start loading";
+    EXPECT_EQ(store.photos().size(), 2);
+    EXPECT_TRUE(store.hasUnsavedChanges());
+}
+
+TEST_F(BoardStoreProjects, ConfirmDiscardChangesAnswers)
+{
+    EXPECT_TRUE(store.confirmDiscardChanges());
+    EXPECT_TRUE(platform.alerts.isEmpty()) << "no question without unsaved changes";
+
+    StoreTesting::installBoard(store, StoreTesting::pngPhotos(1));
+    makeEdited();
+    platform.alertAnswers = { 1, 2, std::nullopt };
+    EXPECT_TRUE(store.confirmDiscardChanges());
+    EXPECT_FALSE(store.confirmDiscardChanges());
+    EXPECT_FALSE(store.confirmDiscardChanges()) << "an alert closed any other way is a cancel";
+    EXPECT_TRUE(store.hasUnsavedChanges());
+
+    // Save… on a never-saved board shows the save panel; cancelling it answers false.
+    platform.alertAnswers = { 0 };
+    EXPECT_FALSE(store.confirmDiscardChanges());
+    EXPECT_EQ(platform.projectSavePanels.size(), 1);
+
+    // Save… with a chosen place writes the board and lets the caller go on.
+    platform.alertAnswers = { 0 };
+    platform.projectDestinations = { projectURL("Asked.tesserly") };
+    EXPECT_TRUE(store.confirmDiscardChanges());
+    EXPECT_FALSE(store.hasUnsavedChanges());
+    EXPECT_EQ(store.projectURL(), projectURL("Asked.tesserly"));
+    EXPECT_EQ(BoardProjectStore::load(projectURL("Asked.tesserly")).photos.size(), 1);
+}
+
+TEST_F(BoardStoreProjects, NewBoardStartsOverAfterAsking)
+{
+    StoreTesting::installBoard(
+        store, StoreTesting::fakePhotos(2), BoardSettings(), projectURL("Trip.tesserly"));
+    makeEdited();
+    platform.alertAnswers = { 2 };
+    store.newBoard();
+    EXPECT_EQ(store.photos().size(), 2) << "cancelled";
+
+    platform.alertAnswers = { 1 };
+    store.newBoard();
+    EXPECT_TRUE(store.photos().isEmpty());
+    EXPECT_EQ(store.settings(), BoardSettings());
+    EXPECT_FALSE(store.projectURL());
+    EXPECT_FALSE(store.hasUnsavedChanges());
+    EXPECT_FALSE(store.canUndo());
+    EXPECT_FALSE(store.selectedPhotoID());
+    EXPECT_EQ(store.statusMessage(), "New board");
+    EXPECT_EQ(store.windowSubtitle(), "Untitled Board");
+    EXPECT_NE(store.windowSubtitle(), "Untitled Board" + editedSuffix);
+}
