@@ -14,9 +14,28 @@ BoardPainter::BoardPainter(BoardLayout layout, const BoardSettings& settings)
     , m_settings(settings.normalized())
 { }
 
+namespace {
+// Restores the painter even when a photo's provider throws half-way through the board.
+class SavedPainterState
+{
+public:
+    explicit SavedPainterState(QPainter& painter)
+        : m_painter(painter)
+    {
+        m_painter.save();
+    }
+    ~SavedPainterState() { m_painter.restore(); }
+    SavedPainterState(const SavedPainterState&) = delete;
+    SavedPainterState& operator=(const SavedPainterState&) = delete;
+
+private:
+    QPainter& m_painter;
+};
+} // namespace
+
 void BoardPainter::draw(QPainter& painter, const QList<BoardPhoto>& photos, const ImageProvider& images) const
 {
-    painter.save();
+    const SavedPainterState saved(painter);
     painter.setRenderHints(
         QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
     drawBackground(painter);
@@ -30,7 +49,6 @@ void BoardPainter::draw(QPainter& painter, const QList<BoardPhoto>& photos, cons
         const QImage image = images(cell, photo, decodeSize(drawnRect(cell, photo)));
         drawCell(painter, cell, photo, image);
     }
-    painter.restore();
 }
 
 void BoardPainter::drawBackground(QPainter& painter) const
