@@ -85,6 +85,19 @@ void AreaDownsampler::addRow(const QRgb* row)
     if (m_result.isNull() || m_inputRow >= m_inputSize.height()) {
         return;
     }
+    if (m_inputSize == m_outputSize) {
+        // Nothing to average: the row is the result row.
+        auto* out = reinterpret_cast<QRgb*>(m_result.scanLine(m_inputRow));
+        std::copy_n(row, m_inputSize.width(), out);
+        if (m_opaque) {
+            for (int x = 0; x < m_inputSize.width(); ++x) {
+                out[x] |= 0xff000000u;
+            }
+        }
+        ++m_inputRow;
+        ++m_outputRow;
+        return;
+    }
     reduceRow(row);
     // The same exact-integer positions vertically: input row r covers [r·out, (r+1)·out),
     // output row j covers [j·in, (j+1)·in).
@@ -114,12 +127,21 @@ void AreaDownsampler::emitRow()
 {
     auto* out = reinterpret_cast<QRgb*>(m_result.scanLine(m_outputRow));
     const float* value = m_accumulator.data();
-    for (int x = 0; x < m_outputSize.width(); ++x, value += 4) {
-        const auto channel
-            = [](float sum, int ceiling) { return std::clamp(int(std::lround(sum)), 0, ceiling); };
-        const int alpha = m_opaque ? 255 : channel(value[0], 255);
-        // Premultiplied colour never exceeds its alpha.
-        out[x] = qRgba(channel(value[1], alpha), channel(value[2], alpha), channel(value[3], alpha), alpha);
+    const int width = m_outputSize.width();
+    // Sums are never negative (all weights are), so adding one half and truncating rounds them.
+    const auto rounded = [](float sum, quint32 ceiling) { return std::min(quint32(sum + 0.5f), ceiling); };
+    if (m_opaque) {
+        for (int x = 0; x < width; ++x, value += 4) {
+            out[x] = 0xff000000u | rounded(value[1], 255) << 16 | rounded(value[2], 255) << 8
+                | rounded(value[3], 255);
+        }
+    } else {
+        for (int x = 0; x < width; ++x, value += 4) {
+            const quint32 alpha = rounded(value[0], 255);
+            // Premultiplied colour never exceeds its alpha.
+            out[x] = alpha << 24 | rounded(value[1], alpha) << 16 | rounded(value[2], alpha) << 8
+                | rounded(value[3], alpha);
+        }
     }
     std::fill(m_accumulator.begin(), m_accumulator.end(), 0.0f);
     ++m_outputRow;

@@ -9,8 +9,10 @@
 #include <QUrl>
 
 // The single gate through which every image enters a board: checks size, container and pixel
-// dimensions, reads the pixel size and orientation, and makes an upright thumbnail. The bytes
-// are kept exactly as given; nothing is re-encoded. Stateless and safe on any thread.
+// dimensions, reads the pixel size and orientation, and makes an upright thumbnail (at most 1024
+// pixels on its longer side; Format_RGB888 for opaque images, Format_ARGB32_Premultiplied for
+// transparent ones). The bytes are kept exactly as given; nothing is re-encoded. Stateless and
+// safe on any thread.
 class ImageImportService
 {
 public:

@@ -1,0 +1,156 @@
+// Import benchmark. Each measurement runs in its own process so that its peak memory is its own:
+//   bench_import                 makes the cached photos if needed, then runs every mode below
+//   bench_import make            only makes ~/.cache/tesserly-bench/ (see BenchPhotos.h)
+//   bench_import batch           imports the 60 photos through ImageImportService::load(urls)
+//   bench_import decode          decodes the 60 photos (in memory) to 400 and 1024 pixels
+//   bench_import large-png       imports the 10000 × 10000 PNG
+// Each mode prints one line: <mode> key=value ...
+// Targets: batch under 60 ms per image and peak under 300 MB; large-png peak under 200 MB.
+#include "BenchPhotos.h"
+
+#include "io/ImageDecoder.h"
+#include "io/ImageImportService.h"
+
+#include <cstdio>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QUrl>
+#include <sys/resource.h>
+
+namespace {
+
+double peakMegabytes()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+// CPU time of this process: on a machine shared with other work, wall time overstates the cost.
+double cpuMilliseconds()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto milliseconds
+        = [](const timeval& time) { return double(time.tv_sec) * 1e3 + double(time.tv_usec) / 1e3; };
+    return milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime);
+}
+
+QList<QUrl> photoUrls()
+{
+    QList<QUrl> urls;
+    for (int index = 1; index <= BenchPhotos::photoCount; ++index) {
+        urls.append(QUrl::fromLocalFile(BenchPhotos::photoPath(index)));
+    }
+    return urls;
+}
+
+int batch()
+{
+    const QList<QUrl> urls = photoUrls();
+    QElapsedTimer timer;
+    timer.start();
+    const double cpuStart = cpuMilliseconds();
+    const ImageImportResult result = ImageImportService::load(urls);
+    const double milliseconds = double(timer.nsecsElapsed()) / 1e6;
+    const double cpu = cpuMilliseconds() - cpuStart;
+    qint64 bytes = 0;
+    for (const BoardPhoto& photo : result.photos) {
+        bytes += photo.imageData().size();
+    }
+    std::printf(
+        "batch photos=%lld rejected=%lld ms_per_image=%.1f cpu_ms_per_image=%.1f total_s=%.2f source_mb=%.1f "
+        "peak_mb=%.1f\n",
+        qlonglong(result.photos.size()), qlonglong(result.rejected.size()),
+        milliseconds / double(urls.size()), cpu / double(urls.size()), milliseconds / 1000.0,
+        double(bytes) / 1048576.0, peakMegabytes());
+    for (const QString& line : result.rejected) {
+        std::printf("  rejected: %s\n", qPrintable(line));
+    }
+    return result.photos.size() == urls.size() ? 0 : 1;
+}
+
+int decode()
+{
+    QList<QByteArray> photos;
+    for (int index = 1; index <= BenchPhotos::photoCount; ++index) {
+        QFile file(BenchPhotos::photoPath(index));
+        if (!file.open(QIODevice::ReadOnly)) {
+            return 2;
+        }
+        photos.append(file.readAll());
+    }
+    for (const int side : { 400, 1024 }) {
+        QElapsedTimer timer;
+        timer.start();
+        const double cpuStart = cpuMilliseconds();
+        for (const QByteArray& bytes : photos) {
+            if (ImageDecoder::decodeUpright(bytes, side).isNull()) {
+                return 1;
+            }
+        }
+        const double count = double(photos.size());
+        std::printf("decode side=%d ms_per_image=%.2f cpu_ms_per_image=%.2f\n", side,
+            double(timer.nsecsElapsed()) / 1e6 / count, (cpuMilliseconds() - cpuStart) / count);
+    }
+    std::printf("decode peak_mb=%.1f\n", peakMegabytes());
+    return 0;
+}
+
+int largePng()
+{
+    QElapsedTimer timer;
+    timer.start();
+    const ImageImportResult result
+        = ImageImportService::load(QList<QUrl> { QUrl::fromLocalFile(BenchPhotos::largePngPath()) });
+    const double milliseconds = double(timer.nsecsElapsed()) / 1e6;
+    if (result.photos.size() != 1) {
+        std::printf("large-png refused: %s\n", qPrintable(result.rejected.value(0)));
+        return 1;
+    }
+    std::printf("large-png size=%lldx%lld file_mb=%.1f ms=%.0f peak_mb=%.1f\n", result.photos[0].pixelWidth(),
+        result.photos[0].pixelHeight(), double(result.photos[0].imageData().size()) / 1048576.0, milliseconds,
+        peakMegabytes());
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication application(argc, argv);
+    const QString mode = application.arguments().value(1);
+    if (mode == QLatin1String("make")) {
+        return BenchPhotos::ensure() ? 0 : 2;
+    }
+    if (mode == QLatin1String("batch")) {
+        return batch();
+    }
+    if (mode == QLatin1String("decode")) {
+        return decode();
+    }
+    if (mode == QLatin1String("large-png")) {
+        return largePng();
+    }
+    if (!mode.isEmpty()) {
+        std::fprintf(stderr, "usage: bench_import [make|batch|decode|large-png]\n");
+        return 2;
+    }
+    int status = 0;
+    for (const char* step : { "make", "batch", "decode", "large-png" }) {
+        QProcess child;
+        child.setProcessChannelMode(QProcess::ForwardedChannels);
+        child.start(QCoreApplication::applicationFilePath(), { QString::fromLatin1(step) });
+        child.waitForFinished(-1);
+        if (child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0) {
+            std::fprintf(stderr, "%s failed\n", step);
+            status = 1;
+        }
+    }
+    return status;
+}
