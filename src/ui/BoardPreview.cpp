@@ -114,6 +114,7 @@ BoardPreview::BoardPreview(BoardStore& store, QWidget* parent)
     // The preview's own background shows through the scrolled area.
     m_scrollArea->setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
     m_scrollArea->viewport()->setAutoFillBackground(false);
+    InterfaceStyle::useSlimScrollBars(m_scrollArea);
     m_content->setAutoFillBackground(false);
     m_frame->raise();
 
@@ -171,19 +172,24 @@ void BoardPreview::refresh()
 void BoardPreview::placeCanvas()
 {
     const QSize viewport = m_scrollArea->size();
+    const int scrollBar = m_scrollArea->verticalScrollBar()->sizeHint().width();
     const double layoutWidth = m_canvas->layout().width();
-    double scale = previewScale(width(), layoutWidth);
+    const double available = viewport.width();
+    double scale = previewScale(available, layoutWidth);
     // A board taller than the view needs the vertical scroll bar; fit to the width beside it
     // so that no horizontal scroll bar appears as well.
-    if (std::ceil(m_canvas->layout().height() * scale) + 2 * canvasMargin > viewport.height()) {
-        scale = previewScale(width() - m_scrollArea->verticalScrollBar()->sizeHint().width(), layoutWidth);
+    const bool tall = std::ceil(m_canvas->layout().height() * scale) + 2 * canvasMargin > viewport.height();
+    if (tall) {
+        scale = previewScale(available - scrollBar, layoutWidth);
     }
     m_canvas->setScale(scale);
     const QSize board = m_canvas->scaledSize();
-    const int scrollBar = m_scrollArea->verticalScrollBar()->sizeHint().width();
-    const bool tall = board.height() + 2 * canvasMargin > viewport.height();
-    const QSize content(std::max(board.width() + 2 * canvasMargin, viewport.width() - (tall ? scrollBar : 0)),
-        std::max(board.height() + 2 * canvasMargin, viewport.height()));
+    const int visibleWidth = viewport.width() - (tall ? scrollBar : 0);
+    // Rounding the board up to whole pixels must not by itself call for a horizontal scroll bar.
+    const int contentWidth = board.width() + 2 * canvasMargin <= visibleWidth + 1
+        ? visibleWidth
+        : board.width() + 2 * canvasMargin;
+    const QSize content(contentWidth, std::max(board.height() + 2 * canvasMargin, viewport.height()));
     m_content->resize(content);
     m_canvas->move((content.width() - board.width()) / 2, canvasMargin);
     m_content->update();

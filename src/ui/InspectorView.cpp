@@ -123,6 +123,7 @@ InspectorView::InspectorView(BoardStore& store, QWidget* parent)
     own.setColor(QPalette::Window, background);
     setPalette(own);
     m_scrollArea->viewport()->setAutoFillBackground(false);
+    InterfaceStyle::useSlimScrollBars(m_scrollArea);
 
     auto* content = new QWidget(m_scrollArea);
     content->setAutoFillBackground(false);

@@ -1,8 +1,10 @@
 #include "ui/InterfaceStyle.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QFontInfo>
 #include <QPalette>
+#include <QScrollBar>
 #include <QWidget>
 
 namespace {
@@ -116,4 +118,21 @@ QFont InterfaceStyle::weighted(QFont font, QFont::Weight weight)
 {
     font.setWeight(weight);
     return font;
+}
+
+void InterfaceStyle::useSlimScrollBars(QAbstractScrollArea* area)
+{
+    const QString handle = primary(area, 0.28).name(QColor::HexArgb);
+    const QString hover = primary(area, 0.45).name(QColor::HexArgb);
+    const QString sheet = QStringLiteral(
+        "QScrollBar { background: transparent; border: none; margin: 1px; }"
+        "QScrollBar:horizontal { height: 9px; } QScrollBar:vertical { width: 9px; }"
+        "QScrollBar::handle { background: %1; border-radius: 3px; }"
+        "QScrollBar::handle:hover { background: %2; }"
+        "QScrollBar::handle:horizontal { min-width: 28px; } QScrollBar::handle:vertical { min-height: 28px; }"
+        "QScrollBar::add-line, QScrollBar::sub-line { width: 0; height: 0; border: none; background: none; }"
+        "QScrollBar::add-page, QScrollBar::sub-page { background: none; }")
+                              .arg(handle, hover);
+    area->horizontalScrollBar()->setStyleSheet(sheet);
+    area->verticalScrollBar()->setStyleSheet(sheet);
 }

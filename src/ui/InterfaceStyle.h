@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 
+class QAbstractScrollArea;
 class QWidget;
 
 // The few text styles and colours every panel of the board window shares, derived from the
@@ -21,6 +22,9 @@ public:
     static QColor controlBackground(const QWidget* widget);
     static QColor textBackground(const QWidget* widget);
     static QColor warning();
+
+    // Slim scroll bars without arrows for the board window's scrolled areas.
+    static void useSlimScrollBars(QAbstractScrollArea* area);
 
     static QFont body();
     static QFont headline();

@@ -54,7 +54,8 @@ PhotoStripView::PhotoStripView(BoardStore& store, QWidget* parent)
 {
     setFixedHeight(stripHeight);
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(22, 12, 22, 12);
+    // 12 above and below as far as the fixed height allows once the header's buttons are in.
+    column->setContentsMargins(22, 10, 22, 8);
     column->setSpacing(9);
 
     auto* header = new QHBoxLayout;
@@ -90,6 +91,7 @@ PhotoStripView::PhotoStripView(BoardStore& store, QWidget* parent)
     m_scrollArea->setWidgetResizable(true);
     m_scrollArea->setWidget(m_row);
     m_scrollArea->viewport()->setAutoFillBackground(false);
+    InterfaceStyle::useSlimScrollBars(m_scrollArea);
     m_row->setAutoFillBackground(false);
     auto* row = new QHBoxLayout(m_row);
     row->setContentsMargins(2, 3, 2, 3);

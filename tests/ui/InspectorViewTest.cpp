@@ -1,0 +1,325 @@
+#include "ui/UiTesting.h"
+
+#include "ui/BackgroundButton.h"
+#include "ui/CaptionEditor.h"
+#include "ui/InspectorSlider.h"
+#include "ui/InspectorView.h"
+#include "ui/SegmentedPicker.h"
+#include "ui/SwitchToggle.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+class InspectorViewTest : public UiTest
+{
+protected:
+    void SetUp() override
+    {
+        installPhotos(3);
+        inspector.resize(310, 1400);
+        inspector.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&inspector));
+    }
+
+    // Runs one user edit and checks that it made exactly one undoable change, which undo reverts.
+    void expectOneChange(const char* what, const std::function<void()>& edit,
+        const std::function<bool(const BoardSettings&)>& changed)
+    {
+        SCOPED_TRACE(what);
+        const BoardSettings before = store.settings();
+        QSignalSpy undoSteps(&store, &BoardStore::settingsChanged);
+        edit();
+        EXPECT_TRUE(changed(store.settings()));
+        EXPECT_TRUE(store.canUndo());
+        store.undo();
+        EXPECT_EQ(store.settings(), before) << "one undo reverts the whole edit";
+        EXPECT_FALSE(store.canUndo()) << "the edit recorded more than one change";
+        // Back to a clean history for the next control.
+        StoreTesting::installBoard(store, store.photos(), before);
+    }
+
+    static QStringList itemTexts(const QComboBox* combo)
+    {
+        QStringList texts;
+        for (int index = 0; index < combo->count(); ++index) {
+            texts.append(combo->itemText(index));
+        }
+        return texts;
+    }
+
+    static void choose(QComboBox* combo, int index)
+    {
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+
+    InspectorView inspector { store };
+};
+
+TEST_F(InspectorViewTest, EveryControlWritesOneUndoableChange)
+{
+    expectOneChange(
+        "columns", [&] { QTest::mouseClick(inspector.columnsPicker()->segment(4), Qt::LeftButton); },
+        [](const BoardSettings& s) { return s.columns == 5; });
+    expectOneChange(
+        "image shape", [&] { choose(inspector.cellAspectPicker(), 3); },
+        [](const BoardSettings& s) { return s.cellAspect == CellAspect::portrait; });
+    expectOneChange(
+        "image fit", [&] { QTest::mouseClick(inspector.photoFitPicker()->segment(1), Qt::LeftButton); },
+        [](const BoardSettings& s) { return s.photoFit == PhotoFit::fill; });
+    expectOneChange(
+        "background", [&] { QTest::mouseClick(inspector.backgroundButtons().at(1), Qt::LeftButton); },
+        [](const BoardSettings& s) { return s.background == BoardBackground::dark; });
+    expectOneChange(
+        "spacing", [&] { inspector.spacingSlider()->slider()->setValue(20); },
+        [](const BoardSettings& s) { return s.spacing == 40; });
+    expectOneChange(
+        "outer margin", [&] { inspector.paddingSlider()->slider()->setValue(40); },
+        [](const BoardSettings& s) { return s.padding == 160; });
+    expectOneChange(
+        "corners", [&] { inspector.cornerSlider()->slider()->setValue(0); },
+        [](const BoardSettings& s) { return s.cornerRadius == 0; });
+    expectOneChange(
+        "numbers", [&] { QTest::mouseClick(inspector.numbersToggle(), Qt::LeftButton); },
+        [](const BoardSettings& s) { return !s.showNumbers; });
+    expectOneChange(
+        "captions", [&] { choose(inspector.captionModePicker(), 2); },
+        [](const BoardSettings& s) { return s.captionMode == CaptionMode::custom; });
+    expectOneChange(
+        "caption size", [&] { inspector.captionSizeSlider()->slider()->setValue(44); },
+        [](const BoardSettings& s) { return s.captionFontSize == 60; });
+    expectOneChange(
+        "title", [&] { QTest::keyClicks(inspector.titleField(), "Q"); },
+        [](const BoardSettings& s) { return s.title == "Q"; });
+    expectOneChange(
+        "width", [&] { choose(inspector.widthPicker(), 0); },
+        [](const BoardSettings& s) { return s.outputWidth == 1200; });
+
+    BoardSettings titled = store.settings();
+    titled.title = "Trip";
+    StoreTesting::installBoard(store, store.photos(), titled);
+    expectOneChange(
+        "title size", [&] { inspector.titleSizeSlider()->slider()->setValue(0); },
+        [](const BoardSettings& s) { return s.titleFontSize == 24; });
+}
+
+TEST_F(InspectorViewTest, SliderDragOfTenValuesIsTenUndoSteps)
+{
+    QSlider* slider = inspector.spacingSlider()->slider();
+    const int start = slider->value();
+    for (int step = 1; step <= 10; ++step) {
+        slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    }
+    EXPECT_EQ(slider->value(), start + 10);
+    EXPECT_EQ(store.settings().spacing, 24 + 10 * 2);
+    EXPECT_EQ(inspector.spacingSlider()->valueLabel()->text(), "44 px");
+    int undos = 0;
+    while (store.canUndo()) {
+        store.undo();
+        ++undos;
+        // The slider follows every undo.
+        EXPECT_EQ(inspector.spacingSlider()->value(), store.settings().spacing);
+    }
+    EXPECT_EQ(undos, 10);
+    EXPECT_EQ(store.settings().spacing, 24);
+}
+
+TEST_F(InspectorViewTest, ValueTextsRoundHalvesAwayFromZero)
+{
+    EXPECT_EQ(InspectorSlider::valueText(12.5), "13 px");
+    EXPECT_EQ(InspectorSlider::valueText(12.49), "12 px");
+    EXPECT_EQ(InspectorSlider::valueText(-2.5), "-3 px");
+    EXPECT_EQ(InspectorSlider::valueText(std::nan("")), "0 px");
+
+    BoardSettings settings = store.settings();
+    settings.captionFontSize = 26.5;
+    store.setSettings(settings);
+    EXPECT_EQ(inspector.captionSizeSlider()->valueLabel()->text(), "27 px");
+    EXPECT_EQ(inspector.captionSizeSlider()->slider()->accessibleName(), "Caption size");
+    EXPECT_EQ(inspector.captionSizeSlider()->slider()->accessibleDescription(), "27 pixels");
+}
+
+TEST_F(InspectorViewTest, ControlsMatchTheirRangesAndTitles)
+{
+    EXPECT_EQ(inspector.columnsPicker()->count(), 6);
+    EXPECT_EQ(inspector.columnsPicker()->accessibleName(), "Number of columns");
+    EXPECT_EQ(itemTexts(inspector.cellAspectPicker()),
+        QStringList({ "Square · 1:1", "Landscape · 4:3", "Widescreen · 16:9", "Portrait · 3:4" }));
+    EXPECT_EQ(
+        itemTexts(inspector.captionModePicker()), QStringList({ "None", "File names", "Custom captions" }));
+    EXPECT_EQ(inspector.cellAspectPicker()->width(), 169);
+    struct Range
+    {
+        InspectorSlider* slider;
+        double minimum, maximum, step;
+    };
+    for (const Range& range :
+        { Range { inspector.spacingSlider(), 0, 100, 2 }, Range { inspector.paddingSlider(), 0, 160, 4 },
+            Range { inspector.cornerSlider(), 0, 60, 2 }, Range { inspector.captionSizeSlider(), 16, 60, 1 },
+            Range { inspector.titleSizeSlider(), 24, 96, 2 } }) {
+        SCOPED_TRACE(range.slider->title().toStdString());
+        EXPECT_EQ(range.slider->minimum(), range.minimum);
+        EXPECT_EQ(range.slider->maximum(), range.maximum);
+        EXPECT_EQ(range.slider->step(), range.step);
+        EXPECT_EQ(range.slider->slider()->maximum(), int((range.maximum - range.minimum) / range.step));
+    }
+    EXPECT_EQ(inspector.backgroundButtons().at(0)->accessibleName(), "Light board background");
+    EXPECT_EQ(inspector.backgroundButtons().at(1)->accessibleName(), "Dark board background");
+    EXPECT_EQ(inspector.backgroundButtons().at(0)->accessibleDescription(), "Selected");
+    EXPECT_EQ(inspector.backgroundButtons().at(1)->accessibleDescription(), "Not selected");
+    EXPECT_EQ(inspector.titleField()->placeholderText(), "Optional title");
+    EXPECT_EQ(inspector.widthPicker()->accessibleName(), "Export width in pixels");
+    EXPECT_EQ(inspector.resetButton()->toolTip(),
+        "Restore the default layout and appearance. Images stay on the board.");
+    EXPECT_EQ(inspector.fitNote()->text(), "Fit keeps the entire image visible.");
+    QTest::mouseClick(inspector.photoFitPicker()->segment(1), Qt::LeftButton);
+    EXPECT_EQ(inspector.fitNote()->text(), "Fill crops the image to match its cell.");
+}
+
+TEST_F(InspectorViewTest, ConditionalControlsFollowTheirSettings)
+{
+    EXPECT_TRUE(inspector.captionSizeSlider()->isVisible());
+    EXPECT_FALSE(inspector.captionEditor()->isVisible());
+    EXPECT_FALSE(inspector.titleSizeSlider()->isVisible());
+    EXPECT_TRUE(inspector.sizeReadout()->isVisible());
+    EXPECT_EQ(inspector.sizeReadout()->text(), "2400 × 738 px");
+
+    choose(inspector.captionModePicker(), 0);
+    EXPECT_FALSE(inspector.captionSizeSlider()->isVisible());
+    choose(inspector.captionModePicker(), 2);
+    EXPECT_TRUE(inspector.captionSizeSlider()->isVisible());
+    EXPECT_TRUE(inspector.captionEditor()->isVisible());
+
+    QTest::keyClicks(inspector.titleField(), "Hi");
+    EXPECT_TRUE(inspector.titleSizeSlider()->isVisible());
+    inspector.titleField()->selectAll();
+    QTest::keyClick(inspector.titleField(), Qt::Key_Backspace);
+    EXPECT_EQ(store.settings().title, "");
+    EXPECT_FALSE(inspector.titleSizeSlider()->isVisible());
+
+    // Undo brings the controls back as they were.
+    store.undo();
+    EXPECT_EQ(inspector.titleField()->text(), "Hi");
+    EXPECT_TRUE(inspector.titleSizeSlider()->isVisible());
+
+    StoreTesting::installBoard(store, {});
+    EXPECT_FALSE(inspector.sizeReadout()->isVisible());
+    EXPECT_FALSE(inspector.sizeWarning()->isVisible());
+    EXPECT_TRUE(inspector.exportNote()->isVisible());
+    EXPECT_EQ(inspector.exportNote()->text(), "PNG for sharing. PDF for printing.");
+}
+
+TEST_F(InspectorViewTest, WidthChoicesIncludeTheBoardsOwnWidth)
+{
+    EXPECT_EQ(InspectorView::widthChoices(2400), QList<qint64>({ 1200, 2400, 3600, 4800, 6000 }));
+    BoardSettings settings = store.settings();
+    settings.outputWidth = 3000;
+    StoreTesting::installBoard(store, store.photos(), settings);
+    EXPECT_EQ(itemTexts(inspector.widthPicker()),
+        QStringList({ "1200 px", "2400 px", "3000 px", "3600 px", "4800 px", "6000 px" }));
+    EXPECT_EQ(inspector.widthPicker()->currentText(), "3000 px");
+    choose(inspector.widthPicker(), 4);
+    EXPECT_EQ(store.settings().outputWidth, 4800);
+    // The odd width is gone once the board no longer uses it.
+    EXPECT_EQ(inspector.widthPicker()->count(), 5);
+}
+
+TEST_F(InspectorViewTest, WarningAppearsWhenTheAreaIsOverTheLimit)
+{
+    // 6000 wide, 2 square columns without captions: 4 rows are 11928 high (71.6 million pixels,
+    // over the limit with both sides within 16384); 3 rows are 8964 high (53.8 million).
+    BoardSettings settings;
+    settings.outputWidth = 6000;
+    settings.columns = 2;
+    settings.cellAspect = CellAspect::square;
+    settings.captionMode = CaptionMode::none;
+    StoreTesting::installBoard(store, StoreTesting::pngPhotos(8), settings);
+    EXPECT_EQ(inspector.sizeReadout()->text(), "6000 × 11928 px");
+    EXPECT_TRUE(inspector.sizeWarning()->isVisible());
+    EXPECT_TRUE(inspector.sizeWarning()->findChild<QLabel*>() != nullptr);
+    store.removePhoto(idAt(0));
+    store.removePhoto(idAt(0));
+    EXPECT_EQ(inspector.sizeReadout()->text(), "6000 × 8964 px");
+    EXPECT_FALSE(inspector.sizeWarning()->isVisible());
+    EXPECT_FALSE(InspectorView::exceedsExportLimits(0, settings));
+}
+
+TEST_F(InspectorViewTest, TitleKeepsTheFirst120Characters)
+{
+    const QString pasted = QString(150, QLatin1Char('a')) + QString(50, QLatin1Char('b'));
+    inspector.titleField()->setFocus();
+    inspector.titleField()->insert(pasted);
+    emit inspector.titleField()->textEdited(inspector.titleField()->text());
+    EXPECT_EQ(store.settings().title, QString(120, QLatin1Char('a')));
+    EXPECT_EQ(inspector.titleField()->text(), QString(120, QLatin1Char('a')));
+    // Typing beyond the limit has no effect; an emoji of several code points counts once.
+    QTest::keyClicks(inspector.titleField(), "zz");
+    EXPECT_EQ(store.settings().title, QString(120, QLatin1Char('a')));
+    inspector.titleField()->clear();
+    const QString family = QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467");
+    QString emoji;
+    for (int i = 0; i < 121; ++i) {
+        emoji += family;
+    }
+    inspector.titleField()->setText(emoji);
+    emit inspector.titleField()->textEdited(emoji);
+    EXPECT_EQ(store.settings().title.size(), 120 * family.size());
+}
+
+TEST_F(InspectorViewTest, CaptionEditorFollowsTheSelection)
+{
+    choose(inspector.captionModePicker(), 2);
+    store.setSelectedPhotoID(std::nullopt);
+    CaptionEditor* editor = inspector.captionEditor();
+    EXPECT_FALSE(editor->isEditing());
+    EXPECT_TRUE(editor->promptLabel()->isVisible());
+    EXPECT_EQ(editor->promptLabel()->text(), "Select an image to write its caption.");
+
+    store.setSelectedPhotoID(idAt(1));
+    EXPECT_TRUE(editor->isEditing());
+    EXPECT_EQ(editor->editor()->toPlainText(), store.photos().at(1).caption());
+    EXPECT_EQ(editor->editor()->accessibleName(), "Caption for image-2.png");
+    editor->editor()->clear();
+    QTest::keyClicks(editor->editor(), "Low tide");
+    EXPECT_EQ(store.photos().at(1).caption(), "Low tide");
+    EXPECT_EQ(store.photos().at(0).caption(), "image-1");
+
+    // Another selection shows that photo's caption; undo restores the first one's.
+    store.setSelectedPhotoID(idAt(0));
+    EXPECT_EQ(editor->editor()->toPlainText(), "image-1");
+    store.setSelectedPhotoID(idAt(1));
+    while (store.canUndo() && store.photos().at(1).caption() != "image-2") {
+        store.undo();
+    }
+    EXPECT_EQ(editor->editor()->toPlainText(), "image-2");
+
+    // The store keeps 240 characters; the editor shows what was kept.
+    editor->editor()->setPlainText(QString(300, QLatin1Char('c')));
+    EXPECT_EQ(store.photos().at(1).caption().size(), 240);
+    EXPECT_EQ(editor->editor()->toPlainText().size(), 240);
+}
+
+TEST_F(InspectorViewTest, ResetSettingsRestoresDefaultsButNotWhileBusy)
+{
+    QTest::mouseClick(inspector.columnsPicker()->segment(5), Qt::LeftButton);
+    ASSERT_EQ(store.settings().columns, 6);
+    makeBusy();
+    inspector.resetButton()->click();
+    EXPECT_EQ(store.settings().columns, 6);
+    ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
+    inspector.resetButton()->click();
+    EXPECT_EQ(store.settings(), BoardSettings());
+    EXPECT_EQ(store.statusMessage(), "Layout reset");
+    EXPECT_EQ(inspector.columnsPicker()->currentIndex(), 2);
+}
+
+} // namespace
