@@ -1,7 +1,8 @@
 #include "TestImages.h"
 
+#include "TestImageEncoders.h"
+
 #include <gtest/gtest.h>
-#include <libheif/heif.h>
 #include <png.h>
 #include <QBuffer>
 #include <QDir>
@@ -9,15 +10,10 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
-#include <tiffio.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
-#include <memory>
 #include <random>
-#include <vector>
 #include <zlib.h>
 
 namespace {
@@ -71,111 +67,6 @@ QByteArray exifOrientationSegment(int orientation)
     appendBigEndian16(segment, int(payload.size()) + 2);
     segment.append(payload);
     return segment;
-}
-
-// GIF's LZW with the code width held at 9 bits: a clear code before the table can grow keeps
-// the writer trivial while staying a valid stream for every decoder.
-QByteArray gifLzw(const QImage& indexed)
-{
-    QByteArray out;
-    quint32 accumulator = 0;
-    int bits = 0;
-    auto writeCode = [&](int code) {
-        accumulator |= quint32(code) << bits;
-        bits += 9;
-        while (bits >= 8) {
-            out.append(char(accumulator & 0xff));
-            accumulator >>= 8;
-            bits -= 8;
-        }
-    };
-    constexpr int clearCode = 256;
-    constexpr int endCode = 257;
-    int sinceClear = 0;
-    writeCode(clearCode);
-    for (int y = 0; y < indexed.height(); ++y) {
-        const uchar* row = indexed.constScanLine(y);
-        for (int x = 0; x < indexed.width(); ++x) {
-            if (sinceClear == 250) {
-                writeCode(clearCode);
-                sinceClear = 0;
-            }
-            writeCode(row[x]);
-            ++sinceClear;
-        }
-    }
-    writeCode(endCode);
-    if (bits > 0) {
-        out.append(char(accumulator & 0xff));
-    }
-    return out;
-}
-
-struct HeifContextDeleter
-{
-    void operator()(heif_context* context) const { heif_context_free(context); }
-};
-struct HeifImageDeleter
-{
-    void operator()(heif_image* image) const { heif_image_release(image); }
-};
-struct HeifEncoderDeleter
-{
-    void operator()(heif_encoder* encoder) const { heif_encoder_release(encoder); }
-};
-struct HeifOptionsDeleter
-{
-    void operator()(heif_encoding_options* options) const { heif_encoding_options_free(options); }
-};
-
-heif_error appendToByteArray(heif_context*, const void* data, size_t size, void* userData)
-{
-    static_cast<QByteArray*>(userData)->append(static_cast<const char*>(data), qsizetype(size));
-    return heif_error { heif_error_Ok, heif_suberror_Unspecified, "" };
-}
-
-QByteArray encodeHeif(const QImage& source, heif_compression_format format, int orientation)
-{
-    if (!heif_have_encoder_for_format(format)) {
-        ADD_FAILURE() << "libheif has no encoder for this format";
-        return {};
-    }
-    const QImage rgb = source.convertToFormat(QImage::Format_RGB888);
-    std::unique_ptr<heif_context, HeifContextDeleter> context(heif_context_alloc());
-    heif_encoder* rawEncoder = nullptr;
-    if (heif_context_get_encoder_for_format(context.get(), format, &rawEncoder).code != heif_error_Ok) {
-        ADD_FAILURE() << "libheif encoder unavailable";
-        return {};
-    }
-    std::unique_ptr<heif_encoder, HeifEncoderDeleter> encoder(rawEncoder);
-    heif_encoder_set_lossy_quality(encoder.get(), 90);
-    heif_image* rawImage = nullptr;
-    heif_image_create(rgb.width(), rgb.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGB, &rawImage);
-    std::unique_ptr<heif_image, HeifImageDeleter> image(rawImage);
-    heif_image_add_plane(image.get(), heif_channel_interleaved, rgb.width(), rgb.height(), 8);
-    int stride = 0;
-    uint8_t* plane = heif_image_get_plane(image.get(), heif_channel_interleaved, &stride);
-    for (int y = 0; y < rgb.height(); ++y) {
-        std::memcpy(plane + qsizetype(y) * stride, rgb.constScanLine(y), size_t(rgb.width()) * 3);
-    }
-    std::unique_ptr<heif_encoding_options, HeifOptionsDeleter> options(heif_encoding_options_alloc());
-    options->image_orientation = heif_orientation(orientation);
-    const heif_error encoded
-        = heif_context_encode_image(context.get(), image.get(), encoder.get(), options.get(), nullptr);
-    if (encoded.code != heif_error_Ok) {
-        ADD_FAILURE() << "libheif could not encode: " << encoded.message;
-        return {};
-    }
-    QByteArray bytes;
-    heif_writer writer { 1, appendToByteArray };
-    heif_context_write(context.get(), &writer, &bytes);
-    return bytes;
-}
-
-void pngAppendToByteArray(png_structp png, png_bytep data, png_size_t length)
-{
-    static_cast<QByteArray*>(png_get_io_ptr(png))
-        ->append(reinterpret_cast<const char*>(data), qsizetype(length));
 }
 
 } // namespace
@@ -255,42 +146,7 @@ QByteArray TestImages::jpeg(QSize size, int orientation, QColor colour)
 
 QByteArray TestImages::tiff(const QList<QImage>& pages, int orientation)
 {
-    // libtiff writes to a path; a temporary file keeps that away from the caller.
-    QTemporaryFile file;
-    if (!file.open()) {
-        ADD_FAILURE() << "no temporary file for TIFF";
-        return {};
-    }
-    const QByteArray path = QFile::encodeName(file.fileName());
-    TIFF* tiff = TIFFOpen(path.constData(), "w");
-    if (tiff == nullptr) {
-        ADD_FAILURE() << "libtiff could not open " << path.constData();
-        return {};
-    }
-    for (qsizetype page = 0; page < pages.size(); ++page) {
-        const QImage rgb = pages[page].convertToFormat(QImage::Format_RGB888);
-        TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, uint32_t(rgb.width()));
-        TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, uint32_t(rgb.height()));
-        TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, 8);
-        TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, 3);
-        TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
-        TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
-        TIFFSetField(tiff, TIFFTAG_COMPRESSION, COMPRESSION_LZW);
-        TIFFSetField(tiff, TIFFTAG_ORIENTATION, uint16_t(orientation));
-        TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, uint32_t(16));
-        if (pages.size() > 1) {
-            TIFFSetField(tiff, TIFFTAG_SUBFILETYPE, FILETYPE_PAGE);
-            TIFFSetField(tiff, TIFFTAG_PAGENUMBER, uint16_t(page), uint16_t(pages.size()));
-        }
-        for (int y = 0; y < rgb.height(); ++y) {
-            TIFFWriteScanline(tiff, const_cast<uchar*>(rgb.constScanLine(y)), uint32_t(y), 0);
-        }
-        TIFFWriteDirectory(tiff);
-    }
-    TIFFClose(tiff);
-    QFile written(file.fileName());
-    written.open(QIODevice::ReadOnly);
-    return written.readAll();
+    return TestImageEncoders::tiff(pages, orientation);
 }
 
 QByteArray TestImages::tiff(QSize size, QColor colour)
@@ -300,46 +156,7 @@ QByteArray TestImages::tiff(QSize size, QColor colour)
 
 QByteArray TestImages::gif(const QList<QImage>& frames)
 {
-    if (frames.isEmpty()) {
-        return {};
-    }
-    const QSize size = frames.first().size();
-    QByteArray bytes("GIF89a");
-    appendLittleEndian16(bytes, size.width());
-    appendLittleEndian16(bytes, size.height());
-    bytes.append(QByteArray::fromHex("000000")); // no global colour table
-    if (frames.size() > 1) {
-        bytes.append(QByteArray::fromHex("21ff0b"));
-        bytes.append("NETSCAPE2.0");
-        bytes.append(QByteArray::fromHex("0301000000")); // loop forever
-    }
-    for (const QImage& frame : frames) {
-        const QImage indexed = frame.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
-        bytes.append(QByteArray::fromHex("21f904000a000000")); // 0.1 s per frame
-        bytes.append(char(0x2c));
-        appendLittleEndian16(bytes, 0);
-        appendLittleEndian16(bytes, 0);
-        appendLittleEndian16(bytes, indexed.width());
-        appendLittleEndian16(bytes, indexed.height());
-        bytes.append(char(0x87)); // local colour table of 256 entries
-        QList<QRgb> table = indexed.colorTable();
-        table.resize(256, qRgb(0, 0, 0));
-        for (QRgb colour : table) {
-            bytes.append(char(qRed(colour)));
-            bytes.append(char(qGreen(colour)));
-            bytes.append(char(qBlue(colour)));
-        }
-        bytes.append(char(8)); // LZW minimum code size
-        const QByteArray data = gifLzw(indexed);
-        for (qsizetype offset = 0; offset < data.size(); offset += 255) {
-            const QByteArray block = data.mid(offset, 255);
-            bytes.append(char(block.size()));
-            bytes.append(block);
-        }
-        bytes.append(char(0));
-    }
-    bytes.append(char(0x3b));
-    return bytes;
+    return TestImageEncoders::gif(frames);
 }
 
 QByteArray TestImages::gif(QSize size, QColor colour)
@@ -364,7 +181,7 @@ QByteArray TestImages::webp(QSize size, QColor colour)
 
 QByteArray TestImages::heic(const QImage& image, int orientation)
 {
-    return encodeHeif(image, heif_compression_HEVC, orientation);
+    return TestImageEncoders::heif(image, TestImageEncoders::Codec::hevc, orientation);
 }
 
 QByteArray TestImages::heic(QSize size, QColor colour)
@@ -388,17 +205,17 @@ QByteArray TestImages::heif(QSize size, QColor colour)
 
 QByteArray TestImages::avif(QSize size, QColor colour)
 {
-    return encodeHeif(solid(size, colour), heif_compression_AV1, 1);
+    return TestImageEncoders::heif(solid(size, colour), TestImageEncoders::Codec::av1, 1);
 }
 
 bool TestImages::canEncodeHeic()
 {
-    return heif_have_encoder_for_format(heif_compression_HEVC) != 0;
+    return TestImageEncoders::canEncode(TestImageEncoders::Codec::hevc);
 }
 
 bool TestImages::canEncodeAvif()
 {
-    return heif_have_encoder_for_format(heif_compression_AV1) != 0;
+    return TestImageEncoders::canEncode(TestImageEncoders::Codec::av1);
 }
 
 QByteArray TestImages::pngHeaderOnly(QSize size)
@@ -418,28 +235,7 @@ QByteArray TestImages::pngHeaderOnly(QSize size)
 
 QByteArray TestImages::largePng(QSize size)
 {
-    QByteArray bytes;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    std::vector<png_byte> row((size_t(size.width()) + 7) / 8);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        ADD_FAILURE() << "libpng could not write the large PNG";
-        return {};
-    }
-    png_set_write_fn(png, &bytes, pngAppendToByteArray, nullptr);
-    png_set_compression_level(png, 1);
-    png_set_IHDR(png, info, png_uint_32(size.width()), png_uint_32(size.height()), 1, PNG_COLOR_TYPE_GRAY,
-        PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    for (int y = 0; y < size.height(); ++y) {
-        // White upper half, black lower half, so a decode can be checked.
-        std::fill(row.begin(), row.end(), png_byte(y < size.height() / 2 ? 0xff : 0x00));
-        png_write_row(png, row.data());
-    }
-    png_write_end(png, info);
-    png_destroy_write_struct(&png, &info);
-    return bytes;
+    return TestImageEncoders::largePng(size);
 }
 
 QByteArray TestImages::padded(const QByteArray& bytes, qint64 totalSize)

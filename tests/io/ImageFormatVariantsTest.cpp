@@ -1,0 +1,213 @@
+#include "io/AreaDownsampler.h"
+#include "io/ExifOrientation.h"
+#include "io/ImageDecoder.h"
+#include "support/TestImages.h"
+
+#include <gtest/gtest.h>
+#include <png.h>
+
+namespace {
+
+void appendLittleEndian(QByteArray& bytes, quint32 value, int size)
+{
+    for (int index = 0; index < size; ++index) {
+        bytes.append(char((value >> (8 * index)) & 0xff));
+    }
+}
+
+// A Windows bitmap with a 40-byte header; `masks` follow the header for bit-field kinds.
+QByteArray bitmap(qint32 width, qint32 height, int bitsPerPixel, quint32 compression,
+    const QList<quint32>& masks, const QList<QRgb>& palette, const QByteArray& pixels)
+{
+    const quint32 offset = 14 + 40 + quint32(masks.size() + palette.size()) * 4;
+    QByteArray bytes("BM");
+    appendLittleEndian(bytes, offset + quint32(pixels.size()), 4);
+    appendLittleEndian(bytes, 0, 4);
+    appendLittleEndian(bytes, offset, 4);
+    appendLittleEndian(bytes, 40, 4);
+    appendLittleEndian(bytes, quint32(width), 4);
+    appendLittleEndian(bytes, quint32(height), 4);
+    appendLittleEndian(bytes, 1, 2);
+    appendLittleEndian(bytes, quint32(bitsPerPixel), 2);
+    appendLittleEndian(bytes, compression, 4);
+    appendLittleEndian(bytes, quint32(pixels.size()), 4);
+    appendLittleEndian(bytes, 2835, 4);
+    appendLittleEndian(bytes, 2835, 4);
+    appendLittleEndian(bytes, quint32(palette.size()), 4);
+    appendLittleEndian(bytes, 0, 4);
+    for (const quint32 mask : masks) {
+        appendLittleEndian(bytes, mask, 4);
+    }
+    for (const QRgb colour : palette) {
+        appendLittleEndian(bytes, colour & 0xffffff, 4); // B, G, R, reserved
+    }
+    return bytes + pixels;
+}
+
+QRgb pixelAt(const QImage& image, int x, int y)
+{
+    return reinterpret_cast<const QRgb*>(image.constScanLine(y))[x];
+}
+
+void appendToByteArray(png_structp png, png_bytep data, png_size_t length)
+{
+    static_cast<QByteArray*>(png_get_io_ptr(png))
+        ->append(reinterpret_cast<const char*>(data), qsizetype(length));
+}
+
+// Qt writes no interlaced PNGs, so libpng makes this one.
+QByteArray interlacedPng(const QImage& picture)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    QByteArray bytes;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_set_write_fn(png, &bytes, appendToByteArray, nullptr);
+    png_set_IHDR(png, info, png_uint_32(rgb.width()), png_uint_32(rgb.height()), 8, PNG_COLOR_TYPE_RGB,
+        PNG_INTERLACE_ADAM7, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    std::vector<png_bytep> rows;
+    for (int y = 0; y < rgb.height(); ++y) {
+        rows.push_back(const_cast<png_bytep>(rgb.constScanLine(y)));
+    }
+    png_set_rows(png, info, rows.data());
+    png_write_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return bytes;
+}
+
+} // namespace
+
+TEST(BitmapDecodingTest, ReadsBitFieldsPalettesAndBothRowOrders)
+{
+    // Top-down (negative height), 32 bits with an alpha mask.
+    QByteArray pixels;
+    for (const quint32 value : { 0xffff0000u, 0x00000000u, 0x800000ffu, 0xff00ff00u }) {
+        appendLittleEndian(pixels, value, 4);
+    }
+    const QImage alpha = ImageDecoder::decodeUpright(
+        bitmap(2, -2, 32, 6, { 0x00ff0000, 0x0000ff00, 0x000000ff, 0xff000000 }, {}, pixels), 10);
+    ASSERT_EQ(alpha.format(), QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(pixelAt(alpha, 0, 0), qRgba(255, 0, 0, 255));
+    EXPECT_EQ(qAlpha(pixelAt(alpha, 1, 0)), 0);
+    EXPECT_EQ(pixelAt(alpha, 0, 1), qRgba(0, 0, 128, 128));
+    EXPECT_EQ(pixelAt(alpha, 1, 1), qRgba(0, 255, 0, 255));
+
+    // Bottom-up, one bit per pixel: the stored first row is the bottom one.
+    const QByteArray bits = QByteArray::fromHex("aa000000"
+                                                "ff000000");
+    const QImage mono = ImageDecoder::decodeUpright(
+        bitmap(8, 2, 1, 0, {}, { qRgb(0, 0, 0), qRgb(255, 255, 255) }, bits), 10);
+    ASSERT_EQ(mono.size(), QSize(8, 2));
+    EXPECT_EQ(pixelAt(mono, 1, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(pixelAt(mono, 0, 1), qRgb(255, 255, 255));
+    EXPECT_EQ(pixelAt(mono, 1, 1), qRgb(0, 0, 0));
+
+    // 16 bits, 5-5-5.
+    const QImage high
+        = ImageDecoder::decodeUpright(bitmap(1, 1, 16, 0, {}, {}, QByteArray::fromHex("007c0000")), 10);
+    EXPECT_EQ(pixelAt(high, 0, 0), qRgb(255, 0, 0));
+
+    // Run-length encoded (four pixels of colour 1, end of bitmap) goes through Qt's reader.
+    const QImage runs = ImageDecoder::decodeUpright(
+        bitmap(4, 1, 8, 1, {}, { qRgb(0, 0, 0), qRgb(255, 0, 0) }, QByteArray::fromHex("04010001")), 10);
+    ASSERT_EQ(runs.size(), QSize(4, 1));
+    EXPECT_EQ(pixelAt(runs, 3, 0), qRgb(255, 0, 0));
+
+    // Pixel data shorter than the header promises.
+    EXPECT_TRUE(
+        ImageDecoder::decodeUpright(bitmap(100, 100, 24, 0, {}, {}, QByteArray(1000, '\0')), 10).isNull());
+}
+
+TEST(PngDecodingTest, ExpandsEveryColourTypeToTheSameColours)
+{
+    QImage grey(8, 8, QImage::Format_Grayscale8);
+    grey.fill(128);
+    EXPECT_EQ(pixelAt(ImageDecoder::decodeUpright(TestImages::png(grey), 8), 3, 3), qRgb(128, 128, 128));
+
+    QImage deep(8, 8, QImage::Format_RGBX64);
+    deep.fill(QColor(0, 255, 0));
+    EXPECT_EQ(pixelAt(ImageDecoder::decodeUpright(TestImages::png(deep), 8), 3, 3), qRgb(0, 255, 0));
+
+    QImage indexed(8, 8, QImage::Format_Indexed8);
+    indexed.setColorTable({ qRgba(255, 0, 0, 255), qRgba(0, 0, 255, 0) });
+    indexed.fill(0);
+    indexed.setPixel(7, 7, 1);
+    const QImage palette = ImageDecoder::decodeUpright(TestImages::png(indexed), 8);
+    ASSERT_EQ(palette.format(), QImage::Format_ARGB32_Premultiplied);
+    EXPECT_EQ(pixelAt(palette, 0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(qAlpha(pixelAt(palette, 7, 7)), 0);
+
+    const QImage interlaced
+        = ImageDecoder::decodeUpright(interlacedPng(TestImages::quadrants(QSize(64, 48))), 32);
+    ASSERT_EQ(interlaced.size(), QSize(32, 24));
+    EXPECT_EQ(pixelAt(interlaced, 2, 2), qRgb(255, 0, 0));
+    EXPECT_EQ(pixelAt(interlaced, 29, 21), qRgb(255, 255, 0));
+}
+
+TEST(AreaDownsamplerTest, WeighsPartlyCoveredPixelsByTheirShare)
+{
+    // Three pixels into two: each output pixel covers one and a half input pixels.
+    const QRgb row[] = { qRgb(0, 0, 0), qRgb(90, 90, 90), qRgb(180, 180, 180) };
+    AreaDownsampler across(QSize(3, 1), QSize(2, 1), true);
+    across.addRow(row);
+    EXPECT_EQ(pixelAt(across.result(), 0, 0), qRgb(30, 30, 30));
+    EXPECT_EQ(pixelAt(across.result(), 1, 0), qRgb(150, 150, 150));
+
+    AreaDownsampler down(QSize(1, 3), QSize(1, 2), true);
+    for (const QRgb& value : row) {
+        EXPECT_TRUE(down.result().isNull()) << "no result before the last row";
+        down.addRow(&value);
+    }
+    EXPECT_EQ(pixelAt(down.result(), 0, 1), qRgb(150, 150, 150));
+
+    EXPECT_TRUE(AreaDownsampler(QSize(2, 2), QSize(3, 2), true).isNull()) << "never enlarges";
+}
+
+TEST(AreaDownsamplerTest, FitsTheLongerSideAndKeepsTheAspectRatio)
+{
+    const struct
+    {
+        QSize size;
+        int maximum;
+        QSize fitted;
+    } cases[] = {
+        { { 4000, 3000 }, 1024, { 1024, 768 } },
+        { { 3000, 4000 }, 1024, { 768, 1024 } },
+        { { 300, 200 }, 1024, { 300, 200 } },
+        { { 32768, 3000 }, 1024, { 1024, 94 } },
+        { { 10000, 1 }, 100, { 100, 1 } },
+        { { 0, 5 }, 100, {} },
+        { { 5, 5 }, 0, {} },
+    };
+    for (const auto& entry : cases) {
+        EXPECT_EQ(AreaDownsampler::fittedSize(entry.size, entry.maximum), entry.fitted)
+            << entry.size.width() << "x" << entry.size.height();
+    }
+}
+
+TEST(ExifOrientationTest, FallsBackToUprightOnAnythingMalformed)
+{
+    const QByteArray valid = QByteArray::fromHex("49492a0008000000"
+                                                 "0100"
+                                                 "1201030001000000"
+                                                 "06000000"
+                                                 "00000000");
+    EXPECT_EQ(ExifOrientation::fromExif(valid), 6);
+    EXPECT_EQ(ExifOrientation::fromExif(QByteArray("Exif\0\0", 6) + valid), 6);
+    QByteArray outOfRange = valid;
+    outOfRange[18] = 9;
+    EXPECT_EQ(ExifOrientation::fromExif(outOfRange), 1);
+    QByteArray longType = valid;
+    longType[12] = 4;
+    EXPECT_EQ(ExifOrientation::fromExif(longType), 1);
+    EXPECT_EQ(ExifOrientation::fromExif(valid.left(16)), 1) << "entry cut off";
+    QByteArray farDirectory = valid;
+    farDirectory[4] = char(0x7f);
+    EXPECT_EQ(ExifOrientation::fromExif(farDirectory), 1);
+    QByteArray manyEntries = valid;
+    manyEntries[8] = char(0xff);
+    manyEntries[9] = char(0xff);
+    EXPECT_EQ(ExifOrientation::fromExif(manyEntries), 6) << "the first entry is still read";
+    EXPECT_EQ(ExifOrientation::fromExif(QByteArray("MM\0*", 4)), 1);
+    EXPECT_EQ(ExifOrientation::fromExif({}), 1);
+}
