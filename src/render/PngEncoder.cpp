@@ -5,6 +5,7 @@
 #include <cstring>
 #include <png.h>
 #include <vector>
+#include <zlib.h>
 
 namespace {
 struct Output
@@ -62,7 +63,8 @@ bool writeImage(png_structp png, png_infop info, const QImage& image, int dotsPe
     png_set_sRGB_gAMA_and_cHRM(png, info, PNG_sRGB_INTENT_PERCEPTUAL);
     png_set_pHYs(png, info, png_uint_32(dotsPerMeter), png_uint_32(dotsPerMeter), PNG_RESOLUTION_METER);
     png_set_compression_level(png, level);
-    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB);
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_PAETH);
+    png_set_compression_strategy(png, Z_RLE);
     png_set_compression_buffer_size(png, 1 << 20);
     png_write_info(png, info);
     const bool premultiplied = image.format() == QImage::Format_RGBA8888_Premultiplied;
