@@ -134,6 +134,11 @@ TEST_F(RenderOutput, ReplacesAnExistingExportInOneStepAndLeavesNoTemporaryFiles)
     const auto result = render(images.mid(0, 2) + QStringList { "--title=Two", "-o", "board.png" });
     ASSERT_EQ(result.exitCode, 0) << result.standardError.toStdString();
     EXPECT_FALSE(QImage(path("board.png")).isNull());
+    // A name at the file system's 255-byte limit still gets a temporary file beside it.
+    const QString longest = QString(251, u'b') + QStringLiteral(".png");
+    const auto named = render(images.mid(0, 1) + QStringList { "-o", longest });
+    EXPECT_EQ(named.exitCode, 0) << named.standardError.toStdString();
+    EXPECT_FALSE(QImage(path(longest)).isNull());
     const QStringList hidden
         = QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
     EXPECT_EQ(hidden.filter(QStringLiteral(".tmp")), QStringList());
