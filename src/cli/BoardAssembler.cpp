@@ -27,15 +27,15 @@ QString photoName(const QString& path)
     return name.isEmpty() ? QStringLiteral("Pasted image") : name;
 }
 
-// The position among `inputs` of each photo. The service keeps input order and drops refused
-// inputs, so each photo belongs to the next input with its name and byte count; only a refused
-// input of the same name and size just before the accepted one could be taken for it.
 bool madeFrom(const QString& path, const BoardPhoto& photo)
 {
     const QFileInfo file(path);
     return photoName(path) == photo.fileName() && file.isFile() && file.size() == photo.imageData().size();
 }
 
+// The position among `inputs` of each photo. The service keeps input order and drops refused
+// inputs, so each photo belongs to the next input with its name and byte count; only a refused
+// input of the same name and size just before the accepted one could be taken for it.
 QList<qsizetype> inputPositions(const QStringList& inputs, const QList<BoardPhoto>& photos)
 {
     QList<qsizetype> positions;
