@@ -64,7 +64,7 @@ AboutView::AboutView(const AppInfo& info, QWidget* parent)
     column->addWidget(addLabel(info.version(), 12, QFont::Normal, true));
 
     column->addSpacing(14);
-    QLabel* description = addLabel(QString(AppInfo::description), 12.5, QFont::Normal, true);
+    QLabel* description = addLabel(AppInfo::description.toString(), 12.5, QFont::Normal, true);
     description->setWordWrap(true);
     description->setFixedWidth(contentWidth - 2 * 30);
     column->addWidget(description, 0, Qt::AlignHCenter);

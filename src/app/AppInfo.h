@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QLatin1StringView>
 #include <QString>
+#include <QStringView>
 #include <QUrl>
 
 // The fixed facts the About window shows. The version and build come from the build; a value
@@ -13,7 +14,7 @@ class AppInfo
 public:
     static constexpr QLatin1StringView name { "Tesserly" };
     static constexpr QLatin1StringView creator { "Vandrel" };
-    static constexpr QLatin1StringView description { "Image boards \u2014 made offline, on your computer." };
+    static constexpr QStringView description { u"Image boards \u2014 made offline, on your computer." };
     static constexpr QLatin1StringView fallbackShortVersion { "1.0" };
     static constexpr QLatin1StringView fallbackBuild { "1" };
     // Where the optional origin badge is looked for among the application's resources.

@@ -52,6 +52,6 @@ void BoardWindow::closeEvent(QCloseEvent* event)
 void BoardWindow::updateTitle()
 {
     if (m_store) {
-        setWindowTitle(m_store->windowSubtitle() + titleSuffix);
+        setWindowTitle(m_store->windowSubtitle() + titleSuffix.toString());
     }
 }

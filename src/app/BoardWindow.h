@@ -3,6 +3,7 @@
 #include <QLatin1StringView>
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringView>
 
 class BoardStore;
 class ContentView;
@@ -15,7 +16,7 @@ class BoardWindow : public QMainWindow
 
 public:
     static constexpr QLatin1StringView identifier { "main" };
-    static constexpr QLatin1StringView titleSuffix { " \u2014 Tesserly" };
+    static constexpr QStringView titleSuffix { u" \u2014 Tesserly" };
     static constexpr int defaultWidth = 1180;
     static constexpr int defaultHeight = 820;
 

@@ -8,10 +8,7 @@
 #include "app/TesserlySettingsView.h"
 #include "app/WindowCloseGuard.h"
 #include "store/BoardPlatform.h"
-#if __has_include("ui/QtBoardPlatform.h")
 #include "ui/QtBoardPlatform.h"
-#define TESSERLY_HAS_QT_PLATFORM 1
-#endif
 
 #include <QApplication>
 #include <QIcon>
@@ -47,6 +44,16 @@ TesserlyApp::~TesserlyApp()
 {
     delete m_aboutWindow.data();
     delete m_settingsWindow.data();
+}
+
+AboutView* TesserlyApp::aboutWindow() const
+{
+    return m_aboutWindow.data();
+}
+
+TesserlySettingsView* TesserlyApp::settingsWindow() const
+{
+    return m_settingsWindow.data();
 }
 
 void TesserlyApp::showBoardWindow()
@@ -143,23 +150,10 @@ int TesserlyApp::run(int argc, char** argv)
     // The board window's close decides about the end of the process, not the window count.
     QApplication::setQuitOnLastWindowClosed(false);
 
-#ifdef TESSERLY_HAS_QT_PLATFORM
     QtBoardPlatform platform;
-#else
-    struct InterimPlatform : BoardPlatform
-    {
-        QList<QUrl> chooseImageFiles(const PanelRequest&) override { return {}; }
-        std::optional<QUrl> chooseProjectToOpen(const PanelRequest&) override { return {}; }
-        std::optional<QUrl> chooseProjectDestination(const PanelRequest&) override { return {}; }
-        std::optional<QUrl> chooseExportDestination(const PanelRequest&) override { return {}; }
-        std::optional<qsizetype> runAlert(const AlertRequest&) override { return {}; }
-        QList<QUrl> clipboardFileURLs() override { return {}; }
-        std::optional<QByteArray> clipboardData(const QString&) override { return {}; }
-        bool copyPNGToClipboard(const QByteArray&) override { return false; }
-        void revealInFileManager(const QUrl&) override { }
-    } platform;
-#endif
     TesserlyApp app(platform);
+    // Panels and alerts sit on the board window.
+    platform.setWindow(&app.boardWindow());
     QObject::connect(&app, &TesserlyApp::terminated, &application, [] { QCoreApplication::exit(0); });
     QObject::connect(&application, &QGuiApplication::commitDataRequest, &app, &TesserlyApp::commitData,
         Qt::DirectConnection);

@@ -42,8 +42,8 @@ public:
     AppearancePreference& appearance() { return m_appearance; }
     BoardWindow& boardWindow() { return *m_boardWindow; }
     // Created on first use; nullptr before.
-    AboutView* aboutWindow() const { return m_aboutWindow.data(); }
-    TesserlySettingsView* settingsWindow() const { return m_settingsWindow.data(); }
+    AboutView* aboutWindow() const;
+    TesserlySettingsView* settingsWindow() const;
 
     void showBoardWindow();
     // Files handed over by the desktop: the first project among them is opened.

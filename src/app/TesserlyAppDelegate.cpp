@@ -27,16 +27,18 @@ QList<QUrl> TesserlyAppDelegate::urlsFromArguments(const QStringList& arguments)
 {
     QList<QUrl> urls;
     for (const QString& argument : arguments) {
-        if (argument.startsWith(QStringLiteral("file:"), Qt::CaseInsensitive)) {
+        if (argument.isEmpty()) {
+            continue;
+        }
+        // "scheme://..." is an address; only file: addresses name something this process can open.
+        if (argument.contains(QStringLiteral("://"))) {
             const QUrl url(argument);
             if (url.isLocalFile()) {
                 urls.append(url);
             }
             continue;
         }
-        if (!argument.isEmpty()) {
-            urls.append(QUrl::fromLocalFile(QFileInfo(argument).absoluteFilePath()));
-        }
+        urls.append(QUrl::fromLocalFile(QFileInfo(argument).absoluteFilePath()));
     }
     return urls;
 }

@@ -39,14 +39,14 @@ AlertRequest TesserlyCommands::quickGuide()
         paragraphs.join(QStringLiteral("\n\n")), { QStringLiteral("Got It") } };
 }
 
-QMenu* TesserlyCommands::menu(QMenuBar& menuBar, QLatin1StringView title)
+QMenu* TesserlyCommands::menu(QMenuBar& menuBar, QStringView title)
 {
     for (QAction* action : menuBar.actions()) {
         if (action->menu() && action->text() == title) {
             return action->menu();
         }
     }
-    return menuBar.addMenu(QString(title));
+    return menuBar.addMenu(title.toString());
 }
 
 TesserlyCommands::TesserlyCommands(BoardStore& store, QMenuBar& menuBar, ApplicationActions actions)
@@ -98,9 +98,9 @@ TesserlyCommands::TesserlyCommands(BoardStore& store, QMenuBar& menuBar, Applica
 }
 
 QAction* TesserlyCommands::addItem(
-    QMenu* menu, QLatin1StringView title, const QList<QKeySequence>& shortcuts, std::function<void()> trigger)
+    QMenu* menu, QStringView title, const QList<QKeySequence>& shortcuts, std::function<void()> trigger)
 {
-    QAction* action = menu->addAction(QString(title));
+    QAction* action = menu->addAction(title.toString());
     action->setShortcuts(shortcuts);
     // Active anywhere in the board window. Text fields claim their own editing keys (Ctrl+Z,
     // Ctrl+V, ...) before a window shortcut sees them, so typing in a caption is never undone

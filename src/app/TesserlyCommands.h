@@ -6,6 +6,7 @@
 #include <QLatin1StringView>
 #include <QObject>
 #include <QPointer>
+#include <QStringView>
 
 class BoardStore;
 class QAction;
@@ -20,24 +21,24 @@ class TesserlyCommands : public QObject
     Q_OBJECT
 
 public:
-    static constexpr QLatin1StringView fileMenuTitle { "&File" };
-    static constexpr QLatin1StringView editMenuTitle { "&Edit" };
-    static constexpr QLatin1StringView helpMenuTitle { "&Help" };
+    static constexpr QStringView fileMenuTitle { u"&File" };
+    static constexpr QStringView editMenuTitle { u"&Edit" };
+    static constexpr QStringView helpMenuTitle { u"&Help" };
 
-    static constexpr QLatin1StringView newBoardTitle { "New Board" };
-    static constexpr QLatin1StringView openBoardTitle { "Open Board\u2026" };
-    static constexpr QLatin1StringView addImagesTitle { "Add Images\u2026" };
-    static constexpr QLatin1StringView saveBoardTitle { "Save Board" };
-    static constexpr QLatin1StringView saveBoardAsTitle { "Save Board As\u2026" };
-    static constexpr QLatin1StringView exportPNGTitle { "Export PNG\u2026" };
-    static constexpr QLatin1StringView exportPDFTitle { "Export PDF\u2026" };
-    static constexpr QLatin1StringView quitTitle { "Quit" };
-    static constexpr QLatin1StringView undoTitle { "Undo Board Change" };
-    static constexpr QLatin1StringView redoTitle { "Redo Board Change" };
-    static constexpr QLatin1StringView pasteImagesTitle { "Paste Images" };
-    static constexpr QLatin1StringView copyPNGTitle { "Copy Board as PNG" };
-    static constexpr QLatin1StringView settingsTitle { "Settings\u2026" };
-    static constexpr QLatin1StringView quickGuideTitle { "Tesserly Quick Guide" };
+    static constexpr QStringView newBoardTitle { u"New Board" };
+    static constexpr QStringView openBoardTitle { u"Open Board\u2026" };
+    static constexpr QStringView addImagesTitle { u"Add Images\u2026" };
+    static constexpr QStringView saveBoardTitle { u"Save Board" };
+    static constexpr QStringView saveBoardAsTitle { u"Save Board As\u2026" };
+    static constexpr QStringView exportPNGTitle { u"Export PNG\u2026" };
+    static constexpr QStringView exportPDFTitle { u"Export PDF\u2026" };
+    static constexpr QStringView quitTitle { u"Quit" };
+    static constexpr QStringView undoTitle { u"Undo Board Change" };
+    static constexpr QStringView redoTitle { u"Redo Board Change" };
+    static constexpr QStringView pasteImagesTitle { u"Paste Images" };
+    static constexpr QStringView copyPNGTitle { u"Copy Board as PNG" };
+    static constexpr QStringView settingsTitle { u"Settings\u2026" };
+    static constexpr QStringView quickGuideTitle { u"Tesserly Quick Guide" };
 
     // What the application does for the items that are not board operations.
     struct ApplicationActions
@@ -55,11 +56,11 @@ public:
     TesserlyCommands(BoardStore& store, QMenuBar& menuBar, ApplicationActions actions);
 
     // The menu titled `title` (mnemonic included), created at the end of the bar when missing.
-    static QMenu* menu(QMenuBar& menuBar, QLatin1StringView title);
+    static QMenu* menu(QMenuBar& menuBar, QStringView title);
 
 private:
-    QAction* addItem(QMenu* menu, QLatin1StringView title, const QList<QKeySequence>& shortcuts,
-        std::function<void()> trigger);
+    QAction* addItem(
+        QMenu* menu, QStringView title, const QList<QKeySequence>& shortcuts, std::function<void()> trigger);
     // Re-reads the store's flags into every item's enabled state.
     void updateEnabledStates();
 

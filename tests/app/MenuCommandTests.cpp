@@ -1,0 +1,232 @@
+#include "AppTestSupport.h"
+
+#include "app/AboutView.h"
+#include "app/BoardWindow.h"
+#include "app/TesserlyCommands.h"
+#include "app/TesserlySettingsView.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+
+namespace {
+
+struct Item
+{
+    const char* menu;
+    const char* title;
+    const char* shortcut;
+};
+
+// Every board item with its place and key, as the user reads them in the menus.
+constexpr Item boardItems[] = {
+    { "File", "New Board", "Ctrl+N" },
+    { "File", "Open Board\u2026", "Ctrl+O" },
+    { "File", "Add Images\u2026", "Ctrl+Shift+I" },
+    { "File", "Save Board", "Ctrl+S" },
+    { "File", "Save Board As\u2026", "Ctrl+Shift+S" },
+    { "File", "Export PNG\u2026", "Ctrl+E" },
+    { "File", "Export PDF\u2026", "Ctrl+Shift+E" },
+    { "File", "Quit", "Ctrl+Q" },
+    { "Edit", "Undo Board Change", "Ctrl+Z" },
+    { "Edit", "Redo Board Change", "Ctrl+Shift+Z" },
+    { "Edit", "Paste Images", "Ctrl+Alt+V" },
+    { "Edit", "Copy Board as PNG", "Ctrl+Shift+C" },
+    { "Help", "Tesserly Quick Guide", "" },
+    { "Help", "About Tesserly", "" },
+};
+
+} // namespace
+
+class MenuCommandTest : public AppTest
+{
+protected:
+    // The enabled state of every board item, by title.
+    QMap<QString, bool> enabledStates() const
+    {
+        QMap<QString, bool> states;
+        for (const Item& item : boardItems) {
+            if (QAction* action = menuItem(QString::fromUtf8(item.menu), QString::fromUtf8(item.title))) {
+                states.insert(QString::fromUtf8(item.title), action->isEnabled());
+            }
+        }
+        return states;
+    }
+
+    static QMap<QString, bool> expectedStates(bool idle, bool canExport, bool canUndo, bool canRedo)
+    {
+        return {
+            { QStringLiteral("New Board"), idle },
+            { QStringLiteral("Open Board\u2026"), idle },
+            { QStringLiteral("Add Images\u2026"), idle },
+            { QStringLiteral("Save Board"), idle },
+            { QStringLiteral("Save Board As\u2026"), idle },
+            { QStringLiteral("Export PNG\u2026"), canExport },
+            { QStringLiteral("Export PDF\u2026"), canExport },
+            { QStringLiteral("Quit"), true },
+            { QStringLiteral("Undo Board Change"), idle && canUndo },
+            { QStringLiteral("Redo Board Change"), idle && canRedo },
+            { QStringLiteral("Paste Images"), idle },
+            { QStringLiteral("Copy Board as PNG"), canExport },
+            { QStringLiteral("Tesserly Quick Guide"), true },
+            { QStringLiteral("About Tesserly"), true },
+        };
+    }
+};
+
+TEST_F(MenuCommandTest, EveryItemHasItsTitleShortcutAndMenu)
+{
+    makeApp();
+    for (const Item& item : boardItems) {
+        QAction* action = menuItem(QString::fromUtf8(item.menu), QString::fromUtf8(item.title));
+        ASSERT_NE(action, nullptr) << item.title;
+        EXPECT_EQ(action->shortcut().toString(QKeySequence::PortableText), QString::fromUtf8(item.shortcut))
+            << item.title;
+    }
+    QAction* settings = menuItem(QStringLiteral("Edit"), QStringLiteral("Settings\u2026"));
+    ASSERT_NE(settings, nullptr);
+    EXPECT_FALSE(settings->shortcut().isEmpty());
+    EXPECT_EQ(settings->menuRole(), QAction::PreferencesRole);
+    // The Help menu ends with About, after the guide.
+    QMenu* help = menu(QStringLiteral("Help"));
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->actions().first()->text(), QStringLiteral("Tesserly Quick Guide"));
+    EXPECT_EQ(help->actions().last()->text(), QStringLiteral("About Tesserly"));
+    EXPECT_EQ(menu(QStringLiteral("File"))->actions().last()->text(), QStringLiteral("Quit"));
+}
+
+TEST_F(MenuCommandTest, EnabledStatesFollowTheStoreFlags)
+{
+    TesserlyApp& app = makeApp();
+    EXPECT_EQ(enabledStates(), expectedStates(true, false, false, false)) << "empty board";
+
+    addImages(2);
+    EXPECT_EQ(enabledStates(), expectedStates(true, true, true, false)) << "board with photos";
+
+    app.store().undo();
+    EXPECT_EQ(app.store().photos().size(), 0);
+    EXPECT_EQ(enabledStates(), expectedStates(true, false, false, true)) << "undone back to empty";
+
+    app.store().redo();
+    EXPECT_EQ(enabledStates(), expectedStates(true, true, true, false)) << "redone";
+
+    // An import in progress: everything that would start work waits, undo included.
+    app.store().importURLs({ writeImage(QStringLiteral("late.png")) });
+    ASSERT_TRUE(app.store().isBusy());
+    ASSERT_TRUE(app.store().canUndo());
+    EXPECT_EQ(enabledStates(), expectedStates(false, false, true, false)) << "busy";
+
+    waitUntilIdle();
+    EXPECT_EQ(enabledStates(), expectedStates(true, true, true, false)) << "finished";
+}
+
+TEST_F(MenuCommandTest, ItemsCallTheStoreAndTheWindows)
+{
+    TesserlyApp& app = makeApp();
+    addImages(1);
+
+    menuItem(QStringLiteral("Edit"), QStringLiteral("Undo Board Change"))->trigger();
+    EXPECT_TRUE(app.store().photos().isEmpty());
+    menuItem(QStringLiteral("Edit"), QStringLiteral("Redo Board Change"))->trigger();
+    EXPECT_EQ(app.store().photos().size(), 1);
+
+    // Panels come from the scripted desktop; each item asks for the one it needs.
+    menuItem(QStringLiteral("File"), QStringLiteral("Open Board\u2026"))->trigger();
+    menuItem(QStringLiteral("File"), QStringLiteral("Add Images\u2026"))->trigger();
+    menuItem(QStringLiteral("File"), QStringLiteral("Save Board As\u2026"))->trigger();
+    menuItem(QStringLiteral("File"), QStringLiteral("Export PNG\u2026"))->trigger();
+    menuItem(QStringLiteral("File"), QStringLiteral("Export PDF\u2026"))->trigger();
+    EXPECT_EQ(m_platform.openPanels.size(), 1);
+    EXPECT_EQ(m_platform.imagePanels.size(), 1);
+    EXPECT_EQ(m_platform.projectSavePanels.size(), 1);
+    ASSERT_EQ(m_platform.exportPanels.size(), 2);
+    EXPECT_TRUE(m_platform.exportPanels[1].proposedName.endsWith(QStringLiteral(".pdf")));
+
+    menuItem(QStringLiteral("Edit"), QStringLiteral("Copy Board as PNG"))->trigger();
+    waitUntilIdle();
+    ASSERT_TRUE(m_platform.copiedPNG.has_value());
+    EXPECT_TRUE(m_platform.copiedPNG->startsWith("\x89PNG"));
+
+    m_platform.alertAnswers = { 1 }; // "Discard Changes"
+    menuItem(QStringLiteral("File"), QStringLiteral("New Board"))->trigger();
+    EXPECT_TRUE(app.store().photos().isEmpty());
+    EXPECT_EQ(app.store().statusMessage(), QStringLiteral("New board"));
+
+    menuItem(QStringLiteral("Help"), QStringLiteral("Tesserly Quick Guide"))->trigger();
+    const AlertRequest guide = m_platform.alerts.last();
+    EXPECT_EQ(guide.message, QStringLiteral("Make a board in three steps"));
+    EXPECT_EQ(guide.buttons, QStringList { QStringLiteral("Got It") });
+    const QStringList paragraphs = guide.informativeText.split(QStringLiteral("\n\n"));
+    ASSERT_EQ(paragraphs.size(), 4);
+    EXPECT_TRUE(paragraphs[0].startsWith(QStringLiteral("1. Drop images")));
+    EXPECT_TRUE(paragraphs[1].startsWith(QStringLiteral("2. Set the columns")));
+    EXPECT_TRUE(paragraphs[2].startsWith(QStringLiteral("3. Copy a PNG")));
+    EXPECT_EQ(paragraphs[3],
+        QStringLiteral("Everything stays on your computer. Original images are never edited."));
+    EXPECT_FALSE(guide.informativeText.contains(QStringLiteral("\n\n\n")));
+}
+
+TEST_F(MenuCommandTest, AboutAndSettingsOpenOneWindowEach)
+{
+    TesserlyApp& app = makeApp();
+    menuItem(QStringLiteral("Help"), QStringLiteral("About Tesserly"))->trigger();
+    AboutView* about = app.aboutWindow();
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    about->hide();
+    menuItem(QStringLiteral("Help"), QStringLiteral("About Tesserly"))->trigger();
+    EXPECT_EQ(app.aboutWindow(), about);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_EQ(QApplication::topLevelWidgets().count(about), 1);
+
+    // Closing deletes it; the next request builds a fresh one.
+    about->close();
+    QTest::qWait(0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(app.aboutWindow(), nullptr);
+    menuItem(QStringLiteral("Help"), QStringLiteral("About Tesserly"))->trigger();
+    ASSERT_NE(app.aboutWindow(), nullptr);
+
+    menuItem(QStringLiteral("Edit"), QStringLiteral("Settings\u2026"))->trigger();
+    TesserlySettingsView* settings = app.settingsWindow();
+    ASSERT_NE(settings, nullptr);
+    menuItem(QStringLiteral("Edit"), QStringLiteral("Settings\u2026"))->trigger();
+    EXPECT_EQ(app.settingsWindow(), settings);
+    EXPECT_TRUE(settings->isVisible());
+}
+
+TEST_F(MenuCommandTest, ShortcutsReachTheBoardButLeaveTextFieldsTheirEditingKeys)
+{
+    TesserlyApp& app = makeApp();
+    addImages(1);
+    showAndActivate();
+    BoardWindow& window = app.boardWindow();
+
+    // A text field in the window, as the caption editor or the title field is.
+    auto* field = new QLineEdit(&window);
+    field->show();
+    field->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([field] { return field->hasFocus(); }));
+    QTest::keyClicks(field, QStringLiteral("abc"));
+    QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), QString()) << "the field undid its own typing";
+    EXPECT_EQ(app.store().photos().size(), 1) << "the board was not undone";
+
+    // Busy: the shortcut of a disabled item does nothing.
+    app.store().importURLs({ writeImage(QStringLiteral("busy.png")) });
+    window.setFocus();
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(app.store().isBusy());
+    waitUntilIdle();
+    ASSERT_EQ(app.store().photos().size(), 2);
+
+    // Outside a text field the same key undoes the board change.
+    delete field;
+    window.activateWindow();
+    window.setFocus();
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(app.store().photos().size(), 1);
+    EXPECT_EQ(app.store().statusMessage(), QStringLiteral("Undid last change"));
+}

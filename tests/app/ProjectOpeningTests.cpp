@@ -1,0 +1,103 @@
+#include "AppTestSupport.h"
+
+#include "app/BoardWindow.h"
+#include "app/TesserlyAppDelegate.h"
+
+#include <QDir>
+#include <QTest>
+
+TEST(ProjectArgumentTest, TheFirstProjectInAnyLetterCaseIsChosen)
+{
+    const QUrl image = QUrl::fromLocalFile(QStringLiteral("/photos/beach.png"));
+    const QUrl first = QUrl::fromLocalFile(QStringLiteral("/boards/Trip.TESSERLY"));
+    const QUrl second = QUrl::fromLocalFile(QStringLiteral("/boards/Other.Tesserly"));
+    EXPECT_EQ(TesserlyAppDelegate::firstProject({ image, first, second }), first);
+    EXPECT_EQ(
+        TesserlyAppDelegate::firstProject({ QUrl::fromLocalFile(QStringLiteral("/boards/Trip.tesserly/")) }),
+        QUrl::fromLocalFile(QStringLiteral("/boards/Trip.tesserly/")));
+    EXPECT_EQ(TesserlyAppDelegate::firstProject({ image }), std::nullopt);
+    EXPECT_EQ(TesserlyAppDelegate::firstProject({}), std::nullopt);
+    EXPECT_EQ(TesserlyAppDelegate::firstProject({ QUrl::fromLocalFile(QStringLiteral("/boards/tesserly")),
+                  QUrl::fromLocalFile(QStringLiteral("/boards/Trip.tesserly.zip")) }),
+        std::nullopt);
+}
+
+TEST(ProjectArgumentTest, ArgumentsBecomeAbsoluteFileURLs)
+{
+    const QList<QUrl> urls = TesserlyAppDelegate::urlsFromArguments({ QStringLiteral("Trip.tesserly"),
+        QStringLiteral("/tmp/A B.tesserly"), QStringLiteral("file:///tmp/C.tesserly"),
+        QStringLiteral("https://example.com/D.tesserly"), QString() });
+    ASSERT_EQ(urls.size(), 3);
+    EXPECT_EQ(
+        urls[0], QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("Trip.tesserly"))));
+    EXPECT_EQ(urls[1].toLocalFile(), QStringLiteral("/tmp/A B.tesserly"));
+    EXPECT_EQ(urls[2].toLocalFile(), QStringLiteral("/tmp/C.tesserly"));
+}
+
+using ProjectOpeningTest = AppTest;
+
+TEST_F(ProjectOpeningTest, AProjectHandedOverAtStartOpensOnceTheWindowIsShown)
+{
+    TesserlyApp& app = makeApp();
+    const QUrl image = writeImage(QStringLiteral("beach.png"));
+    const QUrl trip = writeProject(QStringLiteral("Trip.TESSERLY"));
+    const QUrl other = writeProject(QStringLiteral("Other.TESSERLY"));
+    EXPECT_EQ(app.boardWindow().windowTitle(), QStringLiteral("Untitled Board \u2014 Tesserly"));
+
+    app.openFiles({ image, trip, other });
+    EXPECT_EQ(app.delegate().pendingProjectURL(), trip);
+    EXPECT_FALSE(app.store().isBusy()) << "nothing opens before the window";
+
+    // A second request before the window exists replaces the first.
+    app.openFiles({ other });
+    EXPECT_EQ(app.delegate().pendingProjectURL(), other);
+    app.openFiles({ image, trip, other });
+
+    app.showBoardWindow();
+    EXPECT_EQ(app.delegate().pendingProjectURL(), std::nullopt);
+    EXPECT_EQ(app.delegate().store(), &app.store());
+    waitUntilIdle();
+    EXPECT_EQ(app.store().projectURL(), trip);
+    EXPECT_EQ(app.store().statusMessage(), QStringLiteral("Opened Trip"));
+    EXPECT_EQ(app.boardWindow().windowTitle(), QStringLiteral("Trip \u2014 Tesserly"));
+
+    // Showing the window again opens nothing further.
+    app.boardWindow().hide();
+    app.showBoardWindow();
+    EXPECT_FALSE(app.store().isBusy());
+}
+
+TEST_F(ProjectOpeningTest, WhileTheWindowIsShownProjectsOpenAtOnceAndOthersAreIgnored)
+{
+    TesserlyApp& app = makeApp();
+    app.showBoardWindow();
+    app.openFiles({ writeImage(QStringLiteral("beach.png")) });
+    EXPECT_FALSE(app.store().isBusy());
+    EXPECT_EQ(app.delegate().pendingProjectURL(), std::nullopt);
+
+    const QUrl trip = writeProject(QStringLiteral("Trip.tesserly"));
+    app.openFiles({ trip });
+    EXPECT_TRUE(app.store().isBusy());
+    waitUntilIdle();
+    EXPECT_EQ(app.store().projectURL(), trip);
+
+    // With unsaved changes the store asks first; cancelling keeps the board.
+    changeSettings();
+    m_platform.alertAnswers = { 2 };
+    app.openFiles({ writeProject(QStringLiteral("Next.tesserly")) });
+    EXPECT_FALSE(app.store().isBusy());
+    EXPECT_EQ(app.store().projectURL(), trip);
+    EXPECT_EQ(app.boardWindow().windowTitle(), QStringLiteral("Trip \u00B7 Edited \u2014 Tesserly"));
+}
+
+TEST_F(ProjectOpeningTest, TheBoardWindowStartsAtItsDefaultSizeAndKeepsItsMinimum)
+{
+    TesserlyApp& app = makeApp();
+    app.showBoardWindow();
+    BoardWindow& window = app.boardWindow();
+    EXPECT_EQ(window.size(), QSize(1180, 820));
+    EXPECT_EQ(window.objectName(), QStringLiteral("main"));
+    window.resize(300, 200);
+    EXPECT_GE(window.width(), 1000);
+    EXPECT_GE(window.height(), 740);
+}
