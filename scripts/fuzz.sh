@@ -15,7 +15,7 @@ build="$root/build/fuzz"
 targets=(fuzz_image_import fuzz_manifest fuzz_project_package)
 
 # Per-input bounds: past these an input counts as a bug, not as slow luck.
-limits=(-rss_limit_mb=2048 -malloc_limit_mb=512 -timeout=30)
+limits=(-rss_limit_mb=2048 -malloc_limit_mb=512 -timeout=60)
 
 configure_and_build() {
   CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \
