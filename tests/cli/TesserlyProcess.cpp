@@ -1,6 +1,8 @@
 #include "TesserlyProcess.h"
 
 #include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -15,7 +17,14 @@ QStringList TesserlyProcess::Result::errorLines() const
 
 TesserlyProcess::Result TesserlyProcess::run(const QStringList& arguments, const QString& workingDirectory)
 {
-    const QString binary = qEnvironmentVariable("TESSERLY_BINARY");
+    QString binary = qEnvironmentVariable("TESSERLY_BINARY");
+    if (binary.isEmpty()) {
+        // The build puts the suites in tests/ beside the binary.
+        const QString besideTests = QCoreApplication::applicationDirPath() + QStringLiteral("/../tesserly");
+        if (QFileInfo(besideTests).isExecutable()) {
+            binary = QFileInfo(besideTests).canonicalFilePath();
+        }
+    }
     Result result;
     if (binary.isEmpty()) {
         ADD_FAILURE() << "TESSERLY_BINARY is not set; point it at the built tesserly binary";
