@@ -6,6 +6,7 @@
 #include "model/BoardLimits.h"
 #include "model/GraphemeText.h"
 
+#include <new>
 #include <QSet>
 #include <QUuid>
 
@@ -49,6 +50,12 @@ QString urlName(const QUrl& url)
     return lastPathComponent(path);
 }
 
+QString refusalLine(const QUrl& url, const QString& reason)
+{
+    const QString name = urlName(url);
+    return (name.isEmpty() ? QStringLiteral("Image") : name) + QStringLiteral(": ") + reason;
+}
+
 } // namespace
 
 const QSet<QString>& ImageImportService::supportedTypes()
@@ -87,7 +94,12 @@ BoardPhoto ImageImportService::load(const QByteArray& data, const QString& fileN
     if (!ImageDecoder::withinPixelLimits(probe->storedSize)) {
         throw ImageImportError(Kind::dimensionsTooLarge);
     }
-    QImage thumbnail = ImageDecoder::decodeUpright(data, thumbnailMaxPixelSize);
+    QImage thumbnail;
+    try {
+        thumbnail = ImageDecoder::decodeUpright(data, thumbnailMaxPixelSize);
+    } catch (const std::bad_alloc&) {
+        // Only the cases above leave this function; memory running out mid-decode is one of them.
+    }
     if (thumbnail.isNull()) {
         throw ImageImportError(Kind::unreadableImage);
     }
@@ -137,13 +149,9 @@ ImageImportResult ImageImportService::load(const QList<QUrl>& urls)
             acceptedBytes += data.size();
             result.photos.append(std::move(photo));
         } catch (const BoardFailure& failure) {
-            const QString name = urlName(url);
-            result.rejected.append((name.isEmpty() ? QStringLiteral("Image") : name) + QStringLiteral(": ")
-                + failure.description());
+            result.rejected.append(refusalLine(url, failure.description()));
         } catch (const std::bad_alloc&) {
-            const QString name = urlName(url);
-            result.rejected.append((name.isEmpty() ? QStringLiteral("Image") : name) + QStringLiteral(": ")
-                + ImageImportError::description(Kind::unreadableImage));
+            result.rejected.append(refusalLine(url, ImageImportError::description(Kind::unreadableImage)));
         }
         releaseFreedMemory();
     }
