@@ -1,7 +1,6 @@
 #include "render/BoardFonts.h"
 
 #include <QFontDatabase>
-#include <QPaintDevice>
 #include <QStringList>
 
 namespace {
@@ -51,7 +50,7 @@ QString BoardFonts::family()
     return family.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family() : family;
 }
 
-QFont BoardFonts::font(Role role, double pixelSize, const QPaintDevice& device)
+BoardFont BoardFonts::font(Role role, double pixelSize, const QPaintDevice& device)
 {
     QFont font;
     const QString& family = loadedFamily();
@@ -59,12 +58,8 @@ QFont BoardFonts::font(Role role, double pixelSize, const QPaintDevice& device)
                                       : QStringList { family, QStringLiteral("sans-serif") });
     font.setStyleHint(QFont::SansSerif);
     font.setWeight(weight(role));
-    // Point sizes can be fractional where pixel sizes cannot; the device's own resolution turns
-    // them back into exactly pixelSize pixels.
-    const int dpi = device.logicalDpiY() > 0 ? device.logicalDpiY() : 72;
-    font.setPointSizeF(pixelSize * 72.0 / dpi);
     // Unhinted outlines scale linearly, so a preview drawn at any zoom breaks lines where the export does.
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(true);
-    return font;
+    return BoardFont(font, pixelSize, device);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/BoardFont.h"
+
 #include <QFont>
 #include <QString>
 
@@ -21,9 +23,9 @@ public:
         number,
     };
 
-    // A font whose glyphs are pixelSize device pixels on `device` (layout units when the painter
-    // maps one unit to one pixel). Sizes may be fractional. Safe on any thread.
-    static QFont font(Role role, double pixelSize, const QPaintDevice& device);
+    // The role's font at pixelSize layout units for drawing on `device`. Sizes may be
+    // fractional. Safe on any thread.
+    static BoardFont font(Role role, double pixelSize, const QPaintDevice& device);
 
     // The family the board draws with: "Inter" when it could be loaded, else the default sans-serif.
     static QString family();

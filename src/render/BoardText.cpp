@@ -1,7 +1,6 @@
 #include "render/BoardText.h"
 
 #include <algorithm>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QTextLayout>
 
@@ -29,15 +28,7 @@ QString withoutHardBreaks(QString text)
 }
 } // namespace
 
-QString BoardText::truncated(const QString& text, double width, const QFont& font, const QPaintDevice& device)
-{
-    const QString result = QFontMetricsF(font, &device).elidedText(text, Qt::ElideRight, width);
-    // Not even one character fits before the ellipsis: show the ellipsis alone.
-    return result.isEmpty() ? ellipsis() : result;
-}
-
-QStringList BoardText::blockLines(
-    const QString& text, double width, const QFont& font, const QPaintDevice& device, int maximumLines)
+QStringList BoardText::blockLines(const QString& text, double width, const BoardFont& font, int maximumLines)
 {
     const QString prepared = withLineFeeds(text);
     if (prepared.isEmpty() || !(width > 0) || maximumLines < 1) {
@@ -51,7 +42,7 @@ QStringList BoardText::blockLines(
             character = QChar::LineSeparator;
         }
     }
-    QTextLayout layout(breakable, font, &device);
+    QTextLayout layout(breakable, font.oversampledFont(), &font.device());
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     option.setUseDesignMetrics(true);
@@ -66,7 +57,7 @@ QStringList BoardText::blockLines(
         if (!line.isValid()) {
             break;
         }
-        line.setLineWidth(width);
+        line.setLineWidth(width * BoardFont::oversampling);
         const qsizetype count
             = std::clamp<qsizetype>(line.textStart() + line.textLength() - start, 1, length - start);
         if (index == maximumLines - 1 && start + count < length) {
@@ -76,7 +67,9 @@ QStringList BoardText::blockLines(
                     character = u' ';
                 }
             }
-            lines.append(truncated(rest, width, font, device));
+            const QString truncated = font.elided(rest, width);
+            // Not even one character fits before the ellipsis: the ellipsis alone.
+            lines.append(truncated.isEmpty() ? ellipsis() : truncated);
             break;
         }
         lines.append(withoutHardBreaks(prepared.mid(start, count)));
@@ -86,52 +79,44 @@ QStringList BoardText::blockLines(
     return lines;
 }
 
-void BoardText::drawBlock(QPainter& painter, const QString& text, const QRectF& rect, const QFont& font,
+void BoardText::drawBlock(QPainter& painter, const QString& text, const QRectF& rect, const BoardFont& font,
     const QColor& color, int maximumLines, double lineHeight)
 {
     if (!(rect.width() > 0) || !(rect.height() > 0)) {
         return;
     }
-    const QPaintDevice& device = *painter.device();
-    const QStringList lines = blockLines(text, rect.width(), font, device, maximumLines);
+    const QStringList lines = blockLines(text, rect.width(), font, maximumLines);
     if (lines.isEmpty()) {
         return;
     }
-    const QFontMetricsF metrics(font, &device);
-    const double halfLeading = std::max(0.0, (lineHeight - metrics.ascent() - metrics.descent()) / 2);
+    const double halfLeading = std::max(0.0, (lineHeight - font.ascent() - font.descent()) / 2);
 
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
-    painter.setFont(font);
     painter.setPen(color);
     for (qsizetype index = 0; index < lines.size(); ++index) {
-        const double baseline = rect.top() + halfLeading + metrics.ascent() + double(index) * lineHeight;
-        painter.drawText(QPointF(rect.left(), baseline), lines[index]);
+        const double baseline = rect.top() + halfLeading + font.ascent() + double(index) * lineHeight;
+        font.draw(painter, QPointF(rect.left(), baseline), lines[index]);
     }
     painter.restore();
 }
 
 void BoardText::drawCentredLabel(
-    QPainter& painter, const QString& text, const QRectF& rect, const QFont& font, const QColor& color)
+    QPainter& painter, const QString& text, const QRectF& rect, const BoardFont& font, const QColor& color)
 {
     if (!(rect.width() > 0) || !(rect.height() > 0)) {
         return;
     }
-    const QPaintDevice& device = *painter.device();
-    const QStringList lines = blockLines(text, rect.width(), font, device, 1);
+    const QStringList lines = blockLines(text, rect.width(), font, 1);
     if (lines.isEmpty()) {
         return;
     }
-    const QFontMetricsF metrics(font, &device);
-    const double advance = metrics.horizontalAdvance(lines.first());
-    const double penX = rect.left() + std::max(0.0, (rect.width() - advance) / 2);
-    const double baseline
-        = rect.top() + (rect.height() - metrics.ascent() - metrics.descent()) / 2 + metrics.ascent();
+    const double penX = rect.left() + std::max(0.0, (rect.width() - font.advance(lines.first())) / 2);
+    const double baseline = rect.top() + (rect.height() - font.ascent() - font.descent()) / 2 + font.ascent();
 
     painter.save();
     painter.setClipRect(rect, Qt::IntersectClip);
-    painter.setFont(font);
     painter.setPen(color);
-    painter.drawText(QPointF(penX, baseline), lines.first());
+    font.draw(painter, QPointF(penX, baseline), lines.first());
     painter.restore();
 }
