@@ -12,7 +12,7 @@
 
 namespace {
 
-struct OptionSpec
+struct KnownOption
 {
     QString name;
     bool takesValue;
@@ -59,10 +59,10 @@ Option choice(const QString& name, const QString& value, const QList<Option>& op
         QStringLiteral("%1 expects %2, not \"%3\"").arg(name, identifiers.join(QStringLiteral("|")), value));
 }
 
-const QList<OptionSpec>& optionSpecs()
+const QList<KnownOption>& knownOptions()
 {
     using Options = RenderOptions;
-    static const QList<OptionSpec> specs {
+    static const QList<KnownOption> known {
         { QStringLiteral("--output"), true,
             [](Options& options, const QString& name, const QString& value) {
                 if (!options.output.isNull()) {
@@ -128,14 +128,14 @@ const QList<OptionSpec>& optionSpecs()
                 options.overrides.titleFontSize = finiteNumber(name, value);
             } },
     };
-    return specs;
+    return known;
 }
 
-const OptionSpec* findOption(const QString& name)
+const KnownOption* findOption(const QString& name)
 {
-    for (const OptionSpec& spec : optionSpecs()) {
-        if (spec.name == name) {
-            return &spec;
+    for (const KnownOption& option : knownOptions()) {
+        if (option.name == name) {
+            return &option;
         }
     }
     return nullptr;
@@ -205,8 +205,8 @@ bool RenderOptions::readsProject() const
 QStringList RenderOptions::optionNames()
 {
     QStringList names;
-    for (const OptionSpec& spec : optionSpecs()) {
-        names << spec.name;
+    for (const KnownOption& option : knownOptions()) {
+        names << option.name;
     }
     return names;
 }
@@ -254,11 +254,11 @@ RenderOptions RenderOptions::parse(const QStringList& arguments)
         if (name == QLatin1String("-o")) {
             name = QStringLiteral("--output");
         }
-        const OptionSpec* spec = name.startsWith(QLatin1String("--")) ? findOption(name) : nullptr;
-        if (!spec) {
+        const KnownOption* known = name.startsWith(QLatin1String("--")) ? findOption(name) : nullptr;
+        if (!known) {
             throw CommandLineError(QStringLiteral("unknown option \"%1\"").arg(argument));
         }
-        if (!spec->takesValue) {
+        if (!known->takesValue) {
             if (value) {
                 throw CommandLineError(QStringLiteral("%1 takes no value").arg(name));
             }
@@ -268,7 +268,7 @@ RenderOptions RenderOptions::parse(const QStringList& arguments)
             }
             value = arguments.at(++index);
         }
-        spec->apply(options, name, value.value_or(QString()));
+        known->apply(options, name, value.value_or(QString()));
     }
     checkComplete(options);
     return options;
