@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <QColorSpace>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -70,8 +71,14 @@ void BoardPainter::drawTitle(QPainter& painter) const
 void BoardPainter::drawCell(
     QPainter& painter, const BoardCellLayout& cell, const BoardPhoto& photo, const QImage& image) const
 {
+    // The board is sRGB and painting does not convert, so a photo tagged with another colour
+    // space (a wide-gamut phone picture) is converted first rather than drawn oversaturated.
+    QImage photoImage = image;
+    if (photoImage.colorSpace().isValid() && photoImage.colorSpace() != QColorSpace::SRgb) {
+        photoImage.convertToColorSpace(QColorSpace::SRgb);
+    }
     BoardTile::draw(painter, cell.imageRect, m_layout.imageCornerRadius(),
-        imageWellColor(m_settings.background), image, placedRect(cell, photo, image));
+        imageWellColor(m_settings.background), photoImage, placedRect(cell, photo, photoImage));
     if (m_settings.showNumbers) {
         drawBadge(painter, cell);
     }
