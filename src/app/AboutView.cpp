@@ -67,6 +67,8 @@ AboutView::AboutView(const AppInfo& info, QWidget* parent)
     QLabel* description = addLabel(AppInfo::description.toString(), 12.5, QFont::Normal, true);
     description->setWordWrap(true);
     description->setFixedWidth(contentWidth - 2 * 30);
+    // A fixed-size layout asks for no height-for-width, so the wrapped height is given here.
+    description->setMinimumHeight(description->heightForWidth(description->width()));
     column->addWidget(description, 0, Qt::AlignHCenter);
 
     column->addSpacing(16);

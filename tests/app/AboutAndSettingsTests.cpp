@@ -83,6 +83,15 @@ TEST(AboutViewTest, ShowsTheFactsAndOnlyAGivenBadge)
     EXPECT_EQ(badged.width(), AboutView::contentWidth);
     EXPECT_GT(badged.height(), shownPlain.height() + 46);
     EXPECT_EQ(shownPlain.minimumSize(), shownPlain.maximumSize());
+
+    // The description wraps within the column and every line of it fits.
+    for (const QLabel* label : shownPlain.findChildren<QLabel*>()) {
+        if (label->text() == AppInfo::description) {
+            EXPECT_LT(label->width(), AboutView::contentWidth);
+            EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+            EXPECT_GT(label->height(), label->fontMetrics().lineSpacing());
+        }
+    }
 }
 
 TEST(AppearancePreferenceTest, OnlyExactLightAndDarkChooseAScheme)
