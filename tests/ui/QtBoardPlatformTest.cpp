@@ -1,0 +1,203 @@
+#include "ui/UiTesting.h"
+
+#include "ui/PackageFileDialog.h"
+#include "ui/QtBoardPlatform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+class QtBoardPlatformTest : public UiTest
+{
+protected:
+    // Runs `answer` on the modal dialog as soon as it is shown.
+    template <typename Dialog> void whenShown(std::function<void(Dialog*)> answer)
+    {
+        QTimer::singleShot(0, [answer] {
+            QTRY_VERIFY(qobject_cast<Dialog*>(QApplication::activeModalWidget()) != nullptr);
+            answer(qobject_cast<Dialog*>(QApplication::activeModalWidget()));
+        });
+    }
+
+    QString makePackage(const QString& name)
+    {
+        const QString path = folder.filePath(name);
+        EXPECT_TRUE(QDir().mkpath(path + "/Images"));
+        TestImages::writeFile(path, "manifest.json", "{}");
+        return path;
+    }
+
+    QtBoardPlatform platform;
+};
+
+TEST_F(QtBoardPlatformTest, ClipboardInAndOut)
+{
+    const QByteArray png = TestImages::png(QSize(10, 10), Qt::blue);
+    EXPECT_TRUE(platform.copyPNGToClipboard(png));
+    const QMimeData* placed = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(placed, nullptr);
+    EXPECT_EQ(placed->formats(), QStringList { "image/png" });
+    EXPECT_EQ(platform.clipboardData("image/png"), png);
+    EXPECT_FALSE(platform.clipboardData("image/tiff"));
+    EXPECT_TRUE(platform.clipboardFileURLs().isEmpty());
+
+    auto* files = new QMimeData;
+    const QString local = folder.filePath("a.png");
+    files->setUrls({ QUrl::fromLocalFile(local), QUrl("https://example.com/b.png"),
+        QUrl::fromLocalFile(folder.filePath("c.jpg")) });
+    const QByteArray tiff = TestImages::tiff(QSize(4, 4));
+    files->setData("image/tiff", tiff);
+    QGuiApplication::clipboard()->setMimeData(files);
+    EXPECT_EQ(platform.clipboardFileURLs(),
+        QList<QUrl>({ QUrl::fromLocalFile(local), QUrl::fromLocalFile(folder.filePath("c.jpg")) }));
+    // Raw bytes as offered, not an image Qt re-encoded.
+    EXPECT_EQ(platform.clipboardData("image/tiff"), tiff);
+}
+
+TEST_F(QtBoardPlatformTest, FiltersAndSuffixes)
+{
+    PanelRequest images;
+    images.mimeTypes = { "image/png", "image/jpeg" };
+    images.suffixes = { "png", "jpg", "jpeg" };
+    EXPECT_EQ(QtBoardPlatform::nameFilters(images), QStringList { "Images (*.png *.jpg *.jpeg)" });
+    PanelRequest project;
+    project.mimeTypes = { "application/x-tesserly-project" };
+    project.suffixes = { "tesserly" };
+    EXPECT_EQ(QtBoardPlatform::nameFilters(project), QStringList { "Tesserly Projects (*.tesserly)" });
+    EXPECT_EQ(QtBoardPlatform::withSuffix("/tmp/Trip", project), "/tmp/Trip.tesserly");
+    EXPECT_EQ(QtBoardPlatform::withSuffix("/tmp/Trip.TESSERLY", project), "/tmp/Trip.TESSERLY");
+    PanelRequest pdf;
+    pdf.mimeTypes = { "application/pdf" };
+    pdf.suffixes = { "pdf" };
+    EXPECT_TRUE(QtBoardPlatform::nameFilters(pdf).first().endsWith("(*.pdf)"));
+    EXPECT_EQ(QtBoardPlatform::withSuffix("/tmp/board.png", pdf), "/tmp/board.png.pdf");
+}
+
+TEST_F(QtBoardPlatformTest, ImageChooserShowsTheStoresTexts)
+{
+    const QString chosen = TestImages::writeFile(folder, "one.png", TestImages::png(QSize(4, 4)));
+    PanelRequest request;
+    request.title = "Add Images to Tesserly";
+    request.message = "Choose photos, screenshots, or reference images. Your originals stay unchanged.";
+    request.confirmButton = "Add Images";
+    request.mimeTypes = { "image/png" };
+    request.suffixes = { "png" };
+    QString seenMessage;
+    QString seenTitle;
+    whenShown<QFileDialog>([&](QFileDialog* dialog) {
+        seenTitle = dialog->windowTitle();
+        seenMessage = dialog->findChild<QLabel*>("panelMessage")->text();
+        dialog->setDirectory(folder.path());
+        dialog->selectFile(chosen);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const QList<QUrl> urls = platform.chooseImageFiles(request);
+    EXPECT_EQ(seenTitle, request.title);
+    EXPECT_EQ(seenMessage, request.message);
+    EXPECT_EQ(urls, QList<QUrl> { QUrl::fromLocalFile(chosen) });
+
+    whenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+    EXPECT_TRUE(platform.chooseImageFiles(request).isEmpty());
+}
+
+TEST_F(QtBoardPlatformTest, AProjectPackageIsPickedAsOneItem)
+{
+    const QString package = makePackage("Trip.tesserly");
+    PanelRequest request;
+    request.title = "Open Tesserly Project";
+    request.mimeTypes = { "application/x-tesserly-project" };
+    request.suffixes = { "tesserly" };
+
+    // Selected and confirmed with the Open button.
+    whenShown<PackageFileDialog>([&](PackageFileDialog* dialog) {
+        dialog->setDirectory(folder.path());
+        dialog->selectFile(package);
+        dialog->accept();
+    });
+    EXPECT_EQ(platform.chooseProjectToOpen(request), QUrl::fromLocalFile(package));
+
+    // Entered (a double click): chosen rather than opened as a folder.
+    whenShown<PackageFileDialog>([&](PackageFileDialog* dialog) { emit dialog->directoryEntered(package); });
+    EXPECT_EQ(platform.chooseProjectToOpen(request), QUrl::fromLocalFile(package));
+
+    // An ordinary folder is entered as usual and is not a choice.
+    const QString plain = folder.filePath("Holidays");
+    QDir().mkpath(plain);
+    whenShown<PackageFileDialog>([&](PackageFileDialog* dialog) {
+        emit dialog->directoryEntered(plain);
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_FALSE(dialog->isPackage(plain));
+        dialog->reject();
+    });
+    EXPECT_FALSE(platform.chooseProjectToOpen(request));
+}
+
+TEST_F(QtBoardPlatformTest, SavingProposesTheNameAndAddsTheSuffix)
+{
+    PanelRequest request;
+    request.title = "Save Tesserly Project";
+    request.message = "The project includes your images, captions, and layout.";
+    request.mimeTypes = { "application/x-tesserly-project" };
+    request.suffixes = { "tesserly" };
+    request.proposedName = "x-y-z.tesserly";
+    QString proposed;
+    whenShown<PackageFileDialog>([&](PackageFileDialog* dialog) {
+        proposed = dialog->selectedFiles().value(0);
+        dialog->setDirectory(folder.path());
+        dialog->selectFile(folder.filePath("Summer"));
+        dialog->accept();
+    });
+    EXPECT_EQ(
+        platform.chooseProjectDestination(request), QUrl::fromLocalFile(folder.filePath("Summer.tesserly")));
+    EXPECT_TRUE(proposed.endsWith("x-y-z.tesserly"));
+
+    // Saving over an existing package asks first; "No" keeps the dialog open.
+    const QString existing = makePackage("Kept.tesserly");
+    whenShown<PackageFileDialog>([&](PackageFileDialog* dialog) {
+        QTimer::singleShot(0, [] {
+            QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr);
+            auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            EXPECT_TRUE(question->text().contains("Kept.tesserly"));
+            question->button(QMessageBox::Yes)->click();
+        });
+        dialog->setDirectory(folder.path());
+        dialog->selectFile(existing);
+        dialog->accept();
+    });
+    EXPECT_EQ(platform.chooseProjectDestination(request), QUrl::fromLocalFile(existing));
+}
+
+TEST_F(QtBoardPlatformTest, AlertKeepsButtonOrderAndReportsTheChoice)
+{
+    AlertRequest request { "Save changes to this board?",
+        "Save a Tesserly project to keep your images, order, captions, and layout.",
+        { "Save…", "Discard Changes", "Cancel" } };
+    QStringList order;
+    whenShown<QMessageBox>([&](QMessageBox* box) {
+        QList<QPushButton*> buttons = box->findChildren<QPushButton*>();
+        std::sort(
+            buttons.begin(), buttons.end(), [](QPushButton* a, QPushButton* b) { return a->x() < b->x(); });
+        for (QPushButton* button : buttons) {
+            order.append(button->text());
+        }
+        EXPECT_EQ(box->text(), request.message);
+        EXPECT_EQ(box->informativeText(), request.informativeText);
+        EXPECT_EQ(box->defaultButton()->text(), "Save…");
+        box->buttons().at(1)->click();
+    });
+    EXPECT_EQ(platform.runAlert(request), 1);
+    EXPECT_EQ(order, request.buttons);
+
+    // Escape is the Cancel button.
+    whenShown<QMessageBox>([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    EXPECT_EQ(platform.runAlert(request), 2);
+}
+
+} // namespace
