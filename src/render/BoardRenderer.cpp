@@ -38,7 +38,7 @@ BoardLayout BoardRenderer::validatedLayout(const QList<BoardPhoto>& photos, cons
 }
 
 void BoardRenderer::draw(QPainter& painter, const QList<BoardPhoto>& photos, const BoardSettings& settings,
-    const BoardLayout& layout)
+    const BoardLayout& layout, const std::function<void(int)>& rowsFinishedBefore)
 {
     const BoardPainter boardPainter(layout, settings);
     QList<int> sizes;
@@ -47,8 +47,14 @@ void BoardRenderer::draw(QPainter& painter, const QList<BoardPhoto>& photos, con
         sizes.append(BoardPainter::decodeSize(boardPainter.drawnRect(cell, photos[cell.index])));
     }
     PhotoDecodeQueue decoded(photos, layout, sizes);
-    boardPainter.draw(painter, photos,
-        [&decoded](const BoardCellLayout& cell, const BoardPhoto&, int) { return decoded.take(cell.index); });
+    boardPainter.draw(painter, photos, [&](const BoardCellLayout& cell, const BoardPhoto&, int) {
+        // Every cell is drawn within its own frame, so once the painter asks for a cell, nothing
+        // above that cell's row changes any more.
+        if (rowsFinishedBefore) {
+            rowsFinishedBefore(int(std::floor(cell.frame.top())));
+        }
+        return decoded.take(cell.index);
+    });
 }
 
 QByteArray BoardRenderer::pngData(const QList<BoardPhoto>& photos, const BoardSettings& settings)
@@ -64,14 +70,16 @@ QByteArray BoardRenderer::pngData(const QList<BoardPhoto>& photos, const BoardSe
     bitmap.setColorSpace(QColorSpace::SRgb);
     bitmap.setDotsPerMeterX(PngEncoder::boardDotsPerMeter);
     bitmap.setDotsPerMeterY(PngEncoder::boardDotsPerMeter);
+    // The rows above each finished grid row are compressed while the next photos decode.
+    PngEncoder encoder(bitmap);
     {
         QPainter painter(&bitmap);
         if (!painter.isActive()) {
             throw BoardRenderError(BoardRenderError::Kind::cannotCreateContext);
         }
-        draw(painter, photos, normalized, layout);
+        draw(painter, photos, normalized, layout, [&encoder](int row) { encoder.writeRowsBefore(row); });
     }
-    std::optional<QByteArray> png = PngEncoder::encode(bitmap);
+    std::optional<QByteArray> png = encoder.finish();
     if (!png || png->isEmpty()) {
         throw BoardRenderError(BoardRenderError::Kind::cannotEncode);
     }
@@ -115,7 +123,7 @@ QByteArray BoardRenderer::pdfData(const QList<BoardPhoto>& photos, const BoardSe
         // other strip; the board sits on the page's bottom edge, where the exact box starts.
         painter.fillRect(QRect(0, 0, writer.width(), writer.height()), canvasColor(normalized.background));
         painter.translate(0, double(writer.height()) - layout.height());
-        draw(painter, photos, normalized, layout);
+        draw(painter, photos, normalized, layout, {});
     }
     QByteArray pdf = buffer.data();
     if (pdf.isEmpty()) {

@@ -4,6 +4,7 @@
 #include "model/BoardSettings.h"
 #include "render/BoardLayout.h"
 
+#include <functional>
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -38,6 +39,7 @@ public:
 
 private:
     // Draws a validated layout; throws invalidImage for a photo whose bytes do not decode.
+    // rowsFinishedBefore, when set, hears of each device row above which the drawing is final.
     static void draw(QPainter& painter, const QList<BoardPhoto>& photos, const BoardSettings& settings,
-        const BoardLayout& layout);
+        const BoardLayout& layout, const std::function<void(int)>& rowsFinishedBefore);
 };
