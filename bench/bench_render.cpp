@@ -43,7 +43,12 @@ QList<BoardPhoto> loadPhotos(const QString& folder, qint64& totalBytes)
             std::fprintf(stderr, "cannot read %s\n", qPrintable(file.fileName()));
             std::exit(2);
         }
-        const QByteArray bytes = file.readAll();
+        // One read of the known size, as the import's bounded reader does.
+        QByteArray bytes(file.size(), Qt::Uninitialized);
+        if (file.read(bytes.data(), bytes.size()) != bytes.size()) {
+            std::fprintf(stderr, "cannot read %s\n", qPrintable(file.fileName()));
+            std::exit(2);
+        }
         const std::optional<ImageDecoder::Probe> probe = ImageDecoder::probe(bytes);
         if (!probe) {
             std::fprintf(stderr, "not an image: %s\n", qPrintable(file.fileName()));
