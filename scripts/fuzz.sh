@@ -40,7 +40,7 @@ run_target() {
   mkdir -p "$corpus" "$artifacts"
   echo "== $target for ${seconds}s"
   # shellcheck disable=SC2046
-  QT_QPA_PLATFORM=offscreen ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:allocator_may_return_null=0}" \
+  QT_QPA_PLATFORM=offscreen QT_LOGGING_RULES="qt.gui.imageio.warning=false" ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:allocator_may_return_null=0}" \
     "$build/fuzz/$target" "${limits[@]}" $(target_options "$target") -max_total_time="$seconds" \
     -print_final_stats=1 -artifact_prefix="$artifacts/" "$@" "$corpus" "$build/seeds/${target#fuzz_}"
 }
