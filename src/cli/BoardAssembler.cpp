@@ -1,7 +1,7 @@
 #include "cli/BoardAssembler.h"
 
 #include "cli/CommandLineError.h"
-#include "cli/ImageArrival.h"
+#include "store/ImageArrival.h"
 #include "io/BoardProjectStore.h"
 #include "io/ImageImportService.h"
 #include "model/BoardLimits.h"

@@ -1,6 +1,6 @@
 #include "cli/RenderCommand.h"
 
-#include "cli/AtomicFileWriter.h"
+#include "io/AtomicFileWriter.h"
 #include "cli/BoardAssembler.h"
 #include "cli/CommandLineError.h"
 #include "cli/RenderHelp.h"

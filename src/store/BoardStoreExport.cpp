@@ -3,7 +3,7 @@
 #include "render/BoardRenderer.h"
 #include "store/BoardPlatform.h"
 #include "store/BoardStoreJob.h"
-#include "store/ExportFileWriter.h"
+#include "io/AtomicFileWriter.h"
 
 #include <QFileInfo>
 
@@ -51,7 +51,7 @@ void BoardStore::exportBoard(bool asPDF)
             // No security-scoped access to begin or end on this desktop.
             const QByteArray bytes
                 = asPDF ? BoardRenderer::pdfData(photos, settings) : BoardRenderer::pngData(photos, settings);
-            ExportFileWriter::write(url.toLocalFile(), bytes);
+            AtomicFileWriter::write(url.toLocalFile(), bytes);
             return url;
         },
         [this](std::optional<QUrl> written, const QString& error) {

@@ -4,6 +4,7 @@
 #include "model/BoardLimits.h"
 #include "store/BoardPlatform.h"
 #include "store/BoardStoreJob.h"
+#include "store/ImageArrival.h"
 
 namespace {
 const QString maxPhotosText = QString::number(BoardLimits::maxPhotos);
@@ -22,26 +23,9 @@ const QString unavailableDropDataText
     = QStringLiteral("A dropped image was not available in a supported format.");
 const QString noImagesAddedText = QStringLiteral("No images added");
 
-QString exceededImageLimitLine(qsizetype count)
-{
-    return QString::number(count) + QStringLiteral(" additional images exceeded the ") + maxPhotosText
-        + QStringLiteral("-image limit.");
-}
-
 QString exceededBoardLimitLine(qsizetype count)
 {
     return QString::number(count) + QStringLiteral(" additional images exceeded the board limit.");
-}
-
-QString boardFullLine(const QString& fileName)
-{
-    return fileName + QStringLiteral(": the board is full.");
-}
-
-QString boardBytesLine(const QString& fileName)
-{
-    return fileName
-        + QStringLiteral(": adding this image would exceed the board's 256 MB source-image limit.");
 }
 
 QString addedText(qsizetype count)
@@ -141,7 +125,7 @@ void BoardStore::importURLs(const QList<QUrl>& urls)
         [batch, exceeded] {
             ImageImportResult result = ImageImportService::load(batch);
             if (exceeded > 0) {
-                result.rejected.append(exceededImageLimitLine(exceeded));
+                result.rejected.append(ImageArrival::excessLine(exceeded));
             }
             return result;
         },
@@ -220,23 +204,9 @@ void BoardStore::pasteImages()
 
 void BoardStore::finishImport(const ImageImportResult& result)
 {
-    qint64 boardBytes = 0;
-    for (const BoardPhoto& photo : m_photos) {
-        boardBytes += photo.imageData().size();
-    }
-    QStringList lines = result.rejected;
-    QList<BoardPhoto> accepted;
-    for (const BoardPhoto& photo : result.photos) {
-        const qint64 bytes = photo.imageData().size();
-        if (m_photos.size() + accepted.size() >= BoardLimits::maxPhotos) {
-            lines.append(boardFullLine(photo.fileName()));
-        } else if (boardBytes + bytes > BoardLimits::maxTotalSourceBytes) {
-            lines.append(boardBytesLine(photo.fileName()));
-        } else {
-            accepted.append(photo);
-            boardBytes += bytes;
-        }
-    }
+    const ImageImportResult admitted = ImageArrival::admit(m_photos, result);
+    const QList<BoardPhoto>& accepted = admitted.photos;
+    const QStringList& lines = admitted.rejected;
     if (!accepted.isEmpty()) {
         remember();
         setPhotos(m_photos + accepted);

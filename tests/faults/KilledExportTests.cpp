@@ -1,7 +1,7 @@
 #include "FaultTesting.h"
 
 #include "render/BoardRenderer.h"
-#include "store/ExportFileWriter.h"
+#include "io/AtomicFileWriter.h"
 
 #include <csignal>
 #include <gtest/gtest.h>
@@ -40,7 +40,7 @@ pid_t startExportingChild(const QString& destination, const QList<QByteArray>& e
         [[maybe_unused]] const ssize_t written = ::write(started[1], &signal, 1);
         for (int round = 0;; ++round) {
             try {
-                ExportFileWriter::write(destination, exports[round % 2]);
+                AtomicFileWriter::write(destination, exports[round % 2]);
             } catch (...) {
                 ::_exit(3);
             }

@@ -2,7 +2,7 @@
 #include "render/BoardLayout.h"
 #include "render/BoardRenderer.h"
 #include "store/BoardStore.h"
-#include "store/ExportFileWriter.h"
+#include "io/AtomicFileWriter.h"
 #include "support/FakeBoardPlatform.h"
 #include "support/StoreTesting.h"
 
@@ -183,20 +183,20 @@ TEST_F(BoardStoreExport, GuiThreadStaysFreeDuringExport)
               << " timer ticks while busy\n";
 }
 
-TEST(ExportFileWriter, WritesReplacesAndFailsCleanly)
+TEST(AtomicFileWriter, WritesReplacesAndFailsCleanly)
 {
     QTemporaryDir folder;
     const QString target = folder.filePath("out.bin");
-    ExportFileWriter::write(target, "first");
+    AtomicFileWriter::write(target, "first");
     EXPECT_EQ(readAll(target), "first");
-    ExportFileWriter::write(target, QByteArray(3 * 1024 * 1024, 'z'));
+    AtomicFileWriter::write(target, QByteArray(3 * 1024 * 1024, 'z'));
     EXPECT_EQ(readAll(target).size(), 3 * 1024 * 1024);
     EXPECT_EQ(QFileInfo(target).permissions() & QFileDevice::ReadOwner, QFileDevice::ReadOwner);
 
-    EXPECT_THROW(ExportFileWriter::write(folder.filePath("missing/out.bin"), "x"), PosixError);
-    EXPECT_THROW(ExportFileWriter::write(QString(), "x"), PosixError);
+    EXPECT_THROW(AtomicFileWriter::write(folder.filePath("missing/out.bin"), "x"), PosixError);
+    EXPECT_THROW(AtomicFileWriter::write(QString(), "x"), PosixError);
     ASSERT_TRUE(QDir(folder.path()).mkdir("folder.bin"));
-    EXPECT_THROW(ExportFileWriter::write(folder.filePath("folder.bin"), "x"), PosixError);
+    EXPECT_THROW(AtomicFileWriter::write(folder.filePath("folder.bin"), "x"), PosixError);
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList({ "out.bin" }));
     EXPECT_EQ(readAll(target).size(), 3 * 1024 * 1024) << "a failed write leaves the old file";
 }

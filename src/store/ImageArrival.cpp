@@ -1,4 +1,4 @@
-#include "cli/ImageArrival.h"
+#include "store/ImageArrival.h"
 
 #include "model/BoardLimits.h"
 

@@ -1,4 +1,4 @@
-#include "cli/AtomicFileWriter.h"
+#include "io/AtomicFileWriter.h"
 
 #include "io/FileDescriptor.h"
 #include "io/PosixError.h"
