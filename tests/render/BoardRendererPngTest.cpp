@@ -162,3 +162,17 @@ TEST(BoardRendererPng, ConcurrentExportsGiveTheSameBytes)
     EXPECT_EQ(first, sequential);
     EXPECT_EQ(second, sequential);
 }
+
+TEST(BoardRendererPng, AWrongRecordedSizeNeverStretchesThePhoto)
+{
+    // The record says portrait (or nothing at all), the bytes hold a landscape photo: it is
+    // placed by its own proportions, filling the landscape tile instead of being squeezed.
+    const BoardPhoto landscape = RenderFixtures::photo(RenderFixtures::solid(400, 300, Qt::red), "wide.png");
+    for (const QSize recorded : { QSize(3000, 4000), QSize(0, 0) }) {
+        const BoardPhoto photo(landscape.id(), landscape.fileName(), QString(), landscape.imageData(),
+            recorded.width(), recorded.height(), QImage());
+        const QImage image = RenderFixtures::renderedPng({ photo }, photoSettings(PhotoFit::fit));
+        EXPECT_TRUE(near(image.pixelColor(100, 350), Qt::red)) << recorded.width();
+        EXPECT_TRUE(near(image.pixelColor(560, 350), Qt::red)) << recorded.width();
+    }
+}
