@@ -3,6 +3,7 @@
 #include "app/AppearancePreference.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -104,4 +105,26 @@ void TesserlySettingsView::showValue(const QString& value)
         button->setChecked(button->property("appearance").toString() == value);
     }
     m_segments->setExclusive(true);
+    updateSegmentColours();
+}
+
+void TesserlySettingsView::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        updateSegmentColours();
+    }
+}
+
+void TesserlySettingsView::updateSegmentColours()
+{
+    const QPalette base = palette();
+    for (QAbstractButton* button : m_segments->buttons()) {
+        QPalette colours = base;
+        if (button->isChecked()) {
+            colours.setColor(QPalette::Button, base.color(QPalette::Highlight));
+            colours.setColor(QPalette::ButtonText, base.color(QPalette::HighlightedText));
+        }
+        button->setPalette(colours);
+    }
 }

@@ -33,8 +33,13 @@ public:
     // The segment that stores `value` ("system", "light" or "dark"); nullptr for any other text.
     QAbstractButton* segment(const QString& value) const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void showValue(const QString& value);
+    // The chosen segment is drawn in the accent colour, in either appearance.
+    void updateSegmentColours();
 
     AppearancePreference& m_appearance;
     QButtonGroup* m_segments = nullptr;

@@ -159,6 +159,9 @@ TEST_F(AppearanceTest, ChoosingASegmentStoresItAndSwitchesOpenWindowsAtOnce)
     EXPECT_EQ(windowColour(*app.aboutWindow()), dark);
     EXPECT_EQ(windowColour(app.boardWindow()), dark);
     EXPECT_EQ(windowColour(settings), dark);
+    EXPECT_EQ(settings.segment(QStringLiteral("dark"))->palette().color(QPalette::ButtonText),
+        AppearancePreference::palette(ColorScheme::dark).color(QPalette::HighlightedText));
+    EXPECT_EQ(settings.segment(QStringLiteral("system"))->palette().color(QPalette::Window), dark);
 
     QTest::mouseClick(settings.segment(QStringLiteral("light")), Qt::LeftButton);
     QCoreApplication::processEvents();
@@ -168,6 +171,12 @@ TEST_F(AppearanceTest, ChoosingASegmentStoresItAndSwitchesOpenWindowsAtOnce)
     EXPECT_EQ(windowColour(*app.aboutWindow()), light);
     EXPECT_TRUE(settings.segment(QStringLiteral("light"))->isChecked());
     EXPECT_FALSE(settings.segment(QStringLiteral("dark"))->isChecked());
+    // The chosen segment stands out in the accent colour of the palette now in use.
+    const QPalette lightPalette = AppearancePreference::palette(ColorScheme::light);
+    EXPECT_EQ(settings.segment(QStringLiteral("light"))->palette().color(QPalette::Button),
+        lightPalette.color(QPalette::Highlight));
+    EXPECT_EQ(settings.segment(QStringLiteral("dark"))->palette().color(QPalette::Button),
+        lightPalette.color(QPalette::Button));
 
     QTest::mouseClick(settings.segment(QStringLiteral("system")), Qt::LeftButton);
     QCoreApplication::processEvents();
