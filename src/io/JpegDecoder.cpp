@@ -102,6 +102,13 @@ bool start(JpegSession& session, QSize outputSize)
     return jpeg_start_decompress(&info) == TRUE && info.output_components == 4;
 }
 
+// A file cut off before its last block row is damaged however much of it decodes.
+bool endedTooEarly(const jpeg_decompress_struct& info, const ErrorManager& errors)
+{
+    const JDIMENSION lastBlockRow = info.max_v_samp_factor * JDIMENSION(info.min_DCT_scaled_size);
+    return errors.endedEarly && errors.endedAtScanline + lastBlockRow < info.output_height;
+}
+
 bool readScanlines(JpegSession& session, std::vector<QRgb>& row, AreaDownsampler& downsampler)
 {
     jpeg_decompress_struct& info = session.info();
@@ -110,6 +117,11 @@ bool readScanlines(JpegSession& session, std::vector<QRgb>& row, AreaDownsampler
     }
     const bool cmyk = info.out_color_space == JCS_CMYK;
     while (info.output_scanline < info.output_height) {
+        // Once the data has run out too early the result is refused anyway: stop instead of
+        // decoding the padding the library invents for the rest of a picture of any size.
+        if (endedTooEarly(info, session.errors())) {
+            return false;
+        }
         auto* line = reinterpret_cast<JSAMPROW>(row.data());
         if (jpeg_read_scanlines(&info, &line, 1) != 1) {
             return false;
@@ -173,9 +185,7 @@ QImage JpegDecoder::decode(const QByteArray& data, QSize outputSize)
         return {};
     }
     // A file that merely lacks its final marker decodes whole; one cut off earlier is damaged.
-    const ErrorManager& errors = session.errors();
-    const JDIMENSION lastBlockRow = info.max_v_samp_factor * JDIMENSION(info.min_DCT_scaled_size);
-    if (errors.endedEarly && errors.endedAtScanline + lastBlockRow < info.output_height) {
+    if (endedTooEarly(info, session.errors())) {
         return {};
     }
     return downsampler.result();

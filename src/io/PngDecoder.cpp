@@ -5,6 +5,7 @@
 
 #include <csetjmp>
 #include <cstring>
+#include <memory>
 #include <png.h>
 #include <vector>
 
@@ -108,7 +109,7 @@ bool setUp(const PngSession& session, MemoryInput& input, bool& opaque, int& pas
     return png_get_rowbytes(png, info) == png_size_t(png_get_image_width(png, info)) * 4;
 }
 
-bool readRows(const PngSession& session, std::vector<QRgb>& rows, int passes, int rowCount, bool opaque,
+bool readRows(const PngSession& session, QRgb* rows, int passes, int rowCount, bool opaque,
     AreaDownsampler& downsampler)
 {
     png_structp png = session.png();
@@ -119,7 +120,7 @@ bool readRows(const PngSession& session, std::vector<QRgb>& rows, int passes, in
     const bool whole = passes > 1;
     for (int pass = 0; pass < passes; ++pass) {
         for (int y = 0; y < rowCount; ++y) {
-            QRgb* row = rows.data() + (whole ? std::size_t(y) * width : 0);
+            QRgb* row = rows + (whole ? std::size_t(y) * width : 0);
             png_read_row(png, reinterpret_cast<png_bytep>(row), nullptr);
             if (!whole) {
                 if (!opaque) {
@@ -133,7 +134,7 @@ bool readRows(const PngSession& session, std::vector<QRgb>& rows, int passes, in
     }
     if (whole) {
         for (int y = 0; y < rowCount; ++y) {
-            QRgb* row = rows.data() + std::size_t(y) * width;
+            QRgb* row = rows + std::size_t(y) * width;
             if (!opaque) {
                 for (std::size_t x = 0; x < width; ++x) {
                     row[x] = qPremultiply(row[x]);
@@ -201,8 +202,11 @@ QImage PngDecoder::decode(const QByteArray& data, QSize outputSize)
     if (downsampler.isNull()) {
         return {};
     }
-    std::vector<QRgb> rows(std::size_t(size.width()) * (passes > 1 ? std::size_t(size.height()) : 1));
-    if (!readRows(session, rows, passes, size.height(), opaque, downsampler)) {
+    // Not zero-filled: every pixel is written by its pass before it is read, and a file that only
+    // claims a huge interlaced picture fails before most of the buffer's pages are ever touched.
+    const auto rows = std::make_unique_for_overwrite<QRgb[]>(
+        std::size_t(size.width()) * (passes > 1 ? std::size_t(size.height()) : 1));
+    if (!readRows(session, rows.get(), passes, size.height(), opaque, downsampler)) {
         return {};
     }
     return downsampler.result();
