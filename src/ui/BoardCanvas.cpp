@@ -5,6 +5,7 @@
 #include "ui/PreviewTile.h"
 #include "ui/ThumbnailCache.h"
 
+#include <algorithm>
 #include <cmath>
 #include <QPainter>
 #include <QPaintEvent>
@@ -40,6 +41,12 @@ void BoardCanvas::refresh()
     m_layout = BoardLayout(m_store.photos().size(), m_store.settings());
     const QList<BoardPhoto>& photos = m_store.photos();
     const qsizetype count = m_layout.cells().size();
+    // Tiles are bound to photos only when the photos change: a settings edit just moves them.
+    const bool photosChanged = m_tiles.size() != count
+        || std::any_of(
+            m_tiles.cbegin(), m_tiles.cend(), [&, index = qsizetype(0)](const PreviewTile* tile) mutable {
+                return tile->photoID() != photos[m_layout.cells()[index++].index].id();
+            });
     while (m_tiles.size() < count) {
         auto* tile = new PreviewTile(m_store, this);
         tile->show();
@@ -48,14 +55,26 @@ void BoardCanvas::refresh()
     while (m_tiles.size() > count) {
         delete m_tiles.takeLast();
     }
-    for (qsizetype index = 0; index < count; ++index) {
-        const BoardPhoto& photo = photos[m_layout.cells()[index].index];
-        m_tiles[index]->bind(photo.id(), photo.fileName(), m_layout.cells()[index].index);
+    if (photosChanged || m_boundNames != fileNames()) {
+        for (qsizetype index = 0; index < count; ++index) {
+            const BoardPhoto& photo = photos[m_layout.cells()[index].index];
+            m_tiles[index]->bind(photo.id(), photo.fileName(), m_layout.cells()[index].index);
+        }
+        m_boundNames = fileNames();
     }
     setFixedSize(scaledSize());
     placeTiles();
     updateSelection();
     update();
+}
+
+QStringList BoardCanvas::fileNames() const
+{
+    QStringList names;
+    for (const BoardPhoto& photo : m_store.photos()) {
+        names.append(photo.fileName());
+    }
+    return names;
 }
 
 void BoardCanvas::placeTiles()
@@ -86,6 +105,8 @@ void BoardCanvas::paintEvent(QPaintEvent* event)
     const double pixelRatio = devicePixelRatioF();
     QImage image((QSizeF(exposed.size()) * pixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(pixelRatio);
+    // The widget is whole pixels; the board's last partial pixel shows its own colour.
+    image.fill(canvasColor(m_store.settings().normalized().background));
     {
         QPainter painter(&image);
         painter.setRenderHints(

@@ -3,6 +3,7 @@
 #include "render/BoardLayout.h"
 
 #include <QList>
+#include <QStringList>
 #include <QWidget>
 
 class BoardStore;
@@ -35,9 +36,11 @@ protected:
 private:
     void placeTiles();
     void updateSelection();
+    QStringList fileNames() const;
 
     BoardStore& m_store;
     BoardLayout m_layout;
     double m_scale = 1;
     QList<PreviewTile*> m_tiles;
+    QStringList m_boundNames;
 };
