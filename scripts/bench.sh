@@ -94,6 +94,10 @@ if [ -x "$build/bench/bench_import" ]; then
   echo "== bench_import"
   "$build/bench/bench_import" || echo "bench_import failed"
 fi
+if [ -x "$build/bench/bench_ui_preview" ]; then
+  echo "== bench_ui_preview"
+  QT_QPA_PLATFORM=offscreen "$build/bench/bench_ui_preview" || echo "bench_ui_preview failed"
+fi
 
 declare -A wall cpu peak size
 record() {
