@@ -1,5 +1,6 @@
 #include "app/AboutView.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QHBoxLayout>
@@ -41,6 +42,11 @@ AboutView::AboutView(const AppInfo& info, QWidget* parent)
 {
     setObjectName(QString(identifier));
     setWindowTitle(QString(title));
+    // The window closes with the desktop's Close key or Escape, like a panel.
+    auto* closeWindow = new QAction(this);
+    closeWindow->setShortcuts({ QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape) });
+    connect(closeWindow, &QAction::triggered, this, &QWidget::close);
+    addAction(closeWindow);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
 

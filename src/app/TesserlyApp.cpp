@@ -104,20 +104,27 @@ bool TesserlyApp::requestQuit()
 
 void TesserlyApp::commitData(QSessionManager& manager)
 {
-    // Nothing to ask about: agree without taking the user's attention.
-    const bool needsUser = m_store.isBusy() || m_store.hasUnsavedChanges();
-    if (needsUser && !manager.allowsInteraction()) {
-        // The board cannot be kept without asking; refusing the shutdown keeps it.
-        manager.cancel();
-        return;
-    }
-    const bool mayEnd = m_delegate.shouldTerminate();
-    if (needsUser) {
+    bool interacting = false;
+    const bool mayEnd = sessionMayEnd([&manager, &interacting] {
+        interacting = manager.allowsInteraction();
+        return interacting;
+    });
+    if (interacting) {
         manager.release();
     }
     if (!mayEnd) {
         manager.cancel();
     }
+}
+
+bool TesserlyApp::sessionMayEnd(const std::function<bool()>& mayInteract)
+{
+    // Nothing to ask about: agree without taking the user's attention.
+    const bool needsUser = m_store.isBusy() || m_store.hasUnsavedChanges();
+    if (needsUser && !mayInteract()) {
+        return false;
+    }
+    return m_delegate.shouldTerminate();
 }
 
 void TesserlyApp::raise(QWidget& window)

@@ -57,6 +57,10 @@ public:
     bool requestQuit();
     // The desktop session is ending: the same decision, cancelling the shutdown when it refuses.
     void commitData(QSessionManager& manager);
+    // The decision behind commitData(): true when the session may end. The user is only asked
+    // when there is something to ask about and `mayInteract` (the session manager) allows it;
+    // without that permission a busy or unsaved board refuses, since nothing may be lost unasked.
+    bool sessionMayEnd(const std::function<bool()>& mayInteract);
 
 signals:
     // The application may end now; run() leaves its event loop.

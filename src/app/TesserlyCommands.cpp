@@ -75,6 +75,8 @@ TesserlyCommands::TesserlyCommands(BoardStore& store, QMenuBar& menuBar, Applica
     file->addSeparator();
     QAction* quit = addItem(file, quitTitle, { keys(Qt::CTRL | Qt::Key_Q) }, [this] { m_actions.quit(); });
     quit->setMenuRole(QAction::QuitRole);
+    // Quitting and Settings also work from the About and Settings windows.
+    quit->setShortcutContext(Qt::ApplicationShortcut);
 
     QMenu* edit = menu(menuBar, editMenuTitle);
     m_undo = addItem(edit, undoTitle, { keys(Qt::CTRL | Qt::Key_Z) }, [this] { m_store->undo(); });
@@ -89,6 +91,7 @@ TesserlyCommands::TesserlyCommands(BoardStore& store, QMenuBar& menuBar, Applica
     QAction* settings
         = addItem(edit, settingsTitle, preferencesShortcuts(), [this] { m_actions.showSettings(); });
     settings->setMenuRole(QAction::PreferencesRole);
+    settings->setShortcutContext(Qt::ApplicationShortcut);
 
     QMenu* help = menu(menuBar, helpMenuTitle);
     addItem(help, quickGuideTitle, {}, [this] { m_actions.showAlert(quickGuide()); });

@@ -2,6 +2,7 @@
 
 #include "app/AppearancePreference.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QEvent>
 #include <QFormLayout>
@@ -45,6 +46,11 @@ TesserlySettingsView::TesserlySettingsView(AppearancePreference& appearance, QWi
 {
     setObjectName(QString(identifier));
     setWindowTitle(QString(title));
+    // The window closes with the desktop's Close key or Escape, like a panel.
+    auto* closeWindow = new QAction(this);
+    closeWindow->setShortcuts({ QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape) });
+    connect(closeWindow, &QAction::triggered, this, &QWidget::close);
+    addAction(closeWindow);
     setFixedSize(contentWidth, contentHeight);
 
     auto* column = new QVBoxLayout(this);

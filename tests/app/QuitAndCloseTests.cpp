@@ -1,9 +1,11 @@
 #include "AppTestSupport.h"
 
+#include "app/AboutView.h"
 #include "app/BoardWindow.h"
 #include "app/WindowCloseGuard.h"
 #include "store/BoardStore.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -197,4 +199,63 @@ TEST_F(CloseGuardTest, OtherEventsPassAndAGoneStoreLetsTheWindowClose)
     EXPECT_TRUE(window.close());
     EXPECT_TRUE(platform.alerts.isEmpty());
     EXPECT_EQ(m_beeps, 0);
+}
+
+using SessionEndTest = AppTest;
+
+TEST_F(SessionEndTest, TheSessionEndsThroughTheSameDecision)
+{
+    TesserlyApp& app = makeApp();
+    app.showBoardWindow();
+    int permissionRequests = 0;
+    const auto granted = [&permissionRequests] {
+        ++permissionRequests;
+        return true;
+    };
+    const auto denied = [&permissionRequests] {
+        ++permissionRequests;
+        return false;
+    };
+
+    // Nothing to ask: agreed without asking the session for the user's attention.
+    EXPECT_TRUE(app.sessionMayEnd(denied));
+    EXPECT_EQ(permissionRequests, 0);
+
+    // Unsaved and no permission to ask: the board is kept and the shutdown refused.
+    changeSettings();
+    EXPECT_FALSE(app.sessionMayEnd(denied));
+    EXPECT_EQ(permissionRequests, 1);
+    EXPECT_TRUE(m_platform.alerts.isEmpty());
+    EXPECT_TRUE(app.store().hasUnsavedChanges());
+
+    m_platform.alertAnswers = { discardAnswer };
+    EXPECT_TRUE(app.sessionMayEnd(granted));
+    EXPECT_EQ(countAlerts(m_platform, unsavedQuestion), 1);
+    EXPECT_FALSE(app.store().hasUnsavedChanges());
+
+    app.store().importURLs({ writeImage(QStringLiteral("a.png")) });
+    EXPECT_FALSE(app.sessionMayEnd(granted));
+    EXPECT_EQ(countAlerts(m_platform, QStringLiteral("Tesserly is finishing an operation")), 1);
+}
+
+TEST_F(SessionEndTest, QuitWorksFromTheAboutWindowWhichEscapeCloses)
+{
+    TesserlyApp& app = makeApp();
+    app.showBoardWindow();
+    QSignalSpy terminated(&app, &TesserlyApp::terminated);
+    app.showAbout();
+    QWidget* about = app.aboutWindow();
+    QApplication::setActiveWindow(about);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+
+    QTest::keyClick(about, Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(app.aboutWindow(), nullptr);
+
+    app.showAbout();
+    about = app.aboutWindow();
+    QApplication::setActiveWindow(about);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(about));
+    QTest::keyClick(about, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(terminated.count(), 1);
 }
