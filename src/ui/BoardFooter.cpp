@@ -5,6 +5,7 @@
 #include "ui/ExportMenuButton.h"
 #include "ui/InterfaceStyle.h"
 #include "ui/SymbolIcon.h"
+#include "ui/ToneWidgets.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -58,23 +59,20 @@ BoardFooter::BoardFooter(BoardStore& store, QWidget* parent)
     row->setContentsMargins(20, 13, 20, 13);
     row->setSpacing(14);
 
-    auto* countIcon = new QLabel(this);
-    countIcon->setPixmap(SymbolIcon::drawn(QStringLiteral("photo.stack"), InterfaceStyle::secondaryText(this))
-                             .pixmap(QSize(16, 16), devicePixelRatioF()));
+    QLabel* countIcon
+        = ToneWidgets::symbol(QStringLiteral("photo.stack"), ToneWidgets::Tone::secondary, 16, this);
     auto* countRow = new QHBoxLayout;
     countRow->setSpacing(6);
     countRow->addWidget(countIcon);
     countRow->addWidget(m_count);
     row->addLayout(countRow);
     m_count->setFont(InterfaceStyle::callout());
-    QPalette secondary = m_count->palette();
-    secondary.setColor(QPalette::WindowText, InterfaceStyle::secondaryText(this));
-    m_count->setPalette(secondary);
+    ToneWidgets::setTone(m_count, ToneWidgets::Tone::secondary);
     m_count->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
 
     row->addWidget(m_unsavedDot, 0, Qt::AlignVCenter);
     m_status->setFont(InterfaceStyle::caption());
-    m_status->setColour(InterfaceStyle::secondaryText(this));
+    ToneWidgets::setTone(m_status, ToneWidgets::Tone::secondary);
     m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     row->addWidget(m_status, 1);
 

@@ -6,6 +6,7 @@
 #include "ui/BoardCanvas.h"
 #include "ui/InterfaceStyle.h"
 #include "ui/PreviewEmptyState.h"
+#include "ui/ToneWidgets.h"
 
 #include <algorithm>
 #include <QDropEvent>
@@ -114,7 +115,7 @@ BoardPreview::BoardPreview(BoardStore& store, QWidget* parent)
     // The preview's own background shows through the scrolled area.
     m_scrollArea->setStyleSheet(QStringLiteral("QScrollArea { background: transparent; }"));
     m_scrollArea->viewport()->setAutoFillBackground(false);
-    InterfaceStyle::useSlimScrollBars(m_scrollArea);
+    ToneWidgets::slimScrollBars(m_scrollArea);
     m_content->setAutoFillBackground(false);
     m_frame->raise();
 

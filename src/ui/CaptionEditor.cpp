@@ -3,6 +3,9 @@
 #include "store/BoardStore.h"
 #include "ui/ElidedLabel.h"
 #include "ui/InterfaceStyle.h"
+#include "ui/ToneWidgets.h"
+
+#include <QEvent>
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -14,13 +17,7 @@ namespace {
 
 QLabel* secondaryCaption(const QString& text, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
-    label->setFont(InterfaceStyle::caption());
-    label->setWordWrap(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, InterfaceStyle::secondaryText(parent));
-    label->setPalette(palette);
-    return label;
+    return ToneWidgets::note(text, ToneWidgets::Tone::secondary, parent);
 }
 
 } // namespace
@@ -43,7 +40,7 @@ CaptionEditor::CaptionEditor(BoardStore& store, QWidget* parent)
     editing->setContentsMargins(0, 0, 0, 0);
     editing->setSpacing(7);
     m_fileName->setFont(InterfaceStyle::weighted(InterfaceStyle::caption(), QFont::Medium));
-    m_fileName->setColour(InterfaceStyle::secondaryText(this));
+    ToneWidgets::setTone(m_fileName, ToneWidgets::Tone::secondary);
     editing->addWidget(m_fileName);
     m_editor->setFixedHeight(60);
     m_editor->setTabChangesFocus(true);
@@ -51,10 +48,7 @@ CaptionEditor::CaptionEditor(BoardStore& store, QWidget* parent)
     m_editor->setUndoRedoEnabled(false);
     m_editor->setFrameShape(QFrame::NoFrame);
     m_editor->document()->setDocumentMargin(6);
-    m_editor->setStyleSheet(
-        QStringLiteral("QPlainTextEdit { background: %1; border: 1px solid %2; border-radius: 6px; }")
-            .arg(InterfaceStyle::textBackground(this).name(QColor::HexArgb),
-                InterfaceStyle::primary(this, 0.15).name(QColor::HexArgb)));
+    applyEditorStyle();
     editing->addWidget(m_editor);
     editing->addWidget(secondaryCaption(otherSelectionText(), m_editing));
 
@@ -90,4 +84,20 @@ void CaptionEditor::refresh()
         m_editor->setPlainText(photo->caption());
         m_editor->moveCursor(QTextCursor::End);
     }
+}
+
+void CaptionEditor::applyEditorStyle()
+{
+    m_editor->setStyleSheet(
+        QStringLiteral("QPlainTextEdit { background: %1; border: 1px solid %2; border-radius: 6px; }")
+            .arg(InterfaceStyle::textBackground(nullptr).name(QColor::HexArgb),
+                InterfaceStyle::primary(nullptr, 0.15).name(QColor::HexArgb)));
+}
+
+void CaptionEditor::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ApplicationPaletteChange) {
+        applyEditorStyle();
+    }
+    QWidget::changeEvent(event);
 }

@@ -30,6 +30,12 @@ public:
     ElidedLabel* fileNameLabel() const { return m_fileName; }
     bool isEditing() const;
 
+    // Colours taken from the application's palette; again after it changes.
+    void applyEditorStyle();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     BoardStore& m_store;
     QLabel* m_prompt;

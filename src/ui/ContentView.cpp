@@ -5,12 +5,16 @@
 #include "ui/BoardFooter.h"
 #include "ui/BoardPreview.h"
 #include "ui/BusyOverlay.h"
+#include "ui/CaptionEditor.h"
 #include "ui/InspectorView.h"
 #include "ui/InterfaceStyle.h"
 #include "ui/PhotoStripView.h"
+#include "ui/PreviewEmptyState.h"
 #include "ui/SymbolIcon.h"
+#include "ui/ToneWidgets.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -18,25 +22,6 @@
 #include <QPushButton>
 #include <QToolBar>
 #include <QVBoxLayout>
-
-namespace {
-
-QFrame* divider(QWidget* parent, bool vertical)
-{
-    auto* line = new QFrame(parent);
-    if (vertical) {
-        line->setFixedWidth(1);
-    } else {
-        line->setFixedHeight(1);
-    }
-    line->setAutoFillBackground(true);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, InterfaceStyle::primary(parent, 0.12));
-    line->setPalette(palette);
-    return line;
-}
-
-} // namespace
 
 ContentView::ContentView(BoardStore& store, QWidget* parent)
     : QWidget(parent)
@@ -65,16 +50,16 @@ ContentView::ContentView(BoardStore& store, QWidget* parent)
     m_preview = new BoardPreview(m_store, left);
     previewFrame->addWidget(m_preview);
     leftColumn->addLayout(previewFrame, 1);
-    leftColumn->addWidget(divider(left, false));
+    leftColumn->addWidget(ToneWidgets::divider(left, false));
     m_strip = new PhotoStripView(m_store, left);
     leftColumn->addWidget(m_strip);
     split->addWidget(left, 1);
-    split->addWidget(divider(m_body, true));
+    split->addWidget(ToneWidgets::divider(m_body, true));
     m_inspector = new InspectorView(m_store, m_body);
     split->addWidget(m_inspector);
 
     column->addWidget(m_body, 1);
-    column->addWidget(divider(this, false));
+    column->addWidget(ToneWidgets::divider(this, false));
     m_footer = new BoardFooter(m_store, this);
     column->addWidget(m_footer);
 
@@ -155,9 +140,7 @@ QWidget* ContentView::buildHeader()
     row->addStretch(1);
     m_exportSize = new QLabel(header);
     m_exportSize->setFont(InterfaceStyle::caption());
-    QPalette palette = m_exportSize->palette();
-    palette.setColor(QPalette::WindowText, InterfaceStyle::secondaryText(this));
-    m_exportSize->setPalette(palette);
+    ToneWidgets::setTone(m_exportSize, ToneWidgets::Tone::secondary);
     m_exportSize->setToolTip(QStringLiteral("Dimensions of the exported board"));
     row->addWidget(m_exportSize);
     // Keeps the header's height whether or not the size is shown.
@@ -189,6 +172,18 @@ void ContentView::refreshBusy(bool busy)
     if (busy) {
         m_overlay->raise();
     }
+}
+
+void ContentView::changeEvent(QEvent* event)
+{
+    // Light and dark can change while the window is open (the Settings window, the desktop).
+    if (event->type() == QEvent::ApplicationPaletteChange || event->type() == QEvent::PaletteChange) {
+        ToneWidgets::refresh(this);
+        m_inspector->applyPanelColours();
+        m_inspector->captionEditor()->applyEditorStyle();
+        m_preview->emptyState()->applyProminentColours();
+    }
+    QWidget::changeEvent(event);
 }
 
 void ContentView::resizeEvent(QResizeEvent* event)

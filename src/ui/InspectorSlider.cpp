@@ -1,6 +1,7 @@
 #include "ui/InspectorSlider.h"
 
 #include "ui/InterfaceStyle.h"
+#include "ui/ToneWidgets.h"
 
 #include <cmath>
 #include <QHBoxLayout>
@@ -27,9 +28,7 @@ InspectorSlider::InspectorSlider(
     row->setSpacing(6);
     m_titleLabel->setFont(InterfaceStyle::callout());
     m_valueLabel->setFont(InterfaceStyle::caption());
-    QPalette palette = m_valueLabel->palette();
-    palette.setColor(QPalette::WindowText, InterfaceStyle::secondaryText(this));
-    m_valueLabel->setPalette(palette);
+    ToneWidgets::setTone(m_valueLabel, ToneWidgets::Tone::secondary);
     row->addWidget(m_titleLabel);
     row->addStretch(1);
     row->addWidget(m_valueLabel);

@@ -11,9 +11,12 @@
 #include "ui/SegmentedPicker.h"
 #include "ui/SwitchToggle.h"
 #include "ui/SymbolIcon.h"
+#include "ui/ToneWidgets.h"
 
 #include <algorithm>
+#include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,23 +29,15 @@ namespace {
 
 constexpr int pickerWidth = 169;
 
-QLabel* textLabel(const QString& text, const QFont& font, QWidget* parent, std::optional<QColor> colour = {})
+QLabel* textLabel(const QString& text, const QFont& font, QWidget* parent,
+    ToneWidgets::Tone tone = ToneWidgets::Tone::primary)
 {
-    auto* label = new QLabel(text, parent);
-    label->setFont(font);
-    if (colour) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, *colour);
-        label->setPalette(palette);
-    }
-    return label;
+    return ToneWidgets::label(text, font, tone, parent);
 }
 
 QLabel* note(const QString& text, QWidget* parent)
 {
-    QLabel* label = textLabel(text, InterfaceStyle::caption(), parent, InterfaceStyle::secondaryText(parent));
-    label->setWordWrap(true);
-    return label;
+    return ToneWidgets::note(text, ToneWidgets::Tone::secondary, parent);
 }
 
 QWidget* sectionHeading(const QString& title, const QString& symbol, QWidget* parent)
@@ -51,10 +46,7 @@ QWidget* sectionHeading(const QString& title, const QString& symbol, QWidget* pa
     auto* row = new QHBoxLayout(heading);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(6);
-    auto* icon = new QLabel(heading);
-    icon->setPixmap(SymbolIcon::drawn(symbol, InterfaceStyle::accent(parent))
-                        .pixmap(QSize(15, 15), parent->devicePixelRatioF()));
-    row->addWidget(icon);
+    row->addWidget(ToneWidgets::symbol(symbol, ToneWidgets::Tone::accent, 15, heading));
     row->addWidget(
         textLabel(title, InterfaceStyle::weighted(InterfaceStyle::callout(), QFont::DemiBold), heading));
     row->addStretch(1);
@@ -73,17 +65,6 @@ QWidget* inspectorRow(const QString& title, QWidget* control, QWidget* parent)
     control->setParent(row);
     layout->addWidget(control);
     return row;
-}
-
-QFrame* divider(QWidget* parent)
-{
-    auto* line = new QFrame(parent);
-    line->setFixedHeight(1);
-    line->setAutoFillBackground(true);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, InterfaceStyle::primary(parent, 0.12));
-    line->setPalette(palette);
-    return line;
 }
 
 QWidget* block(int spacing, QWidget* parent, QVBoxLayout** layout)
@@ -116,14 +97,9 @@ InspectorView::InspectorView(BoardStore& store, QWidget* parent)
     m_scrollArea->setFrameShape(QFrame::NoFrame);
     m_scrollArea->setWidgetResizable(true);
     m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QColor background = InterfaceStyle::controlBackground(this);
-    background.setAlphaF(0.35f);
     setAutoFillBackground(true);
-    QPalette own = this->palette();
-    own.setColor(QPalette::Window, background);
-    setPalette(own);
     m_scrollArea->viewport()->setAutoFillBackground(false);
-    InterfaceStyle::useSlimScrollBars(m_scrollArea);
+    ToneWidgets::slimScrollBars(m_scrollArea);
 
     auto* content = new QWidget(m_scrollArea);
     content->setAutoFillBackground(false);
@@ -132,32 +108,51 @@ InspectorView::InspectorView(BoardStore& store, QWidget* parent)
     column->setSpacing(20);
     column->addWidget(textLabel(QStringLiteral("Board"), InterfaceStyle::title3(), content));
     column->addWidget(layoutBlock());
-    column->addWidget(divider(content));
+    column->addWidget(ToneWidgets::divider(content, false));
     column->addWidget(appearanceBlock());
-    column->addWidget(divider(content));
+    column->addWidget(ToneWidgets::divider(content, false));
     column->addWidget(labelsBlock());
-    column->addWidget(divider(content));
+    column->addWidget(ToneWidgets::divider(content, false));
     column->addWidget(exportBlock());
-    column->addWidget(divider(content));
+    column->addWidget(ToneWidgets::divider(content, false));
 
     m_reset = new QPushButton(QStringLiteral("Reset Settings"), content);
     m_reset->setFlat(true);
     m_reset->setCursor(Qt::PointingHandCursor);
     m_reset->setToolTip(
         QStringLiteral("Restore the default layout and appearance. Images stay on the board."));
-    m_reset->setStyleSheet(
-        QStringLiteral("QPushButton { color: %1; border: none; padding: 0; text-align: left; }"
-                       "QPushButton:disabled { color: %2; }")
-            .arg(InterfaceStyle::accent(this).name(),
-                InterfaceStyle::tertiaryText(this).name(QColor::HexArgb)));
     connect(m_reset, &QPushButton::clicked, &m_store, &BoardStore::resetLayout);
     column->addWidget(m_reset, 0, Qt::AlignLeft);
     column->addStretch(1);
     m_scrollArea->setWidget(content);
+    applyPanelColours();
 
     connect(&m_store, &BoardStore::settingsChanged, this, &InspectorView::refresh);
     connect(&m_store, &BoardStore::photosChanged, this, &InspectorView::refresh);
     refresh();
+}
+
+void InspectorView::applyPanelColours()
+{
+    // The control background at 35 % behind the whole panel; the reset button in the accent.
+    QColor background = InterfaceStyle::controlBackground(nullptr);
+    background.setAlphaF(0.35f);
+    QPalette own = QApplication::palette(this);
+    own.setColor(QPalette::Window, background);
+    setPalette(own);
+    m_reset->setStyleSheet(
+        QStringLiteral("QPushButton { color: %1; border: none; padding: 0; text-align: left; }"
+                       "QPushButton:disabled { color: %2; }")
+            .arg(InterfaceStyle::accent(nullptr).name(),
+                InterfaceStyle::tertiaryText(nullptr).name(QColor::HexArgb)));
+}
+
+void InspectorView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ApplicationPaletteChange) {
+        applyPanelColours();
+    }
+    QWidget::changeEvent(event);
 }
 
 QList<qint64> InspectorView::widthChoices(qint64 outputWidth)
@@ -336,13 +331,11 @@ QWidget* InspectorView::exportBlock()
     auto* warningRow = new QHBoxLayout(m_warning);
     warningRow->setContentsMargins(0, 0, 0, 0);
     warningRow->setSpacing(6);
-    auto* warningIcon = new QLabel(m_warning);
-    warningIcon->setPixmap(
-        SymbolIcon::drawn(QStringLiteral("exclamationmark.triangle"), InterfaceStyle::warning())
-            .pixmap(QSize(14, 14), devicePixelRatioF()));
-    warningRow->addWidget(warningIcon, 0, Qt::AlignTop);
+    warningRow->addWidget(ToneWidgets::symbol(QStringLiteral("exclamationmark.triangle"),
+                              ToneWidgets::Tone::warning, 14, m_warning),
+        0, Qt::AlignTop);
     QLabel* warningLabel
-        = textLabel(warningText(), InterfaceStyle::caption(), m_warning, InterfaceStyle::warning());
+        = textLabel(warningText(), InterfaceStyle::caption(), m_warning, ToneWidgets::Tone::warning);
     warningLabel->setWordWrap(true);
     warningRow->addWidget(warningLabel, 1);
     layout->addWidget(m_warning);

@@ -59,6 +59,12 @@ public:
     QLabel* exportNote() const { return m_exportNote; }
     QPushButton* resetButton() const { return m_reset; }
 
+    // Colours taken from the application's palette; again after it changes.
+    void applyPanelColours();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     QWidget* layoutBlock();
     QWidget* appearanceBlock();

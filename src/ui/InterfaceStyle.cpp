@@ -122,8 +122,8 @@ QFont InterfaceStyle::weighted(QFont font, QFont::Weight weight)
 
 void InterfaceStyle::useSlimScrollBars(QAbstractScrollArea* area)
 {
-    const QString handle = primary(area, 0.28).name(QColor::HexArgb);
-    const QString hover = primary(area, 0.45).name(QColor::HexArgb);
+    const QString handle = primary(nullptr, 0.28).name(QColor::HexArgb);
+    const QString hover = primary(nullptr, 0.45).name(QColor::HexArgb);
     const QString sheet = QStringLiteral(
         "QScrollBar { background: transparent; border: none; margin: 1px; }"
         "QScrollBar:horizontal { height: 9px; } QScrollBar:vertical { width: 9px; }"

@@ -4,6 +4,7 @@
 #include "ui/InterfaceStyle.h"
 #include "ui/PhotoThumbnail.h"
 #include "ui/SymbolIcon.h"
+#include "ui/ToneWidgets.h"
 
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -18,16 +19,9 @@
 
 namespace {
 
-QLabel* styledLabel(const QString& text, const QFont& font, std::optional<QColor> colour, QWidget* parent)
+QLabel* styledLabel(const QString& text, const QFont& font, ToneWidgets::Tone tone, QWidget* parent)
 {
-    auto* label = new QLabel(text, parent);
-    label->setFont(font);
-    if (colour) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, *colour);
-        label->setPalette(palette);
-    }
-    return label;
+    return ToneWidgets::label(text, font, tone, parent);
 }
 
 } // namespace
@@ -35,7 +29,7 @@ QLabel* styledLabel(const QString& text, const QFont& font, std::optional<QColor
 PhotoStripView::PhotoStripView(BoardStore& store, QWidget* parent)
     : QWidget(parent)
     , m_store(store)
-    , m_note(styledLabel(QString(), InterfaceStyle::caption(), InterfaceStyle::secondaryText(this), this))
+    , m_note(styledLabel(QString(), InterfaceStyle::caption(), ToneWidgets::Tone::secondary, this))
     , m_pasteButton(headerButton(QStringLiteral("doc.on.clipboard"),
           QStringLiteral("Paste copied images (")
               + QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_V).toString(QKeySequence::NativeText)
@@ -61,7 +55,8 @@ PhotoStripView::PhotoStripView(BoardStore& store, QWidget* parent)
     auto* header = new QHBoxLayout;
     header->setSpacing(10);
     header->addWidget(styledLabel(QStringLiteral("Images"),
-        InterfaceStyle::weighted(InterfaceStyle::callout(), QFont::DemiBold), std::nullopt, this));
+        InterfaceStyle::weighted(InterfaceStyle::callout(), QFont::DemiBold), ToneWidgets::Tone::primary,
+        this));
     header->addWidget(m_note);
     header->addStretch(1);
     for (QToolButton* button : { m_pasteButton, m_earlierButton, m_laterButton, m_removeButton }) {
@@ -74,13 +69,10 @@ PhotoStripView::PhotoStripView(BoardStore& store, QWidget* parent)
     auto* emptyRow = new QHBoxLayout(empty);
     emptyRow->setSpacing(9);
     emptyRow->addStretch(1);
-    auto* emptyIcon = new QLabel(empty);
-    emptyIcon->setPixmap(
-        SymbolIcon::drawn(QStringLiteral("arrow.up.doc"), InterfaceStyle::secondaryText(this))
-            .pixmap(QSize(16, 16), devicePixelRatioF()));
-    emptyRow->addWidget(emptyIcon);
+    emptyRow->addWidget(
+        ToneWidgets::symbol(QStringLiteral("arrow.up.doc"), ToneWidgets::Tone::secondary, 16, empty));
     emptyRow->addWidget(styledLabel(QStringLiteral("Add images above, or drop them onto the preview."),
-        InterfaceStyle::caption(), InterfaceStyle::secondaryText(this), empty));
+        InterfaceStyle::caption(), ToneWidgets::Tone::secondary, empty));
     emptyRow->addStretch(1);
     m_body->addWidget(empty);
 
@@ -91,7 +83,7 @@ PhotoStripView::PhotoStripView(BoardStore& store, QWidget* parent)
     m_scrollArea->setWidgetResizable(true);
     m_scrollArea->setWidget(m_row);
     m_scrollArea->viewport()->setAutoFillBackground(false);
-    InterfaceStyle::useSlimScrollBars(m_scrollArea);
+    ToneWidgets::slimScrollBars(m_scrollArea);
     m_row->setAutoFillBackground(false);
     auto* row = new QHBoxLayout(m_row);
     row->setContentsMargins(2, 3, 2, 3);

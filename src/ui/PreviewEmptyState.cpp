@@ -3,7 +3,11 @@
 #include "store/BoardStore.h"
 #include "ui/InterfaceStyle.h"
 #include "ui/SymbolIcon.h"
+#include "ui/ToneWidgets.h"
 
+#include <QEvent>
+
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -35,14 +39,10 @@ protected:
     }
 };
 
-QLabel* label(const QString& text, const QFont& font, const QColor& colour, QWidget* parent)
+QLabel* label(const QString& text, const QFont& font, ToneWidgets::Tone tone, QWidget* parent)
 {
-    auto* result = new QLabel(text, parent);
-    result->setFont(font);
+    QLabel* result = ToneWidgets::label(text, font, tone, parent);
     result->setAlignment(Qt::AlignHCenter);
-    QPalette palette = result->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    result->setPalette(palette);
     return result;
 }
 
@@ -65,9 +65,8 @@ PreviewEmptyState::PreviewEmptyState(BoardStore& store, QWidget* parent)
     auto* texts = new QVBoxLayout;
     texts->setSpacing(7);
     texts->addWidget(
-        label(titleText(), InterfaceStyle::sized(22, QFont::DemiBold), InterfaceStyle::primary(this), this));
-    QLabel* message
-        = label(messageText(), InterfaceStyle::callout(), InterfaceStyle::secondaryText(this), this);
+        label(titleText(), InterfaceStyle::sized(22, QFont::DemiBold), ToneWidgets::Tone::primary, this));
+    QLabel* message = label(messageText(), InterfaceStyle::callout(), ToneWidgets::Tone::secondary, this);
     message->setWordWrap(true);
     texts->addWidget(message);
     column->addLayout(texts);
@@ -82,19 +81,31 @@ PreviewEmptyState::PreviewEmptyState(BoardStore& store, QWidget* parent)
     }
     m_addButton->setObjectName(QStringLiteral("emptyAddImages"));
     m_pasteButton->setObjectName(QStringLiteral("emptyPasteImages"));
-    // The prominent one: white on the accent colour.
     m_addButton->setDefault(true);
-    QPalette prominent = m_addButton->palette();
-    prominent.setColor(QPalette::Button, InterfaceStyle::accent(this));
-    prominent.setColor(QPalette::ButtonText, Qt::white);
-    m_addButton->setPalette(prominent);
+    applyProminentColours();
     buttons->addStretch(1);
     column->addLayout(buttons);
 
-    column->addWidget(
-        label(examplesText(), InterfaceStyle::caption(), InterfaceStyle::tertiaryText(this), this));
+    column->addWidget(label(examplesText(), InterfaceStyle::caption(), ToneWidgets::Tone::tertiary, this));
     column->addStretch(1);
 
     connect(m_addButton, &QPushButton::clicked, &store, &BoardStore::addImages);
     connect(m_pasteButton, &QPushButton::clicked, &store, &BoardStore::pasteImages);
+}
+
+void PreviewEmptyState::applyProminentColours()
+{
+    // The prominent button: white on the accent colour.
+    QPalette prominent = QApplication::palette(m_addButton);
+    prominent.setColor(QPalette::Button, InterfaceStyle::accent(nullptr));
+    prominent.setColor(QPalette::ButtonText, Qt::white);
+    m_addButton->setPalette(prominent);
+}
+
+void PreviewEmptyState::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ApplicationPaletteChange) {
+        applyProminentColours();
+    }
+    QWidget::changeEvent(event);
 }

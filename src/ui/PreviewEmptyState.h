@@ -21,6 +21,12 @@ public:
     QPushButton* addButton() const { return m_addButton; }
     QPushButton* pasteButton() const { return m_pasteButton; }
 
+    // Colours taken from the application's palette; again after it changes.
+    void applyProminentColours();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     QPushButton* m_addButton;
     QPushButton* m_pasteButton;

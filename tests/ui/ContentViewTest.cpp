@@ -10,6 +10,7 @@
 #include "ui/PhotoStripView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMessageBox>
@@ -211,6 +212,27 @@ TEST_F(ContentViewTest, LongStatusIsShortenedInTheMiddle)
     EXPECT_TRUE(shown.contains(QStringLiteral("…")));
     // One line, never wrapped.
     EXPECT_LE(status->height(), status->fontMetrics().height() + 1);
+}
+
+TEST_F(ContentViewTest, SwitchingToDarkRecoloursTheTexts)
+{
+    installPhotos(1);
+    const QPalette light = QApplication::palette();
+    const auto secondaryLightness
+        = [&] { return view->footer()->countLabel()->palette().color(QPalette::WindowText).lightness(); };
+    const int before = secondaryLightness();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(30, 30, 32));
+    dark.setColor(QPalette::WindowText, QColor(235, 235, 235));
+    dark.setColor(QPalette::Base, QColor(22, 22, 24));
+    QApplication::setPalette(dark);
+    QCoreApplication::processEvents();
+    const int after = secondaryLightness();
+    QApplication::setPalette(light);
+    QCoreApplication::processEvents();
+    EXPECT_LT(before, 128) << "secondary text on a light window is dark";
+    EXPECT_GT(after, 128) << "and turns light with a dark palette";
+    EXPECT_EQ(secondaryLightness(), before);
 }
 
 } // namespace
