@@ -2,7 +2,7 @@
 
 #include "model/BoardBackground.h"
 #include "model/CaptionMode.h"
-#include "model/CellAspect.h"
+#include "model/CellShape.h"
 #include "model/PhotoFit.h"
 
 #include <QJsonObject>

@@ -1,7 +1,7 @@
 #include "render/BoardLayout.h"
 
 #include "model/BoardLimits.h"
-#include "model/CellAspect.h"
+#include "model/CellShape.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "model/BoardBackground.h"
 #include "model/CaptionMode.h"
-#include "model/CellAspect.h"
+#include "model/CellShape.h"
 #include "model/ContentTypes.h"
 #include "model/PhotoFit.h"
 

@@ -1,4 +1,4 @@
-#include "model/CellAspect.h"
+#include "model/CellShape.h"
 
 namespace {
 struct AspectEntry

@@ -1,5 +1,7 @@
 #pragma once
 
+// The cell shapes a board offers (the inspector calls them image shapes).
+
 #include <QList>
 #include <QString>
 #include <optional>
