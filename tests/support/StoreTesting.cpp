@@ -9,6 +9,20 @@
 #include <QTimer>
 #include <QUuid>
 
+int StoreTesting::busyTimerTicks(BoardStore& store, const std::function<void()>& startFlow)
+{
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        if (store.isBusy()) {
+            ++ticks;
+        }
+    });
+    timer.start(5);
+    startFlow();
+    return waitUntilIdle(store) ? ticks : -1;
+}
+
 bool StoreTesting::waitUntilIdle(BoardStore& store, int timeoutMilliseconds)
 {
     if (!store.isBusy()) {

@@ -3,6 +3,7 @@
 #include "model/BoardPhoto.h"
 #include "model/BoardSettings.h"
 
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <QByteArray>
@@ -21,6 +22,9 @@ public:
     // Runs the event loop until the store reports it is idle; false when it is still busy after
     // the timeout (a hung flow).
     static bool waitUntilIdle(BoardStore& store, int timeoutMilliseconds = 120'000);
+    // Starts a flow and waits for it to end while a 5 ms timer runs on the GUI thread: the
+    // number of ticks that fired while the store was busy, or -1 when it never became idle.
+    static int busyTimerTicks(BoardStore& store, const std::function<void()>& startFlow);
 
     // A photo with arbitrary bytes and a small thumbnail, for editing tests that never decode.
     // Photos made from one QByteArray share its buffer.
