@@ -193,3 +193,44 @@ TEST_F(ImageImportBatchTest, SharesTheBoardBudgetAcrossTheBatch)
     EXPECT_EQ(result.rejected,
         QStringList { "large-5.jpg: The file is larger than the available 16.8 MB import limit." });
 }
+
+// Files are read while earlier ones are still decoding, against a budget that assumes those will
+// be taken; one that is refused after all must not cost the next file its place.
+TEST_F(ImageImportBatchTest, ABudgetCountingARefusedFileIsNotHeldAgainstTheNext)
+{
+    const qint64 size = 62'914'560;
+    const QByteArray large = TestImages::padded(TestImages::jpeg(QSize(64, 48)), size);
+    QList<QUrl> urls;
+    for (int index = 1; index <= 3; ++index) {
+        urls.append(file(QStringLiteral("large-%1.jpg").arg(index), large));
+    }
+    urls.append(file("notes.jpg", QByteArray(size, 'x')));
+    urls.append(file("large-4.jpg", large));
+    urls.append(file("large-5.jpg", large));
+
+    const ImageImportResult result = ImageImportService::load(urls);
+    ASSERT_EQ(result.photos.size(), 4);
+    EXPECT_EQ(result.photos[3].fileName(), "large-4.jpg");
+    EXPECT_EQ(result.rejected,
+        QStringList({ "notes.jpg: The image is damaged or could not be decoded.",
+            "large-5.jpg: The file is larger than the available 16.8 MB import limit." }));
+}
+
+TEST_F(ImageImportBatchTest, KeepsInputOrderAndCountsOnlyTakenPhotosTowardsSixty)
+{
+    const QByteArray png = TestImages::png(QSize(8, 8));
+    QList<QUrl> urls;
+    for (int index = 0; index < 63; ++index) {
+        urls.append(index == 58 ? file("broken.png", "not an image")
+                                : file(QStringLiteral("photo-%1.png").arg(index), png));
+    }
+    const ImageImportResult result = ImageImportService::load(urls);
+    ASSERT_EQ(result.photos.size(), 60);
+    for (int index = 0; index < 60; ++index) {
+        EXPECT_EQ(result.photos[index].fileName(),
+            QStringLiteral("photo-%1.png").arg(index < 58 ? index : index + 1));
+    }
+    EXPECT_EQ(result.rejected,
+        QStringList({ "broken.png: The image is damaged or could not be decoded.",
+            "The remaining 2 files were skipped. A board can contain up to 60 images." }));
+}
