@@ -1,11 +1,11 @@
 #include "cli/BoardAssembler.h"
 
 #include "cli/CommandLineError.h"
-#include "store/ImageArrival.h"
 #include "io/BoardProjectStore.h"
 #include "io/ImageImportService.h"
 #include "model/BoardLimits.h"
 #include "model/GraphemeText.h"
+#include "store/ImageArrival.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
 #include "cli/RenderCommand.h"
 
-#include "io/AtomicFileWriter.h"
 #include "cli/BoardAssembler.h"
 #include "cli/CommandLineError.h"
 #include "cli/RenderHelp.h"
+#include "io/AtomicFileWriter.h"
 #include "io/BoardProjectStore.h"
 #include "render/BoardRenderer.h"
 #include "render/BoardRenderError.h"

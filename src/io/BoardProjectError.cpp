@@ -20,7 +20,8 @@ QString BoardProjectError::description() const
 {
     switch (m_kind) {
     case Kind::unsupportedVersion:
-        return QStringLiteral("This board uses project format %1, which this version of Tesserly cannot open.")
+        return QStringLiteral(
+            "This board uses project format %1, which this version of Tesserly cannot open.")
             .arg(m_version);
     case Kind::changedImage:
         return QStringLiteral("The saved image %1 is incomplete or has changed.").arg(m_fileName);

@@ -26,8 +26,7 @@ public:
 
     explicit BoardProjectError(Kind kind)
         : m_kind(kind)
-    {
-    }
+    { }
     static BoardProjectError unsupportedVersion(qint64 version);
     static BoardProjectError changedImage(const QString& fileName);
 

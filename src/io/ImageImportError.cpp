@@ -19,7 +19,8 @@ QString ImageImportError::description(Kind kind)
     case Kind::unreadableImage:
         return QStringLiteral("The image is damaged or could not be decoded.");
     case Kind::unsupportedFormat:
-        return QStringLiteral("Use PNG, JPEG, HEIC, TIFF, GIF, or BMP. Animated images use their first frame.");
+        return QStringLiteral(
+            "Use PNG, JPEG, HEIC, TIFF, GIF, or BMP. Animated images use their first frame.");
     case Kind::dimensionsTooLarge:
         break;
     }

@@ -17,8 +17,7 @@ public:
 
     explicit ImageImportError(Kind kind)
         : m_kind(kind)
-    {
-    }
+    { }
 
     Kind kind() const { return m_kind; }
     QString description() const override;

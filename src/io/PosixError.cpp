@@ -5,8 +5,7 @@
 
 PosixError::PosixError(int code)
     : m_code(code > 0 && code < 4096 ? code : EIO)
-{
-}
+{ }
 
 PosixError PosixError::current()
 {

@@ -36,7 +36,7 @@ std::optional<BoardBackground> boardBackgroundFromIdentifier(const QString& iden
 QColor canvasColor(BoardBackground background)
 {
     return background == BoardBackground::light ? QColor::fromRgbF(0.97f, 0.97f, 0.98f, 1.0f)
-                                                 : QColor::fromRgbF(0.105f, 0.115f, 0.13f, 1.0f);
+                                                : QColor::fromRgbF(0.105f, 0.115f, 0.13f, 1.0f);
 }
 
 QColor textColor(BoardBackground background)

@@ -1,9 +1,9 @@
 #pragma once
 
+#include <optional>
 #include <QColor>
 #include <QList>
 #include <QString>
-#include <optional>
 
 enum class BoardBackground { light, dark };
 

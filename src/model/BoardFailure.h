@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <exception>
+#include <QString>
 
 // Base of every error a component raises. Each component throws its own subclass (a closed
 // set of cases); errors of lower components pass through unchanged, and the store shows

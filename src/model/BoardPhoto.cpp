@@ -9,8 +9,7 @@ BoardPhoto::BoardPhoto(QUuid id, QString fileName, QString caption, QByteArray i
     , m_pixelWidth(pixelWidth)
     , m_pixelHeight(pixelHeight)
     , m_thumbnail(std::move(thumbnail))
-{
-}
+{ }
 
 QString BoardPhoto::displayCaption(CaptionMode mode) const
 {

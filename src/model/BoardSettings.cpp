@@ -2,9 +2,9 @@
 
 #include "model/GraphemeText.h"
 
-#include <QJsonValue>
 #include <algorithm>
 #include <cmath>
+#include <QJsonValue>
 
 namespace {
 // Non-finite values fall back to the default; zero and below (negative zero included) become 0.
@@ -90,8 +90,7 @@ BoardSettings::BoardSettings(qint64 columns, CellAspect cellAspect, PhotoFit pho
     , outputWidth(outputWidth)
     , captionFontSize(captionFontSize)
     , titleFontSize(titleFontSize)
-{
-}
+{ }
 
 void BoardSettings::normalize()
 {

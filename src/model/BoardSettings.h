@@ -5,9 +5,9 @@
 #include "model/CellShape.h"
 #include "model/PhotoFit.h"
 
+#include <optional>
 #include <QJsonObject>
 #include <QString>
-#include <optional>
 
 // The whole look of a board. Any value may be stored; readers that depend on the ranges
 // work on normalized() copies.

@@ -2,9 +2,9 @@
 
 // The cell shapes a board offers (the inspector calls them image shapes).
 
+#include <optional>
 #include <QList>
 #include <QString>
-#include <optional>
 
 enum class CellAspect { square, landscape, widescreen, portrait };
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <QList>
 #include <QString>
-#include <optional>
 
 // fit: the whole image shows inside its cell; fill: the image covers its cell and is cropped.
 enum class PhotoFit { fit, fill };

@@ -1,9 +1,9 @@
 #include "store/BoardStore.h"
 
+#include "io/AtomicFileWriter.h"
 #include "render/BoardRenderer.h"
 #include "store/BoardPlatform.h"
 #include "store/BoardStoreJob.h"
-#include "io/AtomicFileWriter.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
+#include "io/AtomicFileWriter.h"
 #include "io/PosixError.h"
 #include "render/BoardLayout.h"
 #include "render/BoardRenderer.h"
 #include "store/BoardStore.h"
-#include "io/AtomicFileWriter.h"
 #include "support/FakeBoardPlatform.h"
 #include "support/StoreTesting.h"
 
