@@ -12,6 +12,35 @@ QByteArray qtFormatName(ImageDecoder::Container container)
     return container == ImageDecoder::Container::gif ? QByteArrayLiteral("gif") : QByteArrayLiteral("bmp");
 }
 
+// Qt refuses frames above 128 MB by default, about 33 megapixels at four bytes a pixel; the
+// program's own pixel limit is the one that counts. Raised once, before the first reader runs.
+void allowFramesUpToThePixelLimit()
+{
+    [[maybe_unused]] static const bool raised = [] {
+        constexpr qint64 megabyte = 1 << 20;
+        const qint64 needed = (ImageDecoder::maximumPixelArea * 4 + megabyte - 1) / megabyte;
+        if (QImageReader::allocationLimit() < needed) {
+            QImageReader::setAllocationLimit(int(needed));
+        }
+        return true;
+    }();
+}
+
+// Rows in the downsampler's premultiplied form, converted one at a time so that the frame is
+// never held twice.
+void addRows(const QImage& frame, bool opaque, AreaDownsampler& downsampler)
+{
+    const QImage::Format wanted = opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied;
+    for (int y = 0; y < frame.height(); ++y) {
+        if (frame.format() == wanted) {
+            downsampler.addRow(reinterpret_cast<const QRgb*>(frame.constScanLine(y)));
+        } else {
+            const QImage row = frame.copy(0, y, frame.width(), 1).convertToFormat(wanted);
+            downsampler.addRow(reinterpret_cast<const QRgb*>(row.constScanLine(0)));
+        }
+    }
+}
+
 } // namespace
 
 std::optional<ImageDecoder::Probe> QtFormatDecoder::probe(
@@ -34,6 +63,7 @@ std::optional<ImageDecoder::Probe> QtFormatDecoder::probe(
 
 QImage QtFormatDecoder::decode(const QByteArray& data, ImageDecoder::Container container, QSize outputSize)
 {
+    allowFramesUpToThePixelLimit();
     QBuffer buffer;
     buffer.setData(data);
     buffer.open(QIODevice::ReadOnly);
@@ -44,14 +74,10 @@ QImage QtFormatDecoder::decode(const QByteArray& data, ImageDecoder::Container c
         return {};
     }
     const bool opaque = !frame.hasAlphaChannel();
-    const QImage pixels
-        = frame.convertToFormat(opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
-    AreaDownsampler downsampler(pixels.size(), outputSize.boundedTo(pixels.size()), opaque);
+    AreaDownsampler downsampler(frame.size(), outputSize.boundedTo(frame.size()), opaque);
     if (downsampler.isNull()) {
         return {};
     }
-    for (int y = 0; y < pixels.height(); ++y) {
-        downsampler.addRow(reinterpret_cast<const QRgb*>(pixels.constScanLine(y)));
-    }
+    addRows(frame, opaque, downsampler);
     return downsampler.result();
 }

@@ -7,8 +7,8 @@
 #include <QImage>
 
 // The formats left to Qt's own readers: GIF (first frame) and run-length-encoded BMP. Qt decodes
-// the frame whole, so these stay within QImageReader's allocation limit (128 MB by default,
-// about 33 megapixels); larger ones are reported as unreadable.
+// the frame whole, so its allocation limit is raised to what the pixel limit allows (four bytes
+// a pixel); the frame is then reduced row by row without a second full-size copy.
 class QtFormatDecoder
 {
 public:

@@ -252,3 +252,27 @@ TEST(ImageFormatVariantsTest, ProbeTellsWhichDecodesHoldTheWholePicture)
         EXPECT_TRUE(holdsWhole(TestImages::heif(QSize(64, 64))));
     }
 }
+
+// Qt's reader refuses frames over its default allocation limit (about 33 megapixels); a 40
+// megapixel run-length bitmap is well within the program's own limits.
+TEST(ImageFormatVariantsTest, DecodesRunLengthBitmapsBeyondQtsDefaultAllocationLimit)
+{
+    const int width = 8000;
+    const int height = 5000;
+    QByteArray runs;
+    for (int storedRow = 0; storedRow < height; ++storedRow) {
+        // Stored bottom row first: black below, red above.
+        const char index = storedRow < height / 2 ? 0 : 1;
+        for (int x = 0; x < width; x += 250) {
+            runs.append(char(250));
+            runs.append(index);
+        }
+        runs.append(QByteArray::fromHex("0000")); // end of line
+    }
+    runs.append(QByteArray::fromHex("0001")); // end of bitmap
+    const QImage image = ImageDecoder::decodeUpright(
+        bitmap(width, height, 8, 1, {}, { qRgb(0, 0, 0), qRgb(255, 0, 0) }, runs), 100);
+    ASSERT_EQ(image.size(), QSize(100, 63));
+    EXPECT_EQ(pixelAt(image, 50, 5), qRgb(255, 0, 0));
+    EXPECT_EQ(pixelAt(image, 50, 58), qRgb(0, 0, 0));
+}
