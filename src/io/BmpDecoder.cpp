@@ -187,8 +187,6 @@ std::optional<ImageDecoder::Probe> BmpDecoder::probe(const QByteArray& data)
     ImageDecoder::Probe result;
     result.container = ImageDecoder::Container::bmp;
     result.storedSize = QSize(int(layout->width), int(layout->height));
-    // Run-length bitmaps go to Qt's reader, which decodes them whole.
-    result.holdsWholePicture = layout->compression == rle8 || layout->compression == rle4;
     return result;
 }
 

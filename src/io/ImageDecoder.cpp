@@ -52,30 +52,20 @@ std::optional<ImageDecoder::Probe> ImageDecoder::probe(const QByteArray& data)
     if (!container) {
         return std::nullopt;
     }
-    std::optional<Probe> result = probeContainer(data, *container);
-    if (result
-        && (*container == Container::heic || *container == Container::heif || *container == Container::gif)) {
-        result->holdsWholePicture = true;
-    }
-    return result;
-}
-
-std::optional<ImageDecoder::Probe> ImageDecoder::probeContainer(const QByteArray& data, Container container)
-{
-    switch (container) {
+    switch (*container) {
     case Container::png:
         return PngDecoder::probe(data);
     case Container::jpeg:
         return JpegDecoder::probe(data);
     case Container::heic:
     case Container::heif:
-        return HeifDecoder::probe(data, container);
+        return HeifDecoder::probe(data, *container);
     case Container::tiff:
         return TiffDecoder::probe(data);
     case Container::bmp:
         return BmpDecoder::probe(data);
     case Container::gif:
-        return QtFormatDecoder::probe(data, container);
+        return QtFormatDecoder::probe(data, *container);
     case Container::unsupported:
         break;
     }

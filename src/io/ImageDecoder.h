@@ -27,9 +27,6 @@ public:
         int orientation = 1;
         // Orientations 5 to 8 swap width and height.
         bool transposed() const { return orientation >= 5 && orientation <= 8; }
-        // Decoding keeps the whole picture (or all its JPEG coefficients) in memory at once, not
-        // a few rows: HEIC, HEIF, GIF, interlaced PNG, progressive JPEG and RLE bitmaps.
-        bool holdsWholePicture = false;
         // The size once turned upright.
         QSize uprightSize() const { return transposed() ? storedSize.transposed() : storedSize; }
     };
@@ -55,7 +52,4 @@ public:
     // asked for, and refuses (null image) before allocating anything for an image beyond the
     // pixel limits, for damaged data, or for a non-positive maximumLongerSide.
     static QImage decodeUpright(const QByteArray& data, int maximumLongerSide);
-
-private:
-    static std::optional<Probe> probeContainer(const QByteArray& data, Container container);
 };

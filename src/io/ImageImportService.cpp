@@ -78,11 +78,12 @@ qsizetype concurrentDecodes()
     return std::clamp(QThread::idealThreadCount(), 1, 4);
 }
 
-// Decodes that hold a whole picture run alone, so that two of them never add up.
+// libheif and Qt's GIF reader hold the whole picture while decoding, so they run alone.
 bool decodesWholePicture(const QByteArray& data)
 {
-    const std::optional<ImageDecoder::Probe> probe = ImageDecoder::probe(data);
-    return probe && probe->holdsWholePicture;
+    using Container = ImageDecoder::Container;
+    const std::optional<Container> container = ImageDecoder::detect(data);
+    return container == Container::heic || container == Container::heif || container == Container::gif;
 }
 
 qsizetype hopefulCount(const std::deque<Attempt>& attempts)

@@ -154,8 +154,6 @@ std::optional<ImageDecoder::Probe> JpegDecoder::probe(const QByteArray& data)
     ImageDecoder::Probe result;
     result.container = ImageDecoder::Container::jpeg;
     result.storedSize = QSize(int(info.image_width), int(info.image_height));
-    // Every scan refines the whole picture, so libjpeg keeps all its coefficients.
-    result.holdsWholePicture = info.progressive_mode == TRUE;
     for (jpeg_saved_marker_ptr marker = info.marker_list; marker; marker = marker->next) {
         const QByteArrayView payload(
             reinterpret_cast<const char*>(marker->data), qsizetype(marker->data_length));

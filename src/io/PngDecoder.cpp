@@ -165,7 +165,6 @@ std::optional<ImageDecoder::Probe> PngDecoder::probe(const QByteArray& data)
     ImageDecoder::Probe result;
     result.container = ImageDecoder::Container::png;
     result.storedSize = QSize(int(width), int(height));
-    result.holdsWholePicture = quint8(data[28]) != 0; // Adam7: every pass covers the whole picture
     // An eXIf chunk, if any, comes before the image data.
     for (qsizetype offset = 8; offset + 12 <= data.size();) {
         const qint64 length = bigEndian32(data, offset);

@@ -237,30 +237,6 @@ QByteArray TestImageEncoders::largePng(QSize size)
     return bytes;
 }
 
-QByteArray TestImageEncoders::interlacedPng(const QImage& image)
-{
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    QByteArray bytes;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        ADD_FAILURE() << "libpng could not write the interlaced PNG";
-        return {};
-    }
-    png_set_write_fn(png, &bytes, pngAppendToByteArray, nullptr);
-    png_set_IHDR(png, info, png_uint_32(rgb.width()), png_uint_32(rgb.height()), 8, PNG_COLOR_TYPE_RGB,
-        PNG_INTERLACE_ADAM7, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    std::vector<png_bytep> rows;
-    for (int y = 0; y < rgb.height(); ++y) {
-        rows.push_back(const_cast<png_bytep>(rgb.constScanLine(y)));
-    }
-    png_set_rows(png, info, rows.data());
-    png_write_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return bytes;
-}
-
 QByteArray TestImageEncoders::heif(const QImage& image, Codec codec, int orientation)
 {
     return encodeHeif(

@@ -19,6 +19,4 @@ public:
     static bool canEncode(Codec codec);
     // A 1-bit greyscale PNG, white upper half and black lower half.
     static QByteArray largePng(QSize size);
-    // An Adam7-interlaced RGB PNG (Qt writes none).
-    static QByteArray interlacedPng(const QImage& image);
 };

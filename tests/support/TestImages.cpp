@@ -144,22 +144,6 @@ QByteArray TestImages::jpeg(QSize size, int orientation, QColor colour)
     return jpeg(solid(size, colour), orientation);
 }
 
-QByteArray TestImages::progressiveJpeg(const QImage& image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setProgressiveScanWrite(true);
-    EXPECT_TRUE(writer.write(image)) << qPrintable(writer.errorString());
-    return bytes;
-}
-
-QByteArray TestImages::interlacedPng(const QImage& image)
-{
-    return TestImageEncoders::interlacedPng(image);
-}
-
 QByteArray TestImages::tiff(const QList<QImage>& pages, int orientation)
 {
     return TestImageEncoders::tiff(pages, orientation);

@@ -30,9 +30,6 @@ public:
     static QByteArray png(QSize size, QColor colour = Qt::red);
     static QByteArray jpeg(const QImage& image, int orientation = 1, int quality = 90);
     static QByteArray jpeg(QSize size, int orientation = 1, QColor colour = Qt::red);
-    static QByteArray progressiveJpeg(const QImage& image);
-    // Adam7-interlaced.
-    static QByteArray interlacedPng(const QImage& image);
     static QByteArray tiff(const QList<QImage>& pages, int orientation = 1);
     static QByteArray tiff(QSize size, QColor colour = Qt::red);
     static QByteArray gif(const QList<QImage>& frames);
