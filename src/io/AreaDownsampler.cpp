@@ -129,8 +129,7 @@ void AreaDownsampler::emitRow()
     const float* value = m_accumulator.data();
     const int width = m_outputSize.width();
     // Sums are never negative (all weights are), so adding one half and truncating rounds them.
-    // Signed conversion: unlike the unsigned one it has a vector instruction.
-    const auto rounded = [](float sum, int ceiling) { return quint32(std::min(int(sum + 0.5f), ceiling)); };
+    const auto rounded = [](float sum, quint32 ceiling) { return std::min(quint32(sum + 0.5f), ceiling); };
     if (m_opaque) {
         for (int x = 0; x < width; ++x, value += 4) {
             out[x] = 0xff000000u | rounded(value[1], 255) << 16 | rounded(value[2], 255) << 8
@@ -140,8 +139,8 @@ void AreaDownsampler::emitRow()
         for (int x = 0; x < width; ++x, value += 4) {
             const quint32 alpha = rounded(value[0], 255);
             // Premultiplied colour never exceeds its alpha.
-            out[x] = alpha << 24 | rounded(value[1], int(alpha)) << 16 | rounded(value[2], int(alpha)) << 8
-                | rounded(value[3], int(alpha));
+            out[x] = alpha << 24 | rounded(value[1], alpha) << 16 | rounded(value[2], alpha) << 8
+                | rounded(value[3], alpha);
         }
     }
     std::fill(m_accumulator.begin(), m_accumulator.end(), 0.0f);

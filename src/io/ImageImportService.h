@@ -26,8 +26,6 @@ public:
 
     // Throws ImageImportError.
     static BoardPhoto load(const QByteArray& data, const QString& fileName);
-    // Never throws: each refused input becomes one line of rejected, in input order. Files are
-    // read in order on the calling thread and decoded on up to four worker threads; the result
-    // is the same as taking them one after another.
+    // Never throws: each refused input becomes one line of rejected, in input order.
     static ImageImportResult load(const QList<QUrl>& urls);
 };
