@@ -1,21 +1,64 @@
 #include "io/AreaDownsampler.h"
 
+#include "io/MemoryPages.h"
+
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
-AreaDownsampler::AreaDownsampler(QSize inputSize, QSize outputSize, bool opaque)
+namespace {
+
+// The four channels of one pixel, in the byte order of a QRgb in memory, as one vector: every
+// channel goes through the same arithmetic, so one instruction handles all four.
+using Lanes = float __attribute__((vector_size(16)));
+using IntLanes = qint32 __attribute__((vector_size(16)));
+using ByteLanes = quint8 __attribute__((vector_size(4)));
+
+constexpr int alphaLane = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? 3 : 0;
+
+Lanes load(const float* channels)
+{
+    Lanes lanes;
+    std::memcpy(&lanes, channels, sizeof lanes);
+    return lanes;
+}
+
+void store(float* channels, Lanes lanes)
+{
+    std::memcpy(channels, &lanes, sizeof lanes);
+}
+
+// Sums are never negative (all weights are), so adding one half and truncating rounds them.
+QRgb pack(Lanes sum, IntLanes ceiling)
+{
+    IntLanes value = __builtin_convertvector(sum + 0.5f, IntLanes);
+    const IntLanes over = value > ceiling;
+    value = (value & ~over) | (ceiling & over);
+    const ByteLanes bytes = __builtin_convertvector(value, ByteLanes);
+    QRgb pixel;
+    std::memcpy(&pixel, &bytes, sizeof pixel);
+    return pixel;
+}
+
+} // namespace
+
+AreaDownsampler::AreaDownsampler(QSize inputSize, QSize outputSize, bool opaque, QImage::Format opaqueFormat)
     : m_inputSize(inputSize)
     , m_outputSize(outputSize)
     , m_opaque(opaque)
+    , m_compact(opaque && opaqueFormat == QImage::Format_RGB888)
 {
     if (inputSize.isEmpty() || outputSize.isEmpty() || outputSize.width() > inputSize.width()
         || outputSize.height() > inputSize.height()) {
         return;
     }
-    m_result = QImage(outputSize, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+    m_result = QImage(outputSize,
+        m_compact ? QImage::Format_RGB888
+                  : (opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied));
     if (m_result.isNull()) {
         return;
     }
+    MemoryPages::populate(m_result.bits(), std::size_t(m_result.sizeInBytes()));
     // Positions are counted in units of 1/outputWidth of an input pixel so that every boundary
     // is an exact integer: output pixel x covers [x·in, (x+1)·in), input pixel i covers
     // [i·out, (i+1)·out).
@@ -33,6 +76,7 @@ AreaDownsampler::AreaDownsampler(QSize inputSize, QSize outputSize, bool opaque)
             m_weights.push_back(float(double(overlap) / double(in)));
         }
     }
+    m_channels.assign(std::size_t(in) * 4, 0.0f);
     m_reduced.assign(std::size_t(out) * 4, 0.0f);
     m_accumulator.assign(std::size_t(out) * 4, 0.0f);
 }
@@ -58,24 +102,22 @@ QSize AreaDownsampler::fittedSize(QSize size, int maximumLongerSide)
 
 void AreaDownsampler::reduceRow(const QRgb* row)
 {
+    // Every channel as a float first, in one pass the compiler turns into vector instructions.
+    const auto* bytes = reinterpret_cast<const uchar*>(row);
+    float* channels = m_channels.data();
+    for (std::size_t index = 0; index < m_channels.size(); ++index) {
+        channels[index] = float(bytes[index]);
+    }
     float* reduced = m_reduced.data();
     const float* weights = m_weights.data();
     for (const Span& span : m_spans) {
-        float alpha = 0, red = 0, green = 0, blue = 0;
-        const QRgb* pixel = row + span.first;
+        Lanes sum {};
+        const float* pixel = channels + std::size_t(span.first) * 4;
         const float* weight = weights + span.weightOffset;
-        for (int index = 0; index < span.count; ++index) {
-            const QRgb value = pixel[index];
-            const float share = weight[index];
-            alpha += share * float(qAlpha(value));
-            red += share * float(qRed(value));
-            green += share * float(qGreen(value));
-            blue += share * float(qBlue(value));
+        for (int index = 0; index < span.count; ++index, pixel += 4) {
+            sum += load(pixel) * weight[index];
         }
-        reduced[0] = alpha;
-        reduced[1] = red;
-        reduced[2] = green;
-        reduced[3] = blue;
+        store(reduced, sum);
         reduced += 4;
     }
 }
@@ -86,14 +128,7 @@ void AreaDownsampler::addRow(const QRgb* row)
         return;
     }
     if (m_inputSize == m_outputSize) {
-        // Nothing to average: the row is the result row.
-        auto* out = reinterpret_cast<QRgb*>(m_result.scanLine(m_inputRow));
-        std::copy_n(row, m_inputSize.width(), out);
-        if (m_opaque) {
-            for (int x = 0; x < m_inputSize.width(); ++x) {
-                out[x] |= 0xff000000u;
-            }
-        }
+        copyRow(row);
         ++m_inputRow;
         ++m_outputRow;
         return;
@@ -123,24 +158,60 @@ void AreaDownsampler::addRow(const QRgb* row)
     ++m_inputRow;
 }
 
+// Nothing to average: the row is the result row.
+void AreaDownsampler::copyRow(const QRgb* row)
+{
+    const int width = m_inputSize.width();
+    if (m_compact) {
+        uchar* out = m_result.scanLine(m_inputRow);
+        for (int x = 0; x < width; ++x, out += 3) {
+            out[0] = uchar(qRed(row[x]));
+            out[1] = uchar(qGreen(row[x]));
+            out[2] = uchar(qBlue(row[x]));
+        }
+        return;
+    }
+    auto* out = reinterpret_cast<QRgb*>(m_result.scanLine(m_inputRow));
+    std::copy_n(row, width, out);
+    if (m_opaque) {
+        for (int x = 0; x < width; ++x) {
+            out[x] |= 0xff000000u;
+        }
+    }
+}
+
+void AreaDownsampler::writeCompactRow(const float* sums)
+{
+    uchar* out = m_result.scanLine(m_outputRow);
+    const IntLanes ceiling { 255, 255, 255, 255 };
+    for (int x = 0; x < m_outputSize.width(); ++x, sums += 4, out += 3) {
+        const QRgb pixel = pack(load(sums), ceiling);
+        out[0] = uchar(qRed(pixel));
+        out[1] = uchar(qGreen(pixel));
+        out[2] = uchar(qBlue(pixel));
+    }
+}
+
 void AreaDownsampler::emitRow()
 {
     auto* out = reinterpret_cast<QRgb*>(m_result.scanLine(m_outputRow));
     const float* value = m_accumulator.data();
     const int width = m_outputSize.width();
-    // Sums are never negative (all weights are), so adding one half and truncating rounds them.
-    const auto rounded = [](float sum, quint32 ceiling) { return std::min(quint32(sum + 0.5f), ceiling); };
-    if (m_opaque) {
+    if (m_compact) {
+        writeCompactRow(value);
+    } else if (m_opaque) {
+        const IntLanes ceiling { 255, 255, 255, 255 };
         for (int x = 0; x < width; ++x, value += 4) {
-            out[x] = 0xff000000u | rounded(value[1], 255) << 16 | rounded(value[2], 255) << 8
-                | rounded(value[3], 255);
+            out[x] = pack(load(value), ceiling) | 0xff000000u;
         }
     } else {
         for (int x = 0; x < width; ++x, value += 4) {
-            const quint32 alpha = rounded(value[0], 255);
+            const Lanes sum = load(value);
             // Premultiplied colour never exceeds its alpha.
-            out[x] = alpha << 24 | rounded(value[1], alpha) << 16 | rounded(value[2], alpha) << 8
-                | rounded(value[3], alpha);
+            const qint32 alpha = std::min(qint32(sum[alphaLane] + 0.5f), 255);
+            IntLanes ceiling { alpha, alpha, alpha, alpha };
+            ceiling[alphaLane] = 255;
+            out[x] = pack(sum, ceiling);
         }
     }
     std::fill(m_accumulator.begin(), m_accumulator.end(), 0.0f);

@@ -9,13 +9,14 @@
 // share. Only one reduced row is held besides the result, so an image far too large to decode
 // whole can still be reduced in bounded memory.
 //
-// Input rows are premultiplied ARGB (QRgb in memory order). The result is Format_RGB32 for an
-// opaque picture and Format_ARGB32_Premultiplied otherwise.
+// Input rows are premultiplied ARGB (QRgb in memory order). The result is opaqueFormat
+// (Format_RGB32 or Format_RGB888) for an opaque picture and Format_ARGB32_Premultiplied otherwise.
 class AreaDownsampler
 {
 public:
     // outputSize must not be larger than inputSize in either direction.
-    AreaDownsampler(QSize inputSize, QSize outputSize, bool opaque);
+    AreaDownsampler(
+        QSize inputSize, QSize outputSize, bool opaque, QImage::Format opaqueFormat = QImage::Format_RGB32);
 
     // The next row: inputSize().width() premultiplied ARGB values.
     void addRow(const QRgb* row);
@@ -39,12 +40,18 @@ private:
     };
     void reduceRow(const QRgb* row);
     void emitRow();
+    void copyRow(const QRgb* row);
+    void writeCompactRow(const float* sums);
 
     QSize m_inputSize;
     QSize m_outputSize;
     bool m_opaque;
+    // Opaque result in three bytes a pixel.
+    bool m_compact;
     std::vector<Span> m_spans;
     std::vector<float> m_weights;
+    // The current input row, one float a channel.
+    std::vector<float> m_channels;
     std::vector<float> m_reduced;
     std::vector<float> m_accumulator;
     int m_inputRow = 0;

@@ -190,14 +190,14 @@ std::optional<ImageDecoder::Probe> BmpDecoder::probe(const QByteArray& data)
     return result;
 }
 
-QImage BmpDecoder::decode(const QByteArray& data, QSize outputSize)
+QImage BmpDecoder::decode(const QByteArray& data, QSize outputSize, QImage::Format opaqueFormat)
 {
     const std::optional<Layout> layout = readLayout(data);
     if (!layout) {
         return {};
     }
     if (layout->compression == rle8 || layout->compression == rle4) {
-        return QtFormatDecoder::decode(data, ImageDecoder::Container::bmp, outputSize);
+        return QtFormatDecoder::decode(data, ImageDecoder::Container::bmp, outputSize, opaqueFormat);
     }
     const bool uncompressed = layout->compression == rgb
         || ((layout->compression == bitFields || layout->compression == alphaBitFields)
@@ -208,7 +208,7 @@ QImage BmpDecoder::decode(const QByteArray& data, QSize outputSize)
         return {};
     }
     const QSize size(int(layout->width), int(layout->height));
-    AreaDownsampler downsampler(size, outputSize, layout->alpha.mask == 0);
+    AreaDownsampler downsampler(size, outputSize, layout->alpha.mask == 0, opaqueFormat);
     if (downsampler.isNull()) {
         return {};
     }

@@ -15,5 +15,5 @@ class BmpDecoder
 public:
     static std::optional<ImageDecoder::Probe> probe(const QByteArray& data);
     // The picture reduced to outputSize; null when damaged or cut short.
-    static QImage decode(const QByteArray& data, QSize outputSize);
+    static QImage decode(const QByteArray& data, QSize outputSize, QImage::Format opaqueFormat);
 };

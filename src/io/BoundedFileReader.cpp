@@ -4,6 +4,7 @@
 #include "io/BoundedFileError.h"
 #include "io/FileDescriptor.h"
 #include "io/ImageImportError.h"
+#include "io/MemoryPages.h"
 #include "io/PosixError.h"
 
 #include <algorithm>
@@ -81,6 +82,7 @@ QByteArray BoundedFileReader::read(int descriptor, qint64 maximumBytes)
 
     QByteArray buffer;
     buffer.reserve(qsizetype(std::min<qint64>(maximumBytes, status.st_size)));
+    MemoryPages::populate(buffer.data(), std::size_t(buffer.capacity()));
     qint64 total = 0;
     for (;;) {
         const qint64 remaining = maximumBytes - total;

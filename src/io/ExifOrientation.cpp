@@ -1,5 +1,9 @@
 #include "io/ExifOrientation.h"
 
+#include "io/MemoryPages.h"
+
+#include <cstring>
+
 namespace {
 
 class TiffView
@@ -38,6 +42,28 @@ private:
     bool littleEndian() const { return m_bytes[0] == 'I'; }
     QByteArrayView m_bytes;
 };
+
+// The stored position of upright pixel (x, y) is affine in x and y:
+// sourceX = ax * x + bx * y + cx, sourceY = ay * x + by * y + cy.
+struct Mapping
+{
+    int ax, bx, cx, ay, by, cy;
+};
+
+template <std::size_t pixelBytes> void remap(const QImage& source, QImage& upright, const Mapping& mapping)
+{
+    const uchar* sourceBytes = source.constBits();
+    const qint64 stride = source.bytesPerLine();
+    const qint64 pixel = qint64(pixelBytes);
+    const qint64 stepX = qint64(mapping.ay) * stride + mapping.ax * pixel;
+    for (int y = 0; y < upright.height(); ++y) {
+        uchar* out = upright.scanLine(y);
+        qint64 offset = qint64(mapping.by * y + mapping.cy) * stride + (mapping.bx * y + mapping.cx) * pixel;
+        for (int x = 0; x < upright.width(); ++x, offset += stepX, out += pixelBytes) {
+            std::memcpy(out, sourceBytes + offset, pixelBytes);
+        }
+    }
+}
 
 } // namespace
 
@@ -79,8 +105,9 @@ QImage ExifOrientation::apply(const QImage& stored, int orientation)
     if (orientation < 2 || orientation > 8 || stored.isNull()) {
         return stored;
     }
-    const QImage source
-        = stored.format() == QImage::Format_RGB32 || stored.format() == QImage::Format_ARGB32_Premultiplied
+    const QImage::Format format = stored.format();
+    const QImage source = format == QImage::Format_RGB32 || format == QImage::Format_ARGB32_Premultiplied
+            || format == QImage::Format_RGB888
         ? stored
         : stored.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     const int width = source.width();
@@ -90,12 +117,7 @@ QImage ExifOrientation::apply(const QImage& stored, int orientation)
     if (upright.isNull()) {
         return {};
     }
-    // The stored position of upright pixel (x, y) is affine in x and y:
-    // sourceX = ax * x + bx * y + cx, sourceY = ay * x + by * y + cy.
-    struct Mapping
-    {
-        int ax, bx, cx, ay, by, cy;
-    };
+    MemoryPages::populate(upright.bits(), std::size_t(upright.sizeInBytes()));
     const Mapping mappings[] = {
         { -1, 0, width - 1, 0, 1, 0 }, // 2: mirrored left to right
         { -1, 0, width - 1, 0, -1, height - 1 }, // 3: turned half way
@@ -105,16 +127,10 @@ QImage ExifOrientation::apply(const QImage& stored, int orientation)
         { 0, -1, width - 1, -1, 0, height - 1 }, // 7: transverse
         { 0, -1, width - 1, 1, 0, 0 }, // 8: turned a quarter anticlockwise to stand upright
     };
-    const Mapping& mapping = mappings[orientation - 2];
-    const auto* sourcePixels = reinterpret_cast<const QRgb*>(source.constBits());
-    const qint64 stride = source.bytesPerLine() / qint64(sizeof(QRgb));
-    const qint64 stepX = qint64(mapping.ay) * stride + mapping.ax;
-    for (int y = 0; y < upright.height(); ++y) {
-        auto* out = reinterpret_cast<QRgb*>(upright.scanLine(y));
-        qint64 offset = qint64(mapping.by * y + mapping.cy) * stride + (mapping.bx * y + mapping.cx);
-        for (int x = 0; x < upright.width(); ++x, offset += stepX) {
-            out[x] = sourcePixels[offset];
-        }
+    if (source.format() == QImage::Format_RGB888) {
+        remap<3>(source, upright, mappings[orientation - 2]);
+    } else {
+        remap<4>(source, upright, mappings[orientation - 2]);
     }
     return upright;
 }

@@ -70,7 +70,7 @@ std::optional<ImageDecoder::Probe> HeifDecoder::probe(
     return result;
 }
 
-QImage HeifDecoder::decode(const QByteArray& data, QSize outputSize)
+QImage HeifDecoder::decode(const QByteArray& data, QSize outputSize, QImage::Format opaqueFormat)
 {
     const std::optional<PrimaryImage> primary = openPrimary(data);
     if (!primary) {
@@ -93,7 +93,7 @@ QImage HeifDecoder::decode(const QByteArray& data, QSize outputSize)
         return {};
     }
     const QSize size(width, height);
-    AreaDownsampler downsampler(size, outputSize.boundedTo(size), opaque);
+    AreaDownsampler downsampler(size, outputSize.boundedTo(size), opaque, opaqueFormat);
     if (downsampler.isNull()) {
         return {};
     }

@@ -16,5 +16,5 @@ public:
     static std::optional<ImageDecoder::Probe> probe(
         const QByteArray& data, ImageDecoder::Container container);
     // The primary image, upright, reduced to outputSize; null when damaged.
-    static QImage decode(const QByteArray& data, QSize outputSize);
+    static QImage decode(const QByteArray& data, QSize outputSize, QImage::Format opaqueFormat);
 };

@@ -72,7 +72,7 @@ std::optional<ImageDecoder::Probe> ImageDecoder::probe(const QByteArray& data)
     return std::nullopt;
 }
 
-QImage ImageDecoder::decodeUpright(const QByteArray& data, int maximumLongerSide)
+QImage ImageDecoder::decodeUpright(const QByteArray& data, int maximumLongerSide, QImage::Format opaqueFormat)
 {
     const std::optional<Probe> header = probe(data);
     if (!header || maximumLongerSide <= 0 || !withinPixelLimits(header->storedSize)) {
@@ -82,23 +82,23 @@ QImage ImageDecoder::decodeUpright(const QByteArray& data, int maximumLongerSide
     QImage stored;
     switch (header->container) {
     case Container::png:
-        stored = PngDecoder::decode(data, outputSize);
+        stored = PngDecoder::decode(data, outputSize, opaqueFormat);
         break;
     case Container::jpeg:
-        stored = JpegDecoder::decode(data, outputSize);
+        stored = JpegDecoder::decode(data, outputSize, opaqueFormat);
         break;
     case Container::heic:
     case Container::heif:
-        stored = HeifDecoder::decode(data, outputSize);
+        stored = HeifDecoder::decode(data, outputSize, opaqueFormat);
         break;
     case Container::tiff:
-        stored = TiffDecoder::decode(data, outputSize);
+        stored = TiffDecoder::decode(data, outputSize, opaqueFormat);
         break;
     case Container::bmp:
-        stored = BmpDecoder::decode(data, outputSize);
+        stored = BmpDecoder::decode(data, outputSize, opaqueFormat);
         break;
     case Container::gif:
-        stored = QtFormatDecoder::decode(data, header->container, outputSize);
+        stored = QtFormatDecoder::decode(data, header->container, outputSize, opaqueFormat);
         break;
     case Container::unsupported:
         return {};

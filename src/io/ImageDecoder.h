@@ -50,6 +50,9 @@ public:
     // The first frame, upright, downsampled so that its longer side is at most
     // maximumLongerSide (never enlarged). Never decodes the full image when a smaller one is
     // asked for, and refuses (null image) before allocating anything for an image beyond the
-    // pixel limits, for damaged data, or for a non-positive maximumLongerSide.
-    static QImage decodeUpright(const QByteArray& data, int maximumLongerSide);
+    // pixel limits, for damaged data, or for a non-positive maximumLongerSide. An opaque picture
+    // comes as opaqueFormat: Format_RGB32 draws fastest, Format_RGB888 keeps in three quarters of
+    // the memory. A transparent one is always Format_ARGB32_Premultiplied.
+    static QImage decodeUpright(
+        const QByteArray& data, int maximumLongerSide, QImage::Format opaqueFormat = QImage::Format_RGB32);
 };

@@ -96,17 +96,14 @@ BoardPhoto ImageImportService::load(const QByteArray& data, const QString& fileN
     }
     QImage thumbnail;
     try {
-        thumbnail = ImageDecoder::decodeUpright(data, thumbnailMaxPixelSize);
+        // Three bytes a pixel instead of four: sixty 1024-pixel thumbnails are the largest
+        // memory cost of a full board after the image bytes themselves.
+        thumbnail = ImageDecoder::decodeUpright(data, thumbnailMaxPixelSize, QImage::Format_RGB888);
     } catch (const std::bad_alloc&) {
         // Only the cases above leave this function; memory running out mid-decode is one of them.
     }
     if (thumbnail.isNull()) {
         throw ImageImportError(Kind::unreadableImage);
-    }
-    if (thumbnail.format() == QImage::Format_RGB32) {
-        // Three bytes a pixel instead of four: sixty 1024-pixel thumbnails are the largest
-        // memory cost of a full board after the image bytes themselves.
-        thumbnail = thumbnail.convertToFormat(QImage::Format_RGB888);
     }
     thumbnail.setDevicePixelRatio(1.0);
 

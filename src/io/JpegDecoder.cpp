@@ -168,7 +168,7 @@ std::optional<ImageDecoder::Probe> JpegDecoder::probe(const QByteArray& data)
     return result;
 }
 
-QImage JpegDecoder::decode(const QByteArray& data, QSize outputSize)
+QImage JpegDecoder::decode(const QByteArray& data, QSize outputSize, QImage::Format opaqueFormat)
 {
     JpegSession session(data);
     if (!readHeader(session, false) || !start(session, outputSize)) {
@@ -176,7 +176,7 @@ QImage JpegDecoder::decode(const QByteArray& data, QSize outputSize)
     }
     const jpeg_decompress_struct& info = session.info();
     const QSize decodedSize(int(info.output_width), int(info.output_height));
-    AreaDownsampler downsampler(decodedSize, outputSize.boundedTo(decodedSize), true);
+    AreaDownsampler downsampler(decodedSize, outputSize.boundedTo(decodedSize), true, opaqueFormat);
     if (downsampler.isNull()) {
         return {};
     }

@@ -15,5 +15,5 @@ public:
     // Size from the frame header and orientation from the EXIF APP1 segment; no pixels.
     static std::optional<ImageDecoder::Probe> probe(const QByteArray& data);
     // The stored picture reduced to outputSize; null when the data is damaged or ends early.
-    static QImage decode(const QByteArray& data, QSize outputSize);
+    static QImage decode(const QByteArray& data, QSize outputSize, QImage::Format opaqueFormat);
 };

@@ -181,7 +181,7 @@ std::optional<ImageDecoder::Probe> PngDecoder::probe(const QByteArray& data)
     return result;
 }
 
-QImage PngDecoder::decode(const QByteArray& data, QSize outputSize)
+QImage PngDecoder::decode(const QByteArray& data, QSize outputSize, QImage::Format opaqueFormat)
 {
     const std::optional<ImageDecoder::Probe> header = probe(data);
     if (!header) {
@@ -198,7 +198,7 @@ QImage PngDecoder::decode(const QByteArray& data, QSize outputSize)
         return {};
     }
     const QSize size = header->storedSize;
-    AreaDownsampler downsampler(size, outputSize, opaque);
+    AreaDownsampler downsampler(size, outputSize, opaque, opaqueFormat);
     if (downsampler.isNull()) {
         return {};
     }

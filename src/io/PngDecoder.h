@@ -15,5 +15,5 @@ public:
     // Size from IHDR and orientation from an eXIf chunk before the image data; no pixels.
     static std::optional<ImageDecoder::Probe> probe(const QByteArray& data);
     // The stored picture reduced to outputSize; null when the data is damaged.
-    static QImage decode(const QByteArray& data, QSize outputSize);
+    static QImage decode(const QByteArray& data, QSize outputSize, QImage::Format opaqueFormat);
 };

@@ -61,7 +61,8 @@ std::optional<ImageDecoder::Probe> QtFormatDecoder::probe(
     return result;
 }
 
-QImage QtFormatDecoder::decode(const QByteArray& data, ImageDecoder::Container container, QSize outputSize)
+QImage QtFormatDecoder::decode(
+    const QByteArray& data, ImageDecoder::Container container, QSize outputSize, QImage::Format opaqueFormat)
 {
     allowFramesUpToThePixelLimit();
     QBuffer buffer;
@@ -74,7 +75,7 @@ QImage QtFormatDecoder::decode(const QByteArray& data, ImageDecoder::Container c
         return {};
     }
     const bool opaque = !frame.hasAlphaChannel();
-    AreaDownsampler downsampler(frame.size(), outputSize.boundedTo(frame.size()), opaque);
+    AreaDownsampler downsampler(frame.size(), outputSize.boundedTo(frame.size()), opaque, opaqueFormat);
     if (downsampler.isNull()) {
         return {};
     }

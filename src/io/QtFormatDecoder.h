@@ -15,5 +15,6 @@ public:
     static std::optional<ImageDecoder::Probe> probe(
         const QByteArray& data, ImageDecoder::Container container);
     // The first frame reduced to outputSize; null when damaged or too large for Qt.
-    static QImage decode(const QByteArray& data, ImageDecoder::Container container, QSize outputSize);
+    static QImage decode(const QByteArray& data, ImageDecoder::Container container, QSize outputSize,
+        QImage::Format opaqueFormat);
 };

@@ -157,7 +157,7 @@ std::optional<ImageDecoder::Probe> TiffDecoder::probe(const QByteArray& data)
     return result;
 }
 
-QImage TiffDecoder::decode(const QByteArray& data, QSize outputSize)
+QImage TiffDecoder::decode(const QByteArray& data, QSize outputSize, QImage::Format opaqueFormat)
 {
     MemoryFile file { data };
     const TiffHandle tiff = openMemory(file);
@@ -183,7 +183,7 @@ QImage TiffDecoder::decode(const QByteArray& data, QSize outputSize)
     const int band = int(std::clamp<qint64>(bandRows, 1, std::min<qint64>(height, rowLimit)));
 
     const QSize size { int(width), int(height) };
-    AreaDownsampler downsampler(size, outputSize, reader.opaque());
+    AreaDownsampler downsampler(size, outputSize, reader.opaque(), opaqueFormat);
     if (downsampler.isNull()) {
         return {};
     }

@@ -15,5 +15,5 @@ public:
     // Size and orientation tag of the first page; no pixels.
     static std::optional<ImageDecoder::Probe> probe(const QByteArray& data);
     // The first page, stored orientation, reduced to outputSize; null when damaged.
-    static QImage decode(const QByteArray& data, QSize outputSize);
+    static QImage decode(const QByteArray& data, QSize outputSize, QImage::Format opaqueFormat);
 };

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <QtConcurrent/QtConcurrentMap>
+#include <tuple>
 #include <zlib.h>
 
 namespace {
@@ -156,9 +157,14 @@ TEST(ImageDecoderTest, AppliesEveryExifOrientationOfAJpeg)
         EXPECT_EQ(probe->orientation, orientation);
         EXPECT_EQ(probe->storedSize, stored.size());
         EXPECT_EQ(probe->uprightSize(), QSize(160, 120));
-        const QImage decoded = ImageDecoder::decodeUpright(jpeg, 80);
-        EXPECT_EQ(decoded.size(), QSize(80, 60)) << orientation;
-        expectQuadrants(decoded, Qt::red, Qt::green, Qt::blue, Qt::yellow, "orientation");
+        // Three-byte rows of an odd width carry padding at their ends.
+        for (const auto& [format, side, size] : { std::tuple { QImage::Format_RGB32, 80, QSize(80, 60) },
+                 std::tuple { QImage::Format_RGB888, 81, QSize(81, 61) } }) {
+            const QImage decoded = ImageDecoder::decodeUpright(jpeg, side, format);
+            EXPECT_EQ(decoded.format(), format) << orientation;
+            EXPECT_EQ(decoded.size(), size) << orientation;
+            expectQuadrants(decoded, Qt::red, Qt::green, Qt::blue, Qt::yellow, "orientation");
+        }
     }
 }
 

@@ -3,10 +3,14 @@
 #include "io/ImageDecoder.h"
 #include "support/TestImages.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <jpeglib.h>
 #include <png.h>
+#include <random>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -205,6 +209,63 @@ TEST(AreaDownsamplerTest, WeighsPartlyCoveredPixelsByTheirShare)
     EXPECT_EQ(pixelAt(down.result(), 0, 1), qRgb(150, 150, 150));
 
     EXPECT_TRUE(AreaDownsampler(QSize(2, 2), QSize(3, 2), true).isNull()) << "never enlarges";
+}
+
+// Each output pixel against the mean of the input area it covers, worked out directly in doubles:
+// every channel on its own, for opaque results in both layouts and for premultiplied ones.
+TEST(AreaDownsamplerTest, MatchesAnExactAreaAverageInEveryChannel)
+{
+    std::mt19937 random(7);
+    for (const auto& [input, output] : { std::pair { QSize(37, 23), QSize(10, 7) },
+             std::pair { QSize(101, 3), QSize(7, 2) }, std::pair { QSize(16, 16), QSize(5, 16) } }) {
+        for (const bool opaque : { true, false }) {
+            std::vector<QRgb> pixels;
+            for (int index = 0; index < input.width() * input.height(); ++index) {
+                const int alpha = opaque ? 255 : int(random() % 256);
+                const auto channel = [&] { return int(random() % quint32(alpha + 1)); };
+                pixels.push_back(qRgba(channel(), channel(), channel(), alpha));
+            }
+            const auto expected = [&](int outputX, int outputY, int shift) {
+                const double scaleX = double(input.width()) / output.width();
+                const double scaleY = double(input.height()) / output.height();
+                double sum = 0;
+                for (int y = 0; y < input.height(); ++y) {
+                    const double coverY
+                        = std::min(y + 1.0, (outputY + 1) * scaleY) - std::max(double(y), outputY * scaleY);
+                    for (int x = 0; x < input.width() && coverY > 0; ++x) {
+                        const double coverX = std::min(x + 1.0, (outputX + 1) * scaleX)
+                            - std::max(double(x), outputX * scaleX);
+                        if (coverX > 0) {
+                            sum += coverX * coverY * ((pixels[y * input.width() + x] >> shift) & 0xff);
+                        }
+                    }
+                }
+                return sum / (scaleX * scaleY);
+            };
+            const QList<QImage::Format> formats = opaque
+                ? QList<QImage::Format> { QImage::Format_RGB32, QImage::Format_RGB888 }
+                : QList<QImage::Format> { QImage::Format_ARGB32_Premultiplied };
+            for (const QImage::Format format : formats) {
+                AreaDownsampler downsampler(input, output, opaque, format);
+                for (int y = 0; y < input.height(); ++y) {
+                    downsampler.addRow(pixels.data() + y * input.width());
+                }
+                const QImage result = downsampler.result();
+                ASSERT_EQ(result.format(), format);
+                ASSERT_EQ(result.size(), output);
+                for (int y = 0; y < output.height(); ++y) {
+                    for (int x = 0; x < output.width(); ++x) {
+                        const QRgb value
+                            = format == QImage::Format_RGB888 ? result.pixel(x, y) : pixelAt(result, x, y);
+                        for (const int shift : { 0, 8, 16, 24 }) {
+                            EXPECT_NEAR(int((value >> shift) & 0xff), expected(x, y, shift), 0.51)
+                                << format << " at " << x << "," << y << " bits " << shift;
+                        }
+                    }
+                }
+            }
+        }
+    }
 }
 
 TEST(AreaDownsamplerTest, FitsTheLongerSideAndKeepsTheAspectRatio)
