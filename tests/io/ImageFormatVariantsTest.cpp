@@ -216,8 +216,9 @@ TEST(AreaDownsamplerTest, WeighsPartlyCoveredPixelsByTheirShare)
 TEST(AreaDownsamplerTest, MatchesAnExactAreaAverageInEveryChannel)
 {
     std::mt19937 random(7);
-    for (const auto& [input, output] : { std::pair { QSize(37, 23), QSize(10, 7) },
-             std::pair { QSize(101, 3), QSize(7, 2) }, std::pair { QSize(16, 16), QSize(5, 16) } }) {
+    for (const auto& [input, output] :
+        { std::pair { QSize(37, 23), QSize(10, 7) }, std::pair { QSize(101, 3), QSize(7, 2) },
+            std::pair { QSize(16, 16), QSize(5, 16) }, std::pair { QSize(9, 5), QSize(9, 5) } }) {
         for (const bool opaque : { true, false }) {
             std::vector<QRgb> pixels;
             for (int index = 0; index < input.width() * input.height(); ++index) {
