@@ -1,9 +1,11 @@
 #pragma once
 
 // The benchmark photographs, shared by every benchmark: sixty photograph-like 4000 × 3000 JPEGs
-// (every fourth one stored sideways with EXIF orientation 6, as a camera held upright writes
-// them) and one 10000 × 10000 PNG. They are made once and cached outside the repository in
-// ~/.cache/tesserly-bench/ as photo-01.jpg … photo-60.jpg and large.png.
+// and one 10000 × 10000 PNG. They are made once and cached outside the repository in
+// ~/.cache/tesserly-bench/ as photo-01.jpg … photo-60.jpg and large.png. `make bench` runs
+// scripts/bench.sh, which makes missing photos first, with ImageMagick and all upright, so that
+// every tool it compares reads the same files. Photos made here instead (a benchmark run on its
+// own) store every fourth one sideways with EXIF orientation 6, as a camera held upright does.
 
 #include <cstdio>
 #include <png.h>
