@@ -1,6 +1,7 @@
 #include "io/JpegDecoder.h"
 
 #include "io/AreaDownsampler.h"
+#include "io/DownsamplingThread.h"
 #include "io/ExifOrientation.h"
 
 #include <csetjmp>
@@ -109,7 +110,7 @@ bool endedTooEarly(const jpeg_decompress_struct& info, const ErrorManager& error
     return errors.endedEarly && errors.endedAtScanline + lastBlockRow < info.output_height;
 }
 
-bool readScanlines(JpegSession& session, std::vector<QRgb>& row, AreaDownsampler& downsampler)
+bool readScanlines(JpegSession& session, DownsamplingThread& downsampler)
 {
     jpeg_decompress_struct& info = session.info();
     if (setjmp(session.errors().jump)) {
@@ -122,14 +123,15 @@ bool readScanlines(JpegSession& session, std::vector<QRgb>& row, AreaDownsampler
         if (endedTooEarly(info, session.errors())) {
             return false;
         }
-        auto* line = reinterpret_cast<JSAMPROW>(row.data());
+        QRgb* row = downsampler.nextRow();
+        auto* line = reinterpret_cast<JSAMPROW>(row);
         if (jpeg_read_scanlines(&info, &line, 1) != 1) {
             return false;
         }
         if (cmyk) {
             // Adobe writes CMYK JPEGs inverted, as nearly every CMYK JPEG in the wild is.
-            const auto* samples = reinterpret_cast<const uchar*>(row.data());
-            for (std::size_t x = 0; x < row.size(); ++x) {
+            const auto* samples = reinterpret_cast<const uchar*>(row);
+            for (std::size_t x = 0; x < info.output_width; ++x) {
                 const int k = samples[x * 4 + 3];
                 const int red = samples[x * 4] * k / 255;
                 const int green = samples[x * 4 + 1] * k / 255;
@@ -137,7 +139,7 @@ bool readScanlines(JpegSession& session, std::vector<QRgb>& row, AreaDownsampler
                 row[x] = qRgb(red, green, blue);
             }
         }
-        downsampler.addRow(row.data());
+        downsampler.rowWritten();
     }
     return true;
 }
@@ -180,10 +182,11 @@ QImage JpegDecoder::decode(const QByteArray& data, QSize outputSize, QImage::For
     if (downsampler.isNull()) {
         return {};
     }
-    std::vector<QRgb> row(std::size_t(decodedSize.width()));
-    if (!readScanlines(session, row, downsampler)) {
+    DownsamplingThread averaging(downsampler);
+    if (!readScanlines(session, averaging)) {
         return {};
     }
+    averaging.finish();
     // A file that merely lacks its final marker decodes whole; one cut off earlier is damaged.
     if (endedTooEarly(info, session.errors())) {
         return {};
