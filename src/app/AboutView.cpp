@@ -1,6 +1,7 @@
 #include "app/AboutView.h"
 
-#include <QAction>
+#include "app/CloseShortcut.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QHBoxLayout>
@@ -42,11 +43,7 @@ AboutView::AboutView(const AppInfo& info, QWidget* parent)
 {
     setObjectName(QString(identifier));
     setWindowTitle(QString(title));
-    // The window closes with the desktop's Close key or Escape, like a panel.
-    auto* closeWindow = new QAction(this);
-    closeWindow->setShortcuts({ QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape) });
-    connect(closeWindow, &QAction::triggered, this, &QWidget::close);
-    addAction(closeWindow);
+    CloseShortcut::install(this);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
 

@@ -1,8 +1,8 @@
 #include "app/TesserlySettingsView.h"
 
 #include "app/AppearancePreference.h"
+#include "app/CloseShortcut.h"
 
-#include <QAction>
 #include <QButtonGroup>
 #include <QEvent>
 #include <QFormLayout>
@@ -46,11 +46,7 @@ TesserlySettingsView::TesserlySettingsView(AppearancePreference& appearance, QWi
 {
     setObjectName(QString(identifier));
     setWindowTitle(QString(title));
-    // The window closes with the desktop's Close key or Escape, like a panel.
-    auto* closeWindow = new QAction(this);
-    closeWindow->setShortcuts({ QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape) });
-    connect(closeWindow, &QAction::triggered, this, &QWidget::close);
-    addAction(closeWindow);
+    CloseShortcut::install(this);
     setFixedSize(contentWidth, contentHeight);
 
     auto* column = new QVBoxLayout(this);

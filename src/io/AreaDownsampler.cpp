@@ -3,7 +3,6 @@
 #include "io/MemoryPages.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 namespace {

@@ -1,5 +1,7 @@
 #include "io/DownsamplingThread.h"
 
+#include "io/AreaDownsampler.h"
+
 #include <system_error>
 
 DownsamplingThread::DownsamplingThread(AreaDownsampler& downsampler)

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "io/AreaDownsampler.h"
-
 #include <condition_variable>
 #include <mutex>
+#include <QRgb>
 #include <thread>
 #include <vector>
+
+class AreaDownsampler;
 
 // Feeds an AreaDownsampler from a second thread, so that a decoder producing the next rows and
 // the averaging of the rows before them overlap; the picture is still decoded once, in order.

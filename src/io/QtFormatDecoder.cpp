@@ -12,6 +12,25 @@ QByteArray qtFormatName(ImageDecoder::Container container)
     return container == ImageDecoder::Container::gif ? QByteArrayLiteral("gif") : QByteArrayLiteral("bmp");
 }
 
+// Qt's reader over bytes in memory, giving the frame as stored: orientation is applied later.
+class MemoryReader
+{
+public:
+    MemoryReader(const QByteArray& data, ImageDecoder::Container container)
+    {
+        m_buffer.setData(data);
+        m_buffer.open(QIODevice::ReadOnly);
+        m_reader.setDevice(&m_buffer);
+        m_reader.setFormat(qtFormatName(container));
+        m_reader.setAutoTransform(false);
+    }
+    QImageReader& reader() { return m_reader; }
+
+private:
+    QBuffer m_buffer;
+    QImageReader m_reader;
+};
+
 // Qt refuses frames above 128 MB by default, about 33 megapixels at four bytes a pixel; the
 // program's own pixel limit is the one that counts. Raised once, before the first reader runs.
 void allowFramesUpToThePixelLimit()
@@ -46,12 +65,8 @@ void addRows(const QImage& frame, bool opaque, AreaDownsampler& downsampler)
 std::optional<ImageDecoder::Probe> QtFormatDecoder::probe(
     const QByteArray& data, ImageDecoder::Container container)
 {
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, qtFormatName(container));
-    reader.setAutoTransform(false);
-    const QSize size = reader.size();
+    MemoryReader source(data, container);
+    const QSize size = source.reader().size();
     if (!size.isValid() || size.isEmpty()) {
         return std::nullopt;
     }
@@ -65,12 +80,8 @@ QImage QtFormatDecoder::decode(
     const QByteArray& data, ImageDecoder::Container container, QSize outputSize, QImage::Format opaqueFormat)
 {
     allowFramesUpToThePixelLimit();
-    QBuffer buffer;
-    buffer.setData(data);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, qtFormatName(container));
-    reader.setAutoTransform(false);
-    const QImage frame = reader.read();
+    MemoryReader source(data, container);
+    const QImage frame = source.reader().read();
     if (frame.isNull()) {
         return {};
     }
