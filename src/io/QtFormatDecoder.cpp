@@ -32,7 +32,7 @@ private:
 };
 
 // Qt refuses frames above 128 MB by default, about 33 megapixels at four bytes a pixel; the
-// program's own pixel limit is the one that counts. Raised once, before the first reader runs.
+// program's own pixel limit is the one that counts. Raised once, before the first frame is read.
 void allowFramesUpToThePixelLimit()
 {
     [[maybe_unused]] static const bool raised = [] {
