@@ -3,6 +3,8 @@ RELEASE_DIR := build/release
 TEST_DIR := build/test
 BENCH_DIR := build/bench
 CMAKE_FLAGS := -G Ninja -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
+# Rebuilds after a branch switch or in a second work tree come from the cache when ccache is there.
+CMAKE_FLAGS += $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 .PHONY: setup build run test bench fuzz fuzz-smoke format clean
 
