@@ -6,9 +6,10 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-wayland qt6-image-formats-plugins
-  libheif-dev libjpeg-dev libpng-dev libtiff-dev
+  libheif-dev libjpeg-dev libpng-dev libtiff-dev liblcms2-dev
   fonts-inter
   libgtest-dev libgmock-dev libbenchmark-dev
+  colord-data libgs-common  # real ICC profiles for the colour tests
   xauth
 )
 if [ "${TESSERLY_EXTRA_PACKAGES:-}" != "" ]; then
