@@ -146,6 +146,47 @@ std::array<Colour, 4> quadrantMeans(const QImage& image)
     return means;
 }
 
+void appendLittleEndian(QByteArray& bytes, quint32 value, int size)
+{
+    for (int index = 0; index < size; ++index) {
+        bytes.append(char((value >> (8 * index)) & 0xff));
+    }
+}
+
+// A 24-bit bitmap with a version 5 header whose profile is embedded after the pixels.
+QByteArray bitmapWithProfile(const QImage& picture, const QByteArray& iccProfile)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
+    const quint32 stride = (quint32(rgb.width()) * 3 + 3) / 4 * 4;
+    const quint32 pixelBytes = stride * quint32(rgb.height());
+    const quint32 pixelOffset = 14 + 124;
+    QByteArray bytes("BM");
+    appendLittleEndian(bytes, pixelOffset + pixelBytes + quint32(iccProfile.size()), 4);
+    appendLittleEndian(bytes, 0, 4);
+    appendLittleEndian(bytes, pixelOffset, 4);
+    QByteArray header;
+    for (const quint32 value : { 124u, quint32(rgb.width()), quint32(rgb.height()) }) {
+        appendLittleEndian(header, value, 4);
+    }
+    appendLittleEndian(header, 1, 2);
+    appendLittleEndian(header, 24, 2);
+    header.append(QByteArray(56 - header.size(), '\0'));
+    appendLittleEndian(header, 0x4d424544, 4); // 'MBED'
+    header.append(QByteArray(112 - header.size(), '\0'));
+    appendLittleEndian(header, 124 + pixelBytes, 4); // from the header's start
+    appendLittleEndian(header, quint32(iccProfile.size()), 4);
+    appendLittleEndian(header, 0, 4);
+    bytes.append(header);
+    for (int y = rgb.height() - 1; y >= 0; --y) {
+        const uchar* row = rgb.constScanLine(y);
+        for (int x = 0; x < rgb.width(); ++x) {
+            bytes.append(char(row[x * 3 + 2])).append(char(row[x * 3 + 1])).append(char(row[x * 3]));
+        }
+        bytes.append(QByteArray(int(stride) - rgb.width() * 3, '\0'));
+    }
+    return bytes + iccProfile;
+}
+
 struct ColourCase
 {
     const char* format;
@@ -195,6 +236,7 @@ QList<ColourCase> colourCases()
         { "HEIC", "Display P3", heic({ p3 }), transformed(p3, false) },
         { "HEIC", "Adobe RGB (1998)", heic({ adobe }), transformed(adobe, false) },
         { "HEIC", "nclx P3 (12, 13)", heic({ {}, 12, 13 }), transformed(p3, false) },
+        { "BMP v5", "Adobe RGB (1998)", bitmapWithProfile(picture, adobe), transformed(adobe, false) },
     };
 }
 

@@ -1,7 +1,9 @@
 #include "io/ImageDecoder.h"
+#include "support/TestImageEncoders.h"
 #include "support/TestImages.h"
 
 #include <gtest/gtest.h>
+#include <QFile>
 #include <QtConcurrent/QtConcurrentMap>
 #include <tuple>
 #include <zlib.h>
@@ -368,6 +370,14 @@ TEST(ImageDecoderTest, DecodesConcurrentlyWithTheSameResults)
     for (const Sample& sample : quadrantSamples()) {
         inputs.append(sample.bytes);
         inputs.append(sample.bytes);
+    }
+    // Tagged photos share one cached colour transform.
+    QFile profile(QStringLiteral("/usr/share/color/icc/colord/AdobeRGB1998.icc"));
+    ASSERT_TRUE(profile.open(QIODevice::ReadOnly)) << "run scripts/setup.sh";
+    const QByteArray tagged
+        = TestImageEncoders::jpeg(TestImages::quadrants(QSize(300, 200)), profile.readAll());
+    for (int copy = 0; copy < 6; ++copy) {
+        inputs.append(tagged);
     }
     const QList<QImage> together = QtConcurrent::blockingMapped(
         inputs, [](const QByteArray& bytes) { return ImageDecoder::decodeUpright(bytes, 77); });
