@@ -1,5 +1,6 @@
 #include "render/BoardText.h"
 #include "render/BoardFonts.h"
+#include "RenderFixtures.h"
 
 #include <gtest/gtest.h>
 #include <QImage>
@@ -19,7 +20,7 @@ QImage exportPage(int width, int height)
 
 TEST(BoardText, InterAtFractionalPixelSizesOnAnyDevice)
 {
-    EXPECT_EQ(BoardFonts::family(), QStringLiteral("Inter"));
+    EXPECT_EQ(BoardFonts::family(), QStringLiteral("Tesserly Inter"));
     const QImage page = exportPage(10, 10);
     QImage screen(10, 10, QImage::Format_RGB32);
     screen.setDotsPerMeterX(3780);
@@ -56,6 +57,10 @@ TEST(BoardText, LinesBreakAtWordsHonourHardBreaksAndEndInAnEllipsis)
             { "Morning light over ", font.elided("the harbour and the boats", narrow) } },
         { word, font.advance(word) / 2 + 1, 1, { font.elided(word, font.advance(word) / 2 + 1) } },
         { "Harbour\nwalk", 4, 1, { "\u2026" } },
+        // After a hyphen even before digits; inside a word only when the word alone is too wide.
+        { "OneStandsOut-2560x1600.jpg", font.advance("OneStandsOut-2560x1600.jp") + 1, 2,
+            { "OneStandsOut-", "2560x1600.jpg" } },
+        { "Pier -12 m-2", 2000, 2, { "Pier -12 m-2" } },
         { "", 2000, 2, {} },
         { "Harbour", 0, 2, {} },
     };
