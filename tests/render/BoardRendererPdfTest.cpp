@@ -68,7 +68,8 @@ int validCrossReferences(const QByteArray& pdf)
     }
     return valid;
 }
-// The text layer as Poppler's pdftotext reads it back, one entry per line.
+// The text layer as Poppler's pdftotext reads it back, one entry per line. Its physical layout
+// mode keeps lines apart; the reading-order mode would join a line ending in a hyphen to the next.
 QStringList extractedLines(const QByteArray& pdf)
 {
     QTemporaryDir folder;
@@ -79,16 +80,20 @@ QStringList extractedLines(const QByteArray& pdf)
     file.close();
     QProcess process;
     process.start(QStringLiteral("pdftotext"),
-        { QStringLiteral("-enc"), QStringLiteral("UTF-8"), file.fileName(), QStringLiteral("-") });
+        { QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), file.fileName(),
+            QStringLiteral("-") });
     // Poppler complains on its error stream about a damaged document that it can still read.
     const bool finished = process.waitForFinished(60000);
     const QByteArray errors = process.readAllStandardError();
     if (!finished || process.exitCode() != 0 || !errors.isEmpty()) {
         return { QStringLiteral("<pdftotext failed: %1 %2>").arg(process.errorString(), errors) };
     }
-    QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n');
-    lines.removeIf(
-        [](const QString& line) { return line.trimmed().isEmpty() || line == QStringLiteral("\f"); });
+    QStringList lines;
+    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split(u'\n')) {
+        if (!line.trimmed().isEmpty()) {
+            lines.append(line.trimmed());
+        }
+    }
     return lines;
 }
 } // namespace
@@ -171,4 +176,12 @@ TEST(BoardRendererPdf, TextReadsBackAsDrawn)
         EXPECT_EQ(extractedLines(pdf), QStringList({ row, row }));
         EXPECT_GT(validCrossReferences(pdf), 5);
     }
+    // One line read back per line drawn: a file name in a six-column board wraps after its hyphen.
+    settings.title.clear();
+    settings.columns = 6;
+    settings.captionMode = CaptionMode::filename;
+    const QList<BoardPhoto> named { RenderFixtures::photo(
+        RenderFixtures::solid(40, 30, Qt::gray), QStringLiteral("OneStandsOut-2560x1600.jpg")) };
+    EXPECT_EQ(extractedLines(BoardRenderer::pdfData(named, settings)),
+        QStringList({ "OneStandsOut-", "2560x1600.jpg" }));
 }
