@@ -17,6 +17,7 @@ import copy
 import os
 import sys
 
+from fontTools.agl import toUnicode
 from fontTools.ttLib import TTFont
 
 FAMILY = "Tesserly Inter"
@@ -65,10 +66,19 @@ def use_tabular_digits(font):
 
 def primary_code(glyph, codes):
     """The character a shared glyph was drawn for: the one its name spells, else the lowest."""
+    named = toUnicode(glyph)
     for code in codes:
-        if glyph in ("uni%04X" % code, "u%05X" % code):
+        if named == chr(code):
             return code
     return min(codes)
+
+
+def map_tab_to_space(font):
+    """Qt draws a tab with the space glyph when the font has none; given its own copy of that
+    glyph, the space glyph reads back as a space rather than as a tab."""
+    for table in unicode_cmaps(font):
+        if 0x09 not in table.cmap and 0x20 in table.cmap:
+            table.cmap[0x09] = table.cmap[0x20]
 
 
 def add_glyph_copy(font, glyph, name):
@@ -142,6 +152,7 @@ def derive(source, target, style, tabular):
     # positioning live in GPOS and stay.
     if "GSUB" in font:
         del font["GSUB"]
+    map_tab_to_space(font)
     split_shared_glyphs(font)
     rename(font, style)
     font.save(target)
