@@ -10,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QMap>
 #include <QTemporaryDir>
 
 namespace {
@@ -93,44 +94,22 @@ TEST_F(ProjectRoundTrip, ManifestHasTheFixedLayout)
     settings.outputWidth = 9000;
     BoardProjectStore::save(photos, settings, fileUrl(path()));
 
-    const QByteArray text = FileTesting::fileBytes(path(QStringLiteral("Board.tesserly/manifest.json")));
-    EXPECT_TRUE(text.contains("\n    \"format\"")) << "pretty-printed";
-    const qsizetype byteCount = text.indexOf("\"byteCount\"");
-    const qsizetype caption = text.indexOf("\"caption\"");
-    const qsizetype fileName = text.indexOf("\"fileName\"");
-    const qsizetype id = text.indexOf("\"id\"");
-    const qsizetype imagePath = text.indexOf("\"imagePath\"");
-    EXPECT_TRUE(
-        byteCount >= 0 && byteCount < caption && caption < fileName && fileName < id && id < imagePath)
-        << "record keys sorted";
-    EXPECT_LT(text.indexOf("\"format\""), text.indexOf("\"photos\""));
-    EXPECT_LT(text.indexOf("\"schemaVersion\""), text.indexOf("\"settings\""));
-
-    const QJsonObject manifest = QJsonDocument::fromJson(text).object();
-    EXPECT_EQ(
-        manifest.value(QStringLiteral("format")).toString(), QStringLiteral("com.vandrel.tesserly.project"));
-    EXPECT_EQ(manifest.value(QStringLiteral("schemaVersion")).toInteger(), 1);
-    EXPECT_EQ(manifest.value(QStringLiteral("settings")).toObject(), settings.normalized().toJson());
-    const QJsonArray records = manifest.value(QStringLiteral("photos")).toArray();
-    ASSERT_EQ(records.size(), 2);
-    QStringList expectedImages;
-    for (qsizetype index = 0; index < 2; ++index) {
-        const QJsonObject record = records[index].toObject();
-        const QString lower = photos[index].id().toString(QUuid::WithoutBraces);
-        EXPECT_EQ(record.value(QStringLiteral("id")).toString(), lower.toUpper());
-        EXPECT_EQ(record.value(QStringLiteral("fileName")).toString(), photos[index].fileName());
-        EXPECT_EQ(record.value(QStringLiteral("caption")).toString(), photos[index].caption());
-        EXPECT_EQ(record.value(QStringLiteral("imagePath")).toString(),
-            QStringLiteral("Images/") + lower + ".image");
-        EXPECT_EQ(record.value(QStringLiteral("byteCount")).toInteger(), photos[index].imageData().size());
-        EXPECT_EQ(FileTesting::fileBytes(path(QStringLiteral("Board.tesserly/Images/") + lower + ".image")),
-            photos[index].imageData());
-        expectedImages.append(lower + ".image");
+    QJsonArray records;
+    QMap<QString, QByteArray> expectedTree { { ".", "folder" }, { "Images", "folder" } };
+    for (const BoardPhoto& photo : photos) {
+        const QString lower = photo.id().toString(QUuid::WithoutBraces);
+        records.append(QJsonObject { { "byteCount", photo.imageData().size() },
+            { "caption", photo.caption() }, { "fileName", photo.fileName() }, { "id", lower.toUpper() },
+            { "imagePath", "Images/" + lower + ".image" } });
+        expectedTree.insert("Images/" + lower + ".image", photo.imageData());
     }
-    expectedImages.sort();
-    EXPECT_EQ(QDir(path(QStringLiteral("Board.tesserly/Images")))
-                  .entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-        expectedImages);
+    const QJsonObject expected { { "format", "com.vandrel.tesserly.project" }, { "photos", records },
+        { "schemaVersion", 1 }, { "settings", settings.normalized().toJson() } };
+    QMap<QString, QByteArray> tree = FileTesting::treeSnapshot(path());
+    const QByteArray text = tree.take(QStringLiteral("manifest.json"));
+    EXPECT_EQ(tree, expectedTree);
+    // Pretty-printed, keys sorted.
+    EXPECT_EQ(text, QJsonDocument(expected).toJson(QJsonDocument::Indented));
 }
 
 TEST_F(ProjectRoundTrip, SavingOverAnOlderSaveReplacesItWhole)
@@ -147,10 +126,9 @@ TEST_F(ProjectRoundTrip, SavingOverAnOlderSaveReplacesItWhole)
     const LoadedBoard board = BoardProjectStore::load(fileUrl(path()));
     expectSamePhotos(board.photos, newer);
     EXPECT_EQ(board.settings, customSettings());
-    EXPECT_EQ(QDir(path(QStringLiteral("Board.tesserly/Images"))).entryList(QDir::Files).size(), 2)
+    EXPECT_EQ(FileTesting::folderEntries(path(QStringLiteral("Board.tesserly/Images"))).size(), 2)
         << "nothing of the older save is left inside";
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-        QStringList { QStringLiteral("Board.tesserly") })
+    EXPECT_EQ(FileTesting::folderEntries(folder.path()), QStringList { QStringLiteral("Board.tesserly") })
         << "neither the old tree nor the temporary folder is left beside it";
 }
 
