@@ -9,7 +9,7 @@ packages=(
   libheif-dev libjpeg-dev libpng-dev libtiff-dev
   fonts-inter
   libgtest-dev libgmock-dev libbenchmark-dev
-  xauth
+  xauth poppler-utils
 )
 if [ "${TESSERLY_EXTRA_PACKAGES:-}" != "" ]; then
   read -r -a extra <<<"$TESSERLY_EXTRA_PACKAGES"
