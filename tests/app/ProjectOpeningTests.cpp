@@ -4,7 +4,12 @@
 #include "app/TesserlyAppDelegate.h"
 #include "support/TestImages.h"
 
+#include "io/ImageImportService.h"
+
 #include <QDir>
+#include <QFile>
+#include <QMimeDatabase>
+#include <QRegularExpression>
 #include <QTest>
 
 TEST(ProjectArgumentTest, TheFirstProjectInAnyLetterCaseIsChosen)
@@ -133,4 +138,33 @@ TEST_F(ProjectOpeningTest, TheBoardWindowStartsAtItsDefaultSizeAndKeepsItsMinimu
     window.resize(300, 200);
     EXPECT_GE(window.width(), 1000);
     EXPECT_GE(window.height(), 740);
+}
+
+TEST_F(ProjectOpeningTest, TheDesktopFileOffersEveryImageTypeTheImportReads)
+{
+    QFile entry(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../resources/tesserly.desktop"));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    const QRegularExpression mimeLine(QStringLiteral("^MimeType=(.*)$"), QRegularExpression::MultilineOption);
+    const QStringList offered
+        = mimeLine.match(QString::fromUtf8(entry.readAll())).captured(1).split(u';', Qt::SkipEmptyParts);
+    ASSERT_TRUE(offered.contains(QStringLiteral("application/x-tesserly-project")));
+    const QList<std::pair<QString, QByteArray>> files {
+        { QStringLiteral("a.png"), TestImages::png(QSize(8, 6)) },
+        { QStringLiteral("a.jpg"), TestImages::jpeg(QSize(8, 6)) },
+        { QStringLiteral("a.heic"), TestImages::heic(QSize(8, 6)) },
+        { QStringLiteral("a.heif"), TestImages::heif(QSize(8, 6)) },
+        { QStringLiteral("a.tiff"), TestImages::tiff(QSize(8, 6)) },
+        { QStringLiteral("a.gif"), TestImages::gif(QSize(8, 6)) },
+        { QStringLiteral("a.bmp"), TestImages::bmp(QSize(8, 6)) },
+    };
+    for (const auto& [name, bytes] : files) {
+        const QString path = TestImages::writeFile(m_folder, name, bytes);
+        EXPECT_EQ(ImageImportService::load(QList<QUrl> { QUrl::fromLocalFile(path) }).photos.size(), 1)
+            << name.toStdString();
+        const QMimeType type = QMimeDatabase().mimeTypeForFile(path);
+        const QStringList names = QStringList { type.name() } + type.aliases();
+        EXPECT_TRUE(std::any_of(
+            names.cbegin(), names.cend(), [&offered](const QString& mime) { return offered.contains(mime); }))
+            << name.toStdString() << " is " << type.name().toStdString();
+    }
 }
