@@ -6,7 +6,7 @@ CMAKE_FLAGS := -G Ninja -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 # Rebuilds after a branch switch or in a second work tree come from the cache when ccache is there.
 CMAKE_FLAGS += $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: setup build run test bench fuzz fuzz-smoke format clean
+.PHONY: setup build run test package bench fuzz fuzz-smoke format clean
 
 setup:
 	@bash scripts/setup.sh
@@ -22,6 +22,13 @@ test: setup
 	cmake -S . -B $(TEST_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DTESSERLY_SANITIZE=ON
 	cmake --build $(TEST_DIR)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j2
+
+# A Debian package of the release build (build/release/tesserly_*.deb), then its checks.
+package: build
+	TESSERLY_EXTRA_PACKAGES="dpkg-dev appstream man-db desktop-file-utils" bash scripts/setup.sh
+	rm -f $(RELEASE_DIR)/tesserly_*.deb
+	cd $(RELEASE_DIR) && cpack -G DEB
+	bash scripts/check-package.sh $(RELEASE_DIR)/tesserly_*.deb
 
 bench: setup
 	TESSERLY_EXTRA_PACKAGES="imagemagick libvips-tools libjpeg-turbo-progs" bash scripts/setup.sh

@@ -1,5 +1,6 @@
-# Desktop integration: the launcher entry, the project package's MIME type and the icon.
-# Included by the top-level CMakeLists after GNUInstallDirs.
+# Desktop integration: the launcher entry, the project package's MIME type, the icon, the
+# AppStream metainfo, the manual page and the bash completion. Included by the top-level
+# CMakeLists after GNUInstallDirs and after the rule that makes the manual page (TESSERLY_DOCS_DIR).
 set(TESSERLY_RESOURCE_DIR ${CMAKE_CURRENT_LIST_DIR})
 
 install(FILES ${TESSERLY_RESOURCE_DIR}/tesserly.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -7,6 +8,12 @@ install(FILES ${TESSERLY_RESOURCE_DIR}/tesserly-project.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME tesserly.xml)
 install(FILES ${TESSERLY_RESOURCE_DIR}/tesserly.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${TESSERLY_RESOURCE_DIR}/tesserly.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
+configure_file(${TESSERLY_RESOURCE_DIR}/com.vandrel.tesserly.metainfo.xml.in
+  ${CMAKE_BINARY_DIR}/com.vandrel.tesserly.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/com.vandrel.tesserly.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${TESSERLY_DOCS_DIR}/tesserly.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${TESSERLY_DOCS_DIR}/tesserly.bash
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME tesserly)
 
 # Refresh the desktop's caches when installing straight into a prefix; package builds (DESTDIR)
 # leave that to the package manager's triggers. The prefix is read at install time, since

@@ -4,6 +4,8 @@
 #include "app/AboutView.h"
 #include "app/AppInfo.h"
 #include "app/BoardWindow.h"
+#include "app/OpenRecentMenu.h"
+#include "app/PrintCommand.h"
 #include "app/TesserlyCommands.h"
 #include "app/TesserlySettingsView.h"
 #include "app/WindowCloseGuard.h"
@@ -32,6 +34,8 @@ TesserlyApp::TesserlyApp(BoardPlatform& platform, std::function<void()> beep, QO
             [this](const AlertRequest& request) { m_platform.runAlert(request); },
         });
     new AboutCommand(menuBar, [this] { showAbout(); });
+    new OpenRecentMenu(m_store, m_recentProjects, menuBar);
+    new PrintCommand(m_store, menuBar);
 
     connect(
         m_boardWindow.get(), &BoardWindow::appeared, this, [this] { m_delegate.windowAppeared(m_store); });

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppearancePreference.h"
+#include "app/RecentProjects.h"
 #include "app/TesserlyAppDelegate.h"
 #include "store/BoardStore.h"
 
@@ -40,13 +41,15 @@ public:
     BoardStore& store() { return m_store; }
     TesserlyAppDelegate& delegate() { return m_delegate; }
     AppearancePreference& appearance() { return m_appearance; }
+    RecentProjects& recentProjects() { return m_recentProjects; }
     BoardWindow& boardWindow() { return *m_boardWindow; }
     // Created on first use; nullptr before.
     AboutView* aboutWindow() const;
     TesserlySettingsView* settingsWindow() const;
 
     void showBoardWindow();
-    // Files handed over by the desktop: the first project among them is opened.
+    // Files handed over by the desktop: the first project among them is opened; without one, the
+    // images are added to the new board as Add Images adds them.
     void openFiles(const QList<QUrl>& urls);
     // Opens the window, or brings the open one to the front.
     void showAbout();
@@ -72,6 +75,7 @@ private:
 
     BoardPlatform& m_platform;
     AppearancePreference m_appearance;
+    RecentProjects m_recentProjects;
     BoardStore m_store;
     TesserlyAppDelegate m_delegate;
     // Declared after the store: the windows go first, since they hold on to it.

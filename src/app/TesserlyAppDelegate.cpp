@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <utility>
 
 TesserlyAppDelegate::TesserlyAppDelegate(std::function<void(const AlertRequest&)> showAlert, QObject* parent)
     : QObject(parent)
@@ -46,24 +47,32 @@ QList<QUrl> TesserlyAppDelegate::urlsFromArguments(const QStringList& arguments)
 void TesserlyAppDelegate::windowAppeared(BoardStore& store)
 {
     m_store = &store;
-    if (m_pendingProjectURL) {
-        const QUrl url = *m_pendingProjectURL;
-        m_pendingProjectURL.reset();
-        store.openProject(url);
+    const std::optional<QUrl> project = std::exchange(m_pendingProjectURL, std::nullopt);
+    const QList<QUrl> images = std::exchange(m_pendingImageURLs, {});
+    if (project) {
+        store.openProject(*project);
+    } else if (!images.isEmpty()) {
+        store.importURLs(images);
     }
 }
 
 void TesserlyAppDelegate::openFiles(const QList<QUrl>& urls)
 {
+    if (urls.isEmpty()) {
+        return;
+    }
     const std::optional<QUrl> project = firstProject(urls);
-    if (!project) {
-        return;
-    }
     if (!m_store) {
+        // The latest hand-over wins.
         m_pendingProjectURL = project;
+        m_pendingImageURLs = project ? QList<QUrl>() : urls;
         return;
     }
-    m_store->openProject(*project);
+    if (project) {
+        m_store->openProject(*project);
+    } else {
+        m_store->importURLs(urls);
+    }
 }
 
 bool TesserlyAppDelegate::shouldTerminate()

@@ -11,9 +11,9 @@
 
 class BoardStore;
 
-// Receives the project files the desktop hands over and decides whether the application may
-// quit. Holds the store weakly and only from the moment the board window first appears; a
-// project asked for before that waits until then.
+// Receives the files the desktop hands over and decides whether the application may quit.
+// Holds the store weakly and only from the moment the board window first appears; files handed
+// over before that wait until then.
 class TesserlyAppDelegate : public QObject
 {
     Q_OBJECT
@@ -36,7 +36,8 @@ public:
 
     // The board window's content was shown: from now on projects open at once.
     void windowAppeared(BoardStore& store);
-    // Files handed over by the desktop.
+    // Files handed over by the desktop: the first project among them opens; without a project,
+    // all of them are added to the board exactly as Add Images adds chosen files.
     void openFiles(const QList<QUrl>& urls);
     // The quit decision: busy refuses with an alert; otherwise unsaved changes are asked about.
     // True when the application may end now.
@@ -46,9 +47,11 @@ public:
 
     BoardStore* store() const { return m_store.data(); }
     const std::optional<QUrl>& pendingProjectURL() const { return m_pendingProjectURL; }
+    const QList<QUrl>& pendingImageURLs() const { return m_pendingImageURLs; }
 
 private:
     std::function<void(const AlertRequest&)> m_showAlert;
     QPointer<BoardStore> m_store;
     std::optional<QUrl> m_pendingProjectURL;
+    QList<QUrl> m_pendingImageURLs;
 };

@@ -134,3 +134,14 @@ void TesserlyCommands::updateEnabledStates()
         action->setEnabled(canExport);
     }
 }
+
+QAction* TesserlyCommands::actionAfter(const QMenu& menu, QStringView title)
+{
+    const QList<QAction*> actions = menu.actions();
+    for (qsizetype index = 0; index < actions.size(); ++index) {
+        if (actions[index]->text() == title) {
+            return actions.value(index + 1);
+        }
+    }
+    return nullptr;
+}

@@ -57,6 +57,9 @@ public:
 
     // The menu titled `title` (mnemonic included), created at the end of the bar when missing.
     static QMenu* menu(QMenuBar& menuBar, QStringView title);
+    // The action just after the item titled `title` in `menu` (nullptr at the end or when missing),
+    // for commands placed among these items.
+    static QAction* actionAfter(const QMenu& menu, QStringView title);
 
 private:
     QAction* addItem(

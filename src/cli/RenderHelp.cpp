@@ -11,7 +11,9 @@ QString RenderHelp::text()
     return QStringLiteral(
         "Usage:\n"
         "  tesserly                          start the application with an empty board\n"
-        "  tesserly FILE...                  start the application and open the first .tesserly among FILE\n"
+        "  tesserly FILE...                  start the application with FILE: the first .tesserly among\n"
+        "                                    them opens; without one, the images are added to a new\n"
+        "                                    board exactly as Add Images adds them\n"
         "  tesserly render [OPTIONS] INPUT... -o OUTPUT\n"
         "  tesserly render --help | tesserly --version\n"
         "\n"

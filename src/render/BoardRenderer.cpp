@@ -11,6 +11,7 @@
 #include <cmath>
 #include <QBuffer>
 #include <QColorSpace>
+#include <QPagedPaintDevice>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -134,4 +135,23 @@ QByteArray BoardRenderer::pdfData(const QList<BoardPhoto>& photos, const BoardSe
     PdfPageBox::setMediaBox(pdf, pageSize);
     textLayer.complete(pdf);
     return pdf;
+}
+
+bool BoardRenderer::printOnPage(
+    QPagedPaintDevice& device, const QList<BoardPhoto>& photos, const BoardSettings& settings)
+{
+    const BoardSettings normalized = settings.normalized();
+    const BoardLayout layout = validatedLayout(photos, normalized);
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
+    // The device's coordinates cover its printable area; the paper around the board stays blank.
+    const QSizeF area(device.width(), device.height());
+    const double scale = std::min(area.width() / layout.width(), area.height() / layout.height());
+    painter.translate(
+        (area.width() - layout.width() * scale) / 2, (area.height() - layout.height() * scale) / 2);
+    painter.scale(scale, scale);
+    draw(painter, photos, normalized, layout, {});
+    return painter.end();
 }

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 
+class QPagedPaintDevice;
 class QPainter;
 
 // Turns a board into the finished PNG or PDF. Holds no state: every call works on its own copies,
@@ -31,6 +32,12 @@ public:
 
     // One page of the layout's size × pdfPointsPerPixel; text stays text.
     static QByteArray pdfData(const QList<BoardPhoto>& photos, const BoardSettings& settings);
+
+    // Draws the board on the one page of a printer (or any paged device), scaled to fit its
+    // printable area with the proportions kept and centred, text as text. False when the device
+    // refuses the drawing or fails to finish the page; layout and photo failures throw.
+    static bool printOnPage(
+        QPagedPaintDevice& device, const QList<BoardPhoto>& photos, const BoardSettings& settings);
 
     // The PDF's title entry: the normalized title as stored (not trimmed) or the fallback below.
     static QString pdfTitle(const BoardSettings& settings);

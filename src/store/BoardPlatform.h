@@ -1,11 +1,14 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+
+class QPagedPaintDevice;
 
 // The texts and filters of one file panel. The store decides every text the user reads; the
 // platform only shows them.
@@ -63,4 +66,8 @@ public:
 
     // Shows and selects a written file in the file manager.
     virtual void revealInFileManager(const QUrl& fileURL) = 0;
+
+    // The desktop's print dialog: the printer as the user set it up, to be drawn on from a
+    // worker thread; nullptr when cancelled. `documentName` names the print job.
+    virtual std::shared_ptr<QPagedPaintDevice> choosePrinter(const QString& documentName) = 0;
 };

@@ -101,6 +101,8 @@ public:
     void exportPNG();
     void exportPDF();
     void copyPNG();
+    // Prints the board on one page through the desktop's print dialog; enabled as export is.
+    void printBoard();
     // True when the current board may be replaced or closed; asks when there are unsaved changes.
     bool confirmDiscardChanges();
 
@@ -118,6 +120,8 @@ signals:
     void canRedoChanged();
     // After any of the above.
     void changed();
+    // A project could not be opened from this address.
+    void projectOpenFailed(const QUrl& url);
 
 private:
     struct Snapshot

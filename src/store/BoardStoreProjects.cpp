@@ -60,6 +60,7 @@ void BoardStore::openProject(const QUrl& url)
             if (!board) {
                 setErrorMessage(error);
                 setStatusMessage(openFailedText);
+                emit projectOpenFailed(url);
                 return;
             }
             replaceBoard(*board, url);

@@ -1,7 +1,9 @@
 #include "ui/QtBoardPlatform.h"
 
 #include "model/ContentTypes.h"
+#include "render/BoardRenderer.h"
 #include "ui/PackageFileDialog.h"
+#include "ui/PanelFolders.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -16,6 +18,8 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QMimeDatabase>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace {
@@ -87,10 +91,12 @@ QList<QUrl> QtBoardPlatform::chooseImageFiles(const PanelRequest& request)
     if (!request.confirmButton.isEmpty()) {
         dialog.setLabelText(QFileDialog::Accept, request.confirmButton);
     }
+    dialog.setDirectory(PanelFolders::folder(PanelFolders::Purpose::images));
     addMessage(dialog, request.message);
     if (dialog.exec() != QDialog::Accepted) {
         return {};
     }
+    PanelFolders::remember(PanelFolders::Purpose::images, dialog.selectedFiles().value(0));
     QList<QUrl> urls;
     for (const QString& path : dialog.selectedFiles()) {
         urls.append(QUrl::fromLocalFile(path));
@@ -103,11 +109,13 @@ std::optional<QUrl> QtBoardPlatform::chooseProjectToOpen(const PanelRequest& req
     PackageFileDialog dialog(
         parentWindow(), request.title, QString(ContentTypes::projectExtension), QFileDialog::AcceptOpen);
     dialog.setNameFilters(nameFilters(request));
+    dialog.setDirectory(PanelFolders::folder(PanelFolders::Purpose::projects));
     addMessage(dialog, request.message);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
     const QString path = dialog.chosenPackage().value_or(dialog.selectedFiles().value(0));
+    PanelFolders::remember(PanelFolders::Purpose::projects, path);
     return path.isEmpty() ? std::nullopt : std::optional<QUrl>(QUrl::fromLocalFile(path));
 }
 
@@ -117,12 +125,14 @@ std::optional<QUrl> QtBoardPlatform::chooseProjectDestination(const PanelRequest
         parentWindow(), request.title, QString(ContentTypes::projectExtension), QFileDialog::AcceptSave);
     dialog.setNameFilters(nameFilters(request));
     dialog.setDefaultSuffix(QString(ContentTypes::projectExtension));
+    dialog.setDirectory(PanelFolders::folder(PanelFolders::Purpose::projects));
     dialog.selectFile(request.proposedName);
     addMessage(dialog, request.message);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
     const QString path = dialog.chosenPackage().value_or(dialog.selectedFiles().value(0));
+    PanelFolders::remember(PanelFolders::Purpose::projects, path);
     return path.isEmpty() ? std::nullopt
                           : std::optional<QUrl>(QUrl::fromLocalFile(withSuffix(path, request)));
 }
@@ -137,11 +147,13 @@ std::optional<QUrl> QtBoardPlatform::chooseExportDestination(const PanelRequest&
     if (!request.suffixes.isEmpty()) {
         dialog.setDefaultSuffix(request.suffixes.first());
     }
+    dialog.setDirectory(PanelFolders::folder(PanelFolders::Purpose::exports));
     dialog.selectFile(request.proposedName);
     addMessage(dialog, request.message);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
+    PanelFolders::remember(PanelFolders::Purpose::exports, dialog.selectedFiles().first());
     return QUrl::fromLocalFile(withSuffix(dialog.selectedFiles().first(), request));
 }
 
@@ -220,4 +232,18 @@ void QtBoardPlatform::revealInFileManager(const QUrl& fileURL)
         }
         watcher->deleteLater();
     });
+}
+
+std::shared_ptr<QPagedPaintDevice> QtBoardPlatform::choosePrinter(const QString& documentName)
+{
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    printer->setDocName(documentName);
+    printer->setCreator(BoardRenderer::pdfCreator());
+    QPrintDialog dialog(printer.get(), parentWindow());
+    // The board is always one page: there is no page range or selection to choose.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    if (dialog.exec() != QDialog::Accepted) {
+        return nullptr;
+    }
+    return printer;
 }

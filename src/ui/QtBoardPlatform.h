@@ -8,7 +8,8 @@
 class QFileDialog;
 
 // The store's desktop on Qt: file dialogs, the warning alert, the system clipboard and the file
-// manager. Dialogs are modal to the given window (or the active one when none is given).
+// manager. File panels start in the folder last used for the same purpose (PanelFolders).
+// Dialogs are modal to the given window (or the active one when none is given).
 class QtBoardPlatform : public BoardPlatform
 {
 public:
@@ -25,6 +26,7 @@ public:
     std::optional<QByteArray> clipboardData(const QString& mimeType) override;
     bool copyPNGToClipboard(const QByteArray& pngData) override;
     void revealInFileManager(const QUrl& fileURL) override;
+    std::shared_ptr<QPagedPaintDevice> choosePrinter(const QString& documentName) override;
 
     // "Images (*.png *.jpg …)" for several types, the type's own name for one.
     static QStringList nameFilters(const PanelRequest& request);

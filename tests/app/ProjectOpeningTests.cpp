@@ -2,8 +2,14 @@
 
 #include "app/BoardWindow.h"
 #include "app/TesserlyAppDelegate.h"
+#include "support/TestImages.h"
+
+#include "io/ImageImportService.h"
 
 #include <QDir>
+#include <QFile>
+#include <QMimeDatabase>
+#include <QRegularExpression>
 #include <QTest>
 
 TEST(ProjectArgumentTest, TheFirstProjectInAnyLetterCaseIsChosen)
@@ -67,19 +73,51 @@ TEST_F(ProjectOpeningTest, AProjectHandedOverAtStartOpensOnceTheWindowIsShown)
     EXPECT_FALSE(app.store().isBusy());
 }
 
-TEST_F(ProjectOpeningTest, WhileTheWindowIsShownProjectsOpenAtOnceAndOthersAreIgnored)
+TEST_F(ProjectOpeningTest, ImagesHandedOverAtStartAreAddedAsAddImagesAddsThem)
+{
+    TesserlyApp& app = makeApp();
+    const QUrl beach = writeImage(QStringLiteral("beach.png"));
+    const QUrl notes
+        = QUrl::fromLocalFile(TestImages::writeFile(m_folder, QStringLiteral("notes.png"), "not an image"));
+    const QUrl harbour = writeImage(QStringLiteral("harbour.png"));
+    app.openFiles({ beach, notes, harbour });
+    EXPECT_EQ(app.delegate().pendingImageURLs().size(), 3);
+    EXPECT_TRUE(app.store().photos().isEmpty()) << "nothing is added before the window";
+
+    app.showBoardWindow();
+    EXPECT_TRUE(app.delegate().pendingImageURLs().isEmpty());
+    waitUntilIdle();
+    QStringList captions;
+    for (const BoardPhoto& photo : app.store().photos()) {
+        captions << photo.fileName();
+    }
+    EXPECT_EQ(captions, QStringList({ QStringLiteral("beach.png"), QStringLiteral("harbour.png") }));
+    EXPECT_EQ(app.store().statusMessage(), QStringLiteral("Added 2 images"));
+    ASSERT_TRUE(app.store().errorMessage());
+    EXPECT_TRUE(app.store().errorMessage()->startsWith(QStringLiteral("notes.png")))
+        << app.store().errorMessage()->toStdString();
+    EXPECT_EQ(app.store().projectURL(), std::nullopt);
+    // Added, like chosen files: the board is edited and the addition can be undone.
+    EXPECT_TRUE(app.store().hasUnsavedChanges());
+    EXPECT_TRUE(app.store().canUndo());
+}
+
+TEST_F(ProjectOpeningTest, WhileTheWindowIsShownProjectsOpenAndImagesAreAdded)
 {
     TesserlyApp& app = makeApp();
     app.showBoardWindow();
     app.openFiles({ writeImage(QStringLiteral("beach.png")) });
-    EXPECT_FALSE(app.store().isBusy());
-    EXPECT_EQ(app.delegate().pendingProjectURL(), std::nullopt);
-
-    const QUrl trip = writeProject(QStringLiteral("Trip.tesserly"));
-    app.openFiles({ trip });
     EXPECT_TRUE(app.store().isBusy());
     waitUntilIdle();
+    EXPECT_EQ(app.store().photos().size(), 1);
+
+    // With a project among the files, the project opens and the images are not added.
+    const QUrl trip = writeProject(QStringLiteral("Trip.tesserly"));
+    m_platform.alertAnswers = { 1 };
+    app.openFiles({ writeImage(QStringLiteral("harbour.png")), trip });
+    waitUntilIdle();
     EXPECT_EQ(app.store().projectURL(), trip);
+    EXPECT_TRUE(app.store().photos().isEmpty());
 
     // With unsaved changes the store asks first; cancelling keeps the board.
     changeSettings();
@@ -100,4 +138,33 @@ TEST_F(ProjectOpeningTest, TheBoardWindowStartsAtItsDefaultSizeAndKeepsItsMinimu
     window.resize(300, 200);
     EXPECT_GE(window.width(), 1000);
     EXPECT_GE(window.height(), 740);
+}
+
+TEST_F(ProjectOpeningTest, TheDesktopFileOffersEveryImageTypeTheImportReads)
+{
+    QFile entry(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../resources/tesserly.desktop"));
+    ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
+    const QRegularExpression mimeLine(QStringLiteral("^MimeType=(.*)$"), QRegularExpression::MultilineOption);
+    const QStringList offered
+        = mimeLine.match(QString::fromUtf8(entry.readAll())).captured(1).split(u';', Qt::SkipEmptyParts);
+    ASSERT_TRUE(offered.contains(QStringLiteral("application/x-tesserly-project")));
+    const QList<std::pair<QString, QByteArray>> files {
+        { QStringLiteral("a.png"), TestImages::png(QSize(8, 6)) },
+        { QStringLiteral("a.jpg"), TestImages::jpeg(QSize(8, 6)) },
+        { QStringLiteral("a.heic"), TestImages::heic(QSize(8, 6)) },
+        { QStringLiteral("a.heif"), TestImages::heif(QSize(8, 6)) },
+        { QStringLiteral("a.tiff"), TestImages::tiff(QSize(8, 6)) },
+        { QStringLiteral("a.gif"), TestImages::gif(QSize(8, 6)) },
+        { QStringLiteral("a.bmp"), TestImages::bmp(QSize(8, 6)) },
+    };
+    for (const auto& [name, bytes] : files) {
+        const QString path = TestImages::writeFile(m_folder, name, bytes);
+        EXPECT_EQ(ImageImportService::load(QList<QUrl> { QUrl::fromLocalFile(path) }).photos.size(), 1)
+            << name.toStdString();
+        const QMimeType type = QMimeDatabase().mimeTypeForFile(path);
+        const QStringList names = QStringList { type.name() } + type.aliases();
+        EXPECT_TRUE(std::any_of(
+            names.cbegin(), names.cend(), [&offered](const QString& mime) { return offered.contains(mime); }))
+            << name.toStdString() << " is " << type.name().toStdString();
+    }
 }

@@ -1,8 +1,15 @@
 #include "cli/RenderOptions.h"
 #include "cli/CommandLineError.h"
+#include "cli/HelpSections.h"
+#include "cli/ManualPage.h"
 #include "cli/RenderHelp.h"
+#include "cli/ShellCompletion.h"
 
 #include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -165,11 +172,63 @@ TEST(RenderOptions, HelpAndVersionWinOverEverythingElse)
     EXPECT_EQ(usageErrorOf({ "--", "--help" }), QStringLiteral("missing -o OUTPUT"));
 }
 
-TEST(RenderOptions, HelpNamesEveryOption)
+TEST(RenderOptions, HelpManualPageAndCompletionNameEveryOption)
 {
     const QString help = RenderHelp::text();
+    const QString manual = ManualPage::troff(help, QStringLiteral("1.0"));
+    const QString completion = ShellCompletion::bash(help);
     for (const QString& name : RenderOptions::optionNames()) {
         EXPECT_TRUE(help.contains(name + u' ') || help.contains(name + u',')) << name.toStdString();
+        EXPECT_TRUE(manual.contains(QStringLiteral("\\fB") + ManualPage::escaped(name)))
+            << name.toStdString();
+        EXPECT_TRUE(completion.contains(u' ' + name + u' ') || completion.contains(u' ' + name + u'\''))
+            << name.toStdString();
     }
-    EXPECT_TRUE(help.contains(QStringLiteral("Exit status")));
+    // Every row of the help's tables is one tagged paragraph of the manual page, under its sections.
+    EXPECT_EQ(
+        manual.count(QStringLiteral("\n.TP\n")), HelpSections::entries(HelpSections::parse(help)).size());
+    for (const char* section : { "NAME", "SYNOPSIS", "DESCRIPTION", "OPTIONS", "EXIT STATUS" }) {
+        EXPECT_TRUE(manual.contains(QStringLiteral("\n.SH %1\n").arg(QLatin1String(section)))) << section;
+    }
+    EXPECT_TRUE(help.contains(QStringLiteral("without one, the images are added to a new")));
+}
+
+TEST(RenderOptions, BashCompletesOptionsChoicesAndFilesByExtension)
+{
+    QTemporaryDir folder;
+    for (const char* name : { "a.png", "B.JPG", "notes.txt", "board.PDF" }) {
+        QFile(folder.filePath(QLatin1String(name))).open(QIODevice::WriteOnly);
+    }
+    QDir(folder.path()).mkdir(QStringLiteral("Trip.tesserly"));
+    QFile script(folder.filePath(QStringLiteral("completion.bash")));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(ShellCompletion::bash(RenderHelp::text()).toUtf8());
+    script.close();
+
+    const struct
+    {
+        const char* words;
+        const char* expected;
+    } rows[] = {
+        { "tesserly render --cell-aspect ''", "square landscape widescreen portrait" },
+        { "tesserly render --photo-fit f", "fit fill" },
+        { "tesserly render --back", "--background" },
+        { "tesserly render --title ''", "" },
+        { "tesserly render -o ''", "Trip.tesserly a.png board.PDF" },
+        { "tesserly render a.png ''", "B.JPG Trip.tesserly a.png" },
+        { "tesserly ''", "render --help --version B.JPG Trip.tesserly a.png" },
+    };
+    for (const auto& row : rows) {
+        QProcess bash;
+        bash.setWorkingDirectory(folder.path());
+        bash.start(QStringLiteral("bash"),
+            { QStringLiteral("-c"),
+                QStringLiteral("export LC_ALL=C; source completion.bash; COMP_WORDS=(%1); "
+                               "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); "
+                               "_tesserly; echo \"${COMPREPLY[*]}\"")
+                    .arg(QLatin1String(row.words)) });
+        ASSERT_TRUE(bash.waitForFinished(10000));
+        EXPECT_EQ(QString::fromUtf8(bash.readAllStandardOutput()).trimmed(), QLatin1String(row.expected))
+            << row.words;
+    }
 }

@@ -64,3 +64,9 @@ void FakeBoardPlatform::revealInFileManager(const QUrl& fileURL)
 {
     revealed.append(fileURL);
 }
+
+std::shared_ptr<QPagedPaintDevice> FakeBoardPlatform::choosePrinter(const QString& documentName)
+{
+    printJobNames.append(documentName);
+    return printer;
+}

@@ -2,10 +2,12 @@
 
 #include "store/BoardPlatform.h"
 
+#include <memory>
 #include <optional>
 #include <QByteArray>
 #include <QList>
 #include <QMap>
+#include <QPagedPaintDevice>
 #include <QUrl>
 
 // A scripted desktop for store tests: each panel and the alert answer from a queue (an empty
@@ -31,6 +33,9 @@ public:
     QList<PanelRequest> exportPanels;
     QList<AlertRequest> alerts;
     QList<QUrl> revealed;
+    // What the print dialog answers (nullptr: cancelled) and the job names it was shown with.
+    std::shared_ptr<QPagedPaintDevice> printer;
+    QStringList printJobNames;
 
     QList<QUrl> chooseImageFiles(const PanelRequest& request) override;
     std::optional<QUrl> chooseProjectToOpen(const PanelRequest& request) override;
@@ -41,4 +46,5 @@ public:
     std::optional<QByteArray> clipboardData(const QString& mimeType) override;
     bool copyPNGToClipboard(const QByteArray& pngData) override;
     void revealInFileManager(const QUrl& fileURL) override;
+    std::shared_ptr<QPagedPaintDevice> choosePrinter(const QString& documentName) override;
 };

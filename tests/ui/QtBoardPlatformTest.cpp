@@ -1,6 +1,7 @@
 #include "ui/UiTesting.h"
 
 #include "ui/PackageFileDialog.h"
+#include "ui/PanelFolders.h"
 #include "ui/QtBoardPlatform.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 
@@ -17,6 +19,12 @@ namespace {
 class QtBoardPlatformTest : public UiTest
 {
 protected:
+    // The panels remember their folders in the user settings: a fresh place for each test.
+    QtBoardPlatformTest()
+    {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    }
+
     // Runs `answer` on the modal dialog as soon as it is shown.
     template <typename Dialog> void whenShown(std::function<void(Dialog*)> answer)
     {
@@ -34,6 +42,7 @@ protected:
         return path;
     }
 
+    QTemporaryDir settings;
     QtBoardPlatform platform;
 };
 
@@ -201,3 +210,57 @@ TEST_F(QtBoardPlatformTest, AlertKeepsButtonOrderAndReportsTheChoice)
 }
 
 } // namespace
+
+TEST_F(QtBoardPlatformTest, EachKindOfPanelStartsInTheFolderLastUsedForIt)
+{
+    const QString photos = folder.filePath("Photos");
+    const QString boards = folder.filePath("Boards");
+    const QString exports = folder.filePath("Exports");
+    for (const QString& path : { photos, boards, exports }) {
+        ASSERT_TRUE(QDir().mkpath(path));
+    }
+    const QString image = TestImages::writeFile(photos, "one.png", TestImages::png(QSize(4, 4)));
+    const QString package = makePackage("Boards/Trip.tesserly");
+    PanelRequest imageRequest;
+    imageRequest.suffixes = { "png" };
+    PanelRequest projectRequest;
+    projectRequest.suffixes = { "tesserly" };
+    PanelRequest exportRequest;
+    exportRequest.suffixes = { "pdf" };
+    exportRequest.proposedName = "board.pdf";
+
+    // Chosen once each; the directory each panel showed is recorded on the way.
+    QStringList shown;
+    const auto choose = [&](const QString& path) {
+        return [&shown, path](QFileDialog* dialog) {
+            shown << dialog->directory().absolutePath();
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        };
+    };
+    whenShown<QFileDialog>(choose(image));
+    ASSERT_EQ(platform.chooseImageFiles(imageRequest).size(), 1);
+    whenShown<QFileDialog>(choose(package));
+    ASSERT_TRUE(platform.chooseProjectToOpen(projectRequest));
+    whenShown<QFileDialog>(choose(exports + "/board.pdf"));
+    ASSERT_TRUE(platform.chooseExportDestination(exportRequest));
+
+    // A later run: each panel starts where its own purpose was last served.
+    QtBoardPlatform later;
+    shown.clear();
+    const auto cancel = [&shown](QFileDialog* dialog) {
+        shown << dialog->directory().absolutePath();
+        dialog->reject();
+    };
+    whenShown<QFileDialog>(cancel);
+    later.chooseImageFiles(imageRequest);
+    whenShown<QFileDialog>(cancel);
+    later.chooseProjectDestination(projectRequest);
+    whenShown<QFileDialog>(cancel);
+    later.chooseExportDestination(exportRequest);
+    EXPECT_EQ(shown, QStringList({ photos, boards, exports }));
+
+    // A remembered folder that is gone falls back to the desktop's own folder.
+    ASSERT_TRUE(QDir(photos).removeRecursively());
+    EXPECT_NE(PanelFolders::folder(PanelFolders::Purpose::images), photos);
+}

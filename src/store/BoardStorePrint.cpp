@@ -1,0 +1,41 @@
+#include "store/BoardStore.h"
+
+#include "render/BoardRenderer.h"
+#include "store/BoardPlatform.h"
+#include "store/BoardStoreJob.h"
+
+#include <QPagedPaintDevice>
+
+namespace {
+const QString printingText = QStringLiteral("Printing board\u2026");
+const QString printedText = QStringLiteral("Board printed");
+const QString printFailedText = QStringLiteral("Print failed");
+const QString printerRefusedText
+    = QStringLiteral("The board could not be printed. Check the printer, then try again.");
+} // namespace
+
+void BoardStore::printBoard()
+{
+    if (!canExport() || !m_platform) {
+        return;
+    }
+    const std::shared_ptr<QPagedPaintDevice> printer = m_platform->choosePrinter(suggestedName());
+    if (!printer) {
+        return;
+    }
+    // Copies taken now, as for an export: edits made while the page is drawn do not reach it.
+    const QList<BoardPhoto> photos = m_photos;
+    const BoardSettings settings = m_settings.normalized();
+    runInBackground<bool>(
+        printingText,
+        [printer, photos, settings] { return BoardRenderer::printOnPage(*printer, photos, settings); },
+        [this](std::optional<bool> printed, const QString& error) {
+            setBusy(false);
+            if (!printed || !*printed) {
+                setErrorMessage(printed ? printerRefusedText : error);
+                setStatusMessage(printFailedText);
+                return;
+            }
+            setStatusMessage(printedText);
+        });
+}
