@@ -14,8 +14,9 @@ class QPainter;
 class BoardText
 {
 public:
-    // The lines a block shows: broken at word boundaries (anywhere inside a word that is too
-    // long), hard line breaks honoured, and what does not fit into maximumLines folded into the
+    // The lines a block shows: broken where Unicode's line breaking allows and after every hyphen
+    // inside a word (anywhere inside a word only when that word alone is too long), hard line
+    // breaks honoured, and what does not fit into maximumLines folded into the
     // last line and cut with "…". Empty when there is nothing to draw.
     static QStringList blockLines(const QString& text, double width, const BoardFont& font, int maximumLines);
 

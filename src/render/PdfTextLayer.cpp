@@ -71,7 +71,8 @@ struct Edit
 };
 
 // Applies the edits and moves every offset of the cross-reference table and startxref with
-// them; false, leaving pdf alone, when the table is not where startxref says.
+// them; false, leaving pdf alone, when the table is not where startxref says or an edit is not
+// above it.
 bool applyEdits(QByteArray& pdf, QList<Edit> edits)
 {
     const auto moved = [&edits](qsizetype offset) {
@@ -85,7 +86,9 @@ bool applyEdits(QByteArray& pdf, QList<Edit> edits)
     bool ok = startKey >= 0;
     const qsizetype table
         = ok ? pdf.mid(startKey + 9).trimmed().split('\n').first().trimmed().toLongLong(&ok) : -1;
-    if (!ok || !pdf.mid(table).startsWith("xref")) {
+    const bool editsBeforeTable
+        = std::all_of(edits.begin(), edits.end(), [table](const Edit& edit) { return edit.at < table; });
+    if (!ok || !editsBeforeTable || !pdf.mid(table).startsWith("xref")) {
         return false;
     }
     // One subsection "0 count" of twenty-byte entries, as Qt writes it.

@@ -68,6 +68,7 @@ int validCrossReferences(const QByteArray& pdf)
     }
     return valid;
 }
+
 // The text layer as Poppler's pdftotext reads it back, one entry per line. Its physical layout
 // mode keeps lines apart; the reading-order mode would join a line ending in a hyphen to the next.
 QStringList extractedLines(const QByteArray& pdf)
@@ -156,7 +157,8 @@ TEST(BoardRendererPdf, TextReadsBackAsDrawn)
         QStringLiteral("‘single’ “double” 1–2 wait… mid·dot (x) 3×4"),
         QStringLiteral("Autumn-2560x1600.jpg 10x20 (ABC) -HIJ- A-B"),
         QStringLiteral("Çà et là: naïve façade, Ærø, Øst, ŁÓDŹ, ıi"),
-        QStringLiteral("Ωμέγα ι ɩ Δ ∆ Ω Ω µ μ ΆΈΉ"),
+        // Pairs that Inter draws with one shared glyph (iota, delta, omega) and look-alikes (micro, mu).
+        QStringLiteral("Ωμέγα ι ɩ Δ ∆ Ω Ω µ μ ΆΈΉ"),
         QStringLiteral("Съешь же ещё этих булок, Ёж"),
         QStringLiteral("office affine fluffy ffl fi fl ft tt"),
         QStringLiteral("Trip 🌋 2024 ★ ✓ ⌘ 🇳🇴 👍🏽"),
