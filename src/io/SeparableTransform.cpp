@@ -26,10 +26,9 @@ const std::array<uchar, encodeSteps + 1>& srgbEncoding()
     return table;
 }
 
-uchar encode(float linear)
+uchar encode(const std::array<uchar, encodeSteps + 1>& table, qint32 linear)
 {
-    const float clamped = std::clamp(linear, 0.0f, 1.0f);
-    return srgbEncoding()[std::size_t(clamped * float(encodeSteps) + 0.5f)];
+    return table[std::size_t(std::clamp(linear, 0, encodeSteps))];
 }
 
 struct ProfileCloser
@@ -76,7 +75,7 @@ std::unique_ptr<const SeparableTransform> SeparableTransform::tabulate(void* pro
     cmsDeleteTransform(transform);
 
     std::unique_ptr<SeparableTransform> result(new SeparableTransform);
-    std::array<float, 256 * 3>* const tables[3] = { &result->m_red, &result->m_green, &result->m_blue };
+    std::array<qint32, 256 * 3>* const tables[3] = { &result->m_red, &result->m_green, &result->m_blue };
     for (int channel = 0; channel < 3; ++channel) {
         for (int value = 0; value < 256; ++value) {
             for (int component = 0; component < 3; ++component) {
@@ -90,29 +89,32 @@ std::unique_ptr<const SeparableTransform> SeparableTransform::tabulate(void* pro
     return result;
 }
 
-QRgb SeparableTransform::convert(int red, int green, int blue) const
+void SeparableTransform::convert(int red, int green, int blue, uchar* output) const
 {
-    const float* r = m_red.data() + red * 3;
-    const float* g = m_green.data() + green * 3;
-    const float* b = m_blue.data() + blue * 3;
-    return qRgb(encode(r[0] + g[0] + b[0]), encode(r[1] + g[1] + b[1]), encode(r[2] + g[2] + b[2]));
+    const std::array<uchar, encodeSteps + 1>& table = srgbEncoding();
+    const qint32* r = m_red.data() + red * 3;
+    const qint32* g = m_green.data() + green * 3;
+    const qint32* b = m_blue.data() + blue * 3;
+    // Summed before anything is written: the output may be the input pixel.
+    const qint32 sums[3] = { r[0] + g[0] + b[0], r[1] + g[1] + b[1], r[2] + g[2] + b[2] };
+    output[0] = encode(table, sums[0]);
+    output[1] = encode(table, sums[1]);
+    output[2] = encode(table, sums[2]);
 }
 
 void SeparableTransform::convertRgb32(QRgb* pixels, int count) const
 {
     for (int index = 0; index < count; ++index) {
         const QRgb pixel = pixels[index];
-        pixels[index]
-            = (convert(qRed(pixel), qGreen(pixel), qBlue(pixel)) & 0x00ffffffu) | (pixel & 0xff000000u);
+        uchar rgb[3];
+        convert(qRed(pixel), qGreen(pixel), qBlue(pixel), rgb);
+        pixels[index] = qRgba(rgb[0], rgb[1], rgb[2], qAlpha(pixel));
     }
 }
 
 void SeparableTransform::convertRgb888(uchar* pixels, int count) const
 {
     for (int index = 0; index < count; ++index, pixels += 3) {
-        const QRgb converted = convert(pixels[0], pixels[1], pixels[2]);
-        pixels[0] = uchar(qRed(converted));
-        pixels[1] = uchar(qGreen(converted));
-        pixels[2] = uchar(qBlue(converted));
+        convert(pixels[0], pixels[1], pixels[2], pixels);
     }
 }

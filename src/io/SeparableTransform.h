@@ -22,11 +22,11 @@ public:
 
 private:
     SeparableTransform() = default;
-    QRgb convert(int red, int green, int blue) const;
+    void convert(int red, int green, int blue, uchar* output) const;
 
-    // Linear-light sRGB contributions of each input value, three floats each; the black level
-    // is folded into the red table.
-    std::array<float, 256 * 3> m_red {};
-    std::array<float, 256 * 3> m_green {};
-    std::array<float, 256 * 3> m_blue {};
+    // Linear-light sRGB contributions of each input value, three each, in units of the encoding
+    // table's steps; the black level is folded into the red table.
+    std::array<qint32, 256 * 3> m_red {};
+    std::array<qint32, 256 * 3> m_green {};
+    std::array<qint32, 256 * 3> m_blue {};
 };
