@@ -26,11 +26,6 @@ const std::array<uchar, encodeSteps + 1>& srgbEncoding()
     return table;
 }
 
-uchar encode(const std::array<uchar, encodeSteps + 1>& table, qint32 linear)
-{
-    return table[std::size_t(std::clamp(linear, 0, encodeSteps))];
-}
-
 struct ProfileCloser
 {
     void operator()(void* profile) const { cmsCloseProfile(profile); }
@@ -75,14 +70,14 @@ std::unique_ptr<const SeparableTransform> SeparableTransform::tabulate(void* pro
     cmsDeleteTransform(transform);
 
     std::unique_ptr<SeparableTransform> result(new SeparableTransform);
-    std::array<qint32, 256 * 3>* const tables[3] = { &result->m_red, &result->m_green, &result->m_blue };
+    std::array<Lanes, 256>* const tables[3] = { &result->m_red, &result->m_green, &result->m_blue };
     for (int channel = 0; channel < 3; ++channel) {
         for (int value = 0; value < 256; ++value) {
             for (int component = 0; component < 3; ++component) {
                 const float black = output[std::size_t(component)];
                 const float alone = output[std::size_t(3 * (1 + channel * 256 + value) + component)];
-                (*tables[channel])[std::size_t(value * 3 + component)]
-                    = alone - (channel == 0 ? 0.0f : black);
+                const float share = alone - (channel == 0 ? 0.0f : black);
+                (*tables[channel])[std::size_t(value)][component] = qint32(std::lround(share * encodeSteps));
             }
         }
     }
@@ -92,14 +87,15 @@ std::unique_ptr<const SeparableTransform> SeparableTransform::tabulate(void* pro
 void SeparableTransform::convert(int red, int green, int blue, uchar* output) const
 {
     const std::array<uchar, encodeSteps + 1>& table = srgbEncoding();
-    const qint32* r = m_red.data() + red * 3;
-    const qint32* g = m_green.data() + green * 3;
-    const qint32* b = m_blue.data() + blue * 3;
+    const Lanes none {};
+    const Lanes full { encodeSteps, encodeSteps, encodeSteps, encodeSteps };
     // Summed before anything is written: the output may be the input pixel.
-    const qint32 sums[3] = { r[0] + g[0] + b[0], r[1] + g[1] + b[1], r[2] + g[2] + b[2] };
-    output[0] = encode(table, sums[0]);
-    output[1] = encode(table, sums[1]);
-    output[2] = encode(table, sums[2]);
+    Lanes sum = m_red[std::size_t(red)] + m_green[std::size_t(green)] + m_blue[std::size_t(blue)];
+    sum = sum < none ? none : sum;
+    sum = sum > full ? full : sum;
+    output[0] = table[std::size_t(sum[0])];
+    output[1] = table[std::size_t(sum[1])];
+    output[2] = table[std::size_t(sum[2])];
 }
 
 void SeparableTransform::convertRgb32(QRgb* pixels, int count) const

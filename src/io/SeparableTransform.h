@@ -21,12 +21,15 @@ public:
     void convertRgb888(uchar* pixels, int count) const;
 
 private:
+    // Red, green, blue and an unused lane: one vector instruction adds all three sums.
+    using Lanes = qint32 __attribute__((vector_size(16)));
+
     SeparableTransform() = default;
     void convert(int red, int green, int blue, uchar* output) const;
 
-    // Linear-light sRGB contributions of each input value, three each, in units of the encoding
-    // table's steps; the black level is folded into the red table.
-    std::array<qint32, 256 * 3> m_red {};
-    std::array<qint32, 256 * 3> m_green {};
-    std::array<qint32, 256 * 3> m_blue {};
+    // Linear-light sRGB contributions of each input value in units of the encoding table's
+    // steps; the black level is folded into the red table.
+    std::array<Lanes, 256> m_red {};
+    std::array<Lanes, 256> m_green {};
+    std::array<Lanes, 256> m_blue {};
 };
