@@ -1,5 +1,6 @@
 #include "io/AreaDownsampler.h"
 
+#include "io/ColourTransform.h"
 #include "io/MemoryPages.h"
 
 #include <algorithm>
@@ -121,6 +122,25 @@ void AreaDownsampler::reduceRow(const QRgb* row)
     }
 }
 
+void AreaDownsampler::convertFrom(const ColourProfile& profile)
+{
+    if (m_result.isNull()) {
+        return;
+    }
+    const ColourTransform::Layout layout = m_compact
+        ? ColourTransform::Layout::rgb888
+        : (m_opaque ? ColourTransform::Layout::rgb32 : ColourTransform::Layout::premultiplied);
+    m_colour = ColourTransform::toSrgb(profile, layout);
+}
+
+void AreaDownsampler::convertColours(int row)
+{
+    if (m_colour) {
+        uchar* line = m_result.scanLine(row);
+        m_colour->convert(line, line, m_outputSize.width());
+    }
+}
+
 void AreaDownsampler::addRow(const QRgb* row)
 {
     if (m_result.isNull() || m_inputRow >= m_inputSize.height()) {
@@ -128,6 +148,7 @@ void AreaDownsampler::addRow(const QRgb* row)
     }
     if (m_inputSize == m_outputSize) {
         copyRow(row);
+        convertColours(m_outputRow);
         ++m_inputRow;
         ++m_outputRow;
         return;
@@ -214,6 +235,7 @@ void AreaDownsampler::emitRow()
         }
     }
     std::fill(m_accumulator.begin(), m_accumulator.end(), 0.0f);
+    convertColours(m_outputRow);
     ++m_outputRow;
 }
 

@@ -1,8 +1,13 @@
 #pragma once
 
+#include "io/ColourProfile.h"
+
+#include <memory>
 #include <QImage>
 #include <QSize>
 #include <vector>
+
+class ColourTransform;
 
 // Shrinks a picture that arrives one row at a time, top row first, by area averaging: each
 // output pixel is the mean of the input area it covers, with partial pixels weighted by their
@@ -18,6 +23,9 @@ public:
     AreaDownsampler(
         QSize inputSize, QSize outputSize, bool opaque, QImage::Format opaqueFormat = QImage::Format_RGB32);
 
+    // Converts each finished row from profile to sRGB as it is written, so a photo is converted
+    // once, small, and on whichever thread averages it. Call before the first row.
+    void convertFrom(const ColourProfile& profile);
     // The next row: inputSize().width() premultiplied ARGB values.
     void addRow(const QRgb* row);
     // The finished picture once every input row was added; a null image before that.
@@ -42,6 +50,7 @@ private:
     void emitRow();
     void copyRow(const QRgb* row);
     void writeCompactRow(const float* sums);
+    void convertColours(int row);
 
     QSize m_inputSize;
     QSize m_outputSize;
@@ -57,4 +66,5 @@ private:
     int m_inputRow = 0;
     int m_outputRow = 0;
     QImage m_result;
+    std::shared_ptr<const ColourTransform> m_colour;
 };

@@ -231,6 +231,7 @@ QImage BmpDecoder::decode(const QByteArray& data, QSize outputSize, QImage::Form
     if (downsampler.isNull()) {
         return {};
     }
+    downsampler.convertFrom(embeddedProfile(data));
     std::vector<QRgb> row(std::size_t(layout->width));
     for (qint64 y = 0; y < layout->height; ++y) {
         // Bitmaps are stored bottom row first unless the height is negative.
@@ -238,7 +239,5 @@ QImage BmpDecoder::decode(const QByteArray& data, QSize outputSize, QImage::Form
         unpackRow(*layout, bytes.at(layout->pixelOffset + storedRow * layout->stride), row.data());
         downsampler.addRow(row.data());
     }
-    QImage result = downsampler.result();
-    ColourTransform::convertToSrgb(result, embeddedProfile(data));
-    return result;
+    return downsampler.result();
 }

@@ -1,6 +1,8 @@
 #include "io/ColourTransform.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <lcms2.h>
 #include <map>
 #include <mutex>
@@ -94,36 +96,65 @@ cmsUInt32Number outputFormat(Layout layout)
     return qrgbFormat;
 }
 
-// A transform that moves no 8-bit value by more than one level is not worth running: sRGB
-// profiles embedded by cameras and editors end here.
-bool amountsToIdentity(const ColourTransform& transform, Layout layout)
+// Every 17th level of each channel in a layout's bytes, with full alpha.
+std::vector<uchar> gridPixels(Layout layout)
 {
-    if (layout == Layout::invertedCmyk) {
-        return false;
-    }
-    const int bytesPerPixel = layout == Layout::rgb888 ? 3 : 4;
-    std::vector<uchar> input;
+    std::vector<uchar> pixels;
     for (int red = 0; red < 256; red += 17) {
         for (int green = 0; green < 256; green += 17) {
             for (int blue = 0; blue < 256; blue += 17) {
-                const QRgb pixel = qRgb(red, green, blue);
-                if (bytesPerPixel == 3) {
-                    input.insert(input.end(), { uchar(red), uchar(green), uchar(blue) });
+                if (layout == Layout::rgb888) {
+                    pixels.insert(pixels.end(), { uchar(red), uchar(green), uchar(blue) });
                 } else {
+                    const QRgb pixel = qRgb(red, green, blue);
                     const auto* bytes = reinterpret_cast<const uchar*>(&pixel);
-                    input.insert(input.end(), bytes, bytes + 4);
+                    pixels.insert(pixels.end(), bytes, bytes + 4);
                 }
             }
         }
     }
-    std::vector<uchar> output(input.size());
-    transform.convert(input.data(), output.data(), int(input.size()) / bytesPerPixel);
-    for (std::size_t index = 0; index < input.size(); ++index) {
-        if (std::abs(int(input[index]) - int(output[index])) > 1) {
-            return false;
-        }
+    return pixels;
+}
+
+int largestDifference(const std::vector<uchar>& first, const std::vector<uchar>& second)
+{
+    int largest = 0;
+    for (std::size_t index = 0; index < first.size(); ++index) {
+        largest = std::max(largest, std::abs(int(first[index]) - int(second[index])));
     }
-    return true;
+    return largest;
+}
+
+// Checks the transform on a grid of colours: one that moves no value by more than a level is
+// not worth running (sRGB profiles embedded by cameras and editors end here), and one whose
+// per-channel tables agree with it within a level runs through them.
+std::shared_ptr<const ColourTransform> refined(
+    std::shared_ptr<ColourTransform> transform, Layout layout, void* source)
+{
+    if (layout == Layout::invertedCmyk || layout == Layout::premultiplied) {
+        return transform;
+    }
+    const std::vector<uchar> input = gridPixels(layout);
+    const int pixelCount = int(input.size()) / (layout == Layout::rgb888 ? 3 : 4);
+    std::vector<uchar> full(input.size());
+    transform->convert(input.data(), full.data(), pixelCount);
+    if (largestDifference(input, full) <= 1) {
+        return nullptr;
+    }
+    std::unique_ptr<const SeparableTransform> tables = SeparableTransform::tabulate(source);
+    if (!tables) {
+        return transform;
+    }
+    std::vector<uchar> tabulated = input;
+    if (layout == Layout::rgb888) {
+        tables->convertRgb888(tabulated.data(), pixelCount);
+    } else {
+        tables->convertRgb32(reinterpret_cast<QRgb*>(tabulated.data()), pixelCount);
+    }
+    if (largestDifference(full, tabulated) <= 1) {
+        transform->useTables(std::move(tables));
+    }
+    return transform;
 }
 
 std::shared_ptr<const ColourTransform> makeTransform(const ColourProfile& profile, Layout layout)
@@ -150,8 +181,7 @@ std::shared_ptr<const ColourTransform> makeTransform(const ColourProfile& profil
     if (!handle) {
         return nullptr;
     }
-    auto transform = std::make_shared<const ColourTransform>(handle);
-    return amountsToIdentity(*transform, layout) ? nullptr : transform;
+    return refined(std::make_shared<ColourTransform>(handle, layout), layout, source.get());
 }
 
 // Transforms by layout and profile, including the null ones, so that a broken profile is read once.
@@ -180,9 +210,15 @@ private:
 
 } // namespace
 
-ColourTransform::ColourTransform(void* transform)
+ColourTransform::ColourTransform(void* transform, Layout layout)
     : m_transform(transform)
+    , m_layout(layout)
 { }
+
+void ColourTransform::useTables(std::unique_ptr<const SeparableTransform> tables)
+{
+    m_tables = std::move(tables);
+}
 
 ColourTransform::~ColourTransform()
 {
@@ -191,7 +227,19 @@ ColourTransform::~ColourTransform()
 
 void ColourTransform::convert(const void* input, void* output, int pixelCount) const
 {
-    cmsDoTransform(m_transform, input, output, cmsUInt32Number(pixelCount));
+    if (!m_tables) {
+        cmsDoTransform(m_transform, input, output, cmsUInt32Number(pixelCount));
+        return;
+    }
+    const std::size_t bytes = std::size_t(pixelCount) * (m_layout == Layout::rgb888 ? 3 : 4);
+    if (output != input) {
+        std::memcpy(output, input, bytes);
+    }
+    if (m_layout == Layout::rgb888) {
+        m_tables->convertRgb888(static_cast<uchar*>(output), pixelCount);
+    } else {
+        m_tables->convertRgb32(static_cast<QRgb*>(output), pixelCount);
+    }
 }
 
 std::shared_ptr<const ColourTransform> ColourTransform::toSrgb(const ColourProfile& profile, Layout layout)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "io/ColourProfile.h"
+#include "io/SeparableTransform.h"
 
 #include <memory>
 #include <QImage>
@@ -26,11 +27,17 @@ public:
     // Converts pixelCount pixels; input and output may be the same row.
     void convert(const void* input, void* output, int pixelCount) const;
 
-    explicit ColourTransform(void* transform);
+    // Takes ownership of a Little CMS transform for pixels in layout.
+    ColourTransform(void* transform, Layout layout);
     ~ColourTransform();
     ColourTransform(const ColourTransform&) = delete;
     ColourTransform& operator=(const ColourTransform&) = delete;
 
+    // From now on converts through tables that gave the same results as the full transform.
+    void useTables(std::unique_ptr<const SeparableTransform> tables);
+
 private:
     void* m_transform;
+    Layout m_layout;
+    std::unique_ptr<const SeparableTransform> m_tables;
 };

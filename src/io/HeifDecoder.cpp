@@ -1,7 +1,6 @@
 #include "io/HeifDecoder.h"
 
 #include "io/AreaDownsampler.h"
-#include "io/ColourTransform.h"
 
 #include <libheif/heif.h>
 #include <memory>
@@ -171,6 +170,7 @@ QImage HeifDecoder::decode(const QByteArray& data, QSize outputSize, QImage::For
     if (downsampler.isNull()) {
         return {};
     }
+    downsampler.convertFrom(colourProfile(primary->handle.get()));
     std::vector<QRgb> row(std::size_t(width), 0);
     const int channels = opaque ? 3 : 4;
     for (int y = 0; y < height; ++y) {
@@ -181,7 +181,5 @@ QImage HeifDecoder::decode(const QByteArray& data, QSize outputSize, QImage::For
         }
         downsampler.addRow(row.data());
     }
-    QImage result = downsampler.result();
-    ColourTransform::convertToSrgb(result, colourProfile(primary->handle.get()));
-    return result;
+    return downsampler.result();
 }

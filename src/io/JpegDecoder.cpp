@@ -216,6 +216,9 @@ QImage JpegDecoder::decode(const QByteArray& data, QSize outputSize, QImage::For
     if (downsampler.isNull()) {
         return {};
     }
+    if (!cmyk) {
+        downsampler.convertFrom(profile);
+    }
     DownsamplingThread averaging(downsampler);
     if (!readScanlines(session, averaging, cmykProfile.get())) {
         return {};
@@ -225,9 +228,5 @@ QImage JpegDecoder::decode(const QByteArray& data, QSize outputSize, QImage::For
     if (endedTooEarly(info, session.errors())) {
         return {};
     }
-    QImage result = downsampler.result();
-    if (!cmyk) {
-        ColourTransform::convertToSrgb(result, profile);
-    }
-    return result;
+    return downsampler.result();
 }

@@ -1,7 +1,6 @@
 #include "io/PngDecoder.h"
 
 #include "io/AreaDownsampler.h"
-#include "io/ColourTransform.h"
 #include "io/ExifOrientation.h"
 
 #include <cmath>
@@ -248,6 +247,7 @@ QImage PngDecoder::decode(const QByteArray& data, QSize outputSize, QImage::Form
     if (downsampler.isNull()) {
         return {};
     }
+    downsampler.convertFrom(profile);
     // Not zero-filled: every pixel is written by its pass before it is read, and a file that only
     // claims a huge interlaced picture fails before most of the buffer's pages are ever touched.
     const auto rows = std::make_unique_for_overwrite<QRgb[]>(
@@ -255,7 +255,5 @@ QImage PngDecoder::decode(const QByteArray& data, QSize outputSize, QImage::Form
     if (!readRows(session, rows.get(), passes, size.height(), opaque, downsampler)) {
         return {};
     }
-    QImage result = downsampler.result();
-    ColourTransform::convertToSrgb(result, profile);
-    return result;
+    return downsampler.result();
 }

@@ -1,7 +1,6 @@
 #include "io/QtFormatDecoder.h"
 
 #include "io/AreaDownsampler.h"
-#include "io/ColourTransform.h"
 #include "io/GifFrameCheck.h"
 
 #include <QBuffer>
@@ -97,10 +96,9 @@ QImage QtFormatDecoder::decode(
     if (downsampler.isNull()) {
         return {};
     }
-    addRows(frame, opaque, downsampler);
-    QImage result = downsampler.result();
     if (frame.colorSpace().isValid()) {
-        ColourTransform::convertToSrgb(result, ColourProfile::fromIcc(frame.colorSpace().iccProfile()));
+        downsampler.convertFrom(ColourProfile::fromIcc(frame.colorSpace().iccProfile()));
     }
-    return result;
+    addRows(frame, opaque, downsampler);
+    return downsampler.result();
 }

@@ -1,7 +1,6 @@
 #include "io/TiffDecoder.h"
 
 #include "io/AreaDownsampler.h"
-#include "io/ColourTransform.h"
 
 #include <algorithm>
 #include <cstring>
@@ -198,6 +197,7 @@ QImage TiffDecoder::decode(const QByteArray& data, QSize outputSize, QImage::For
     if (downsampler.isNull()) {
         return {};
     }
+    downsampler.convertFrom(iccProfile(tiff.get()));
     std::vector<uint32_t> raster(std::size_t(width) * std::size_t(band));
     std::vector<QRgb> row(width);
     for (int first = 0; first < size.height(); first += band) {
@@ -215,7 +215,5 @@ QImage TiffDecoder::decode(const QByteArray& data, QSize outputSize, QImage::For
             downsampler.addRow(row.data());
         }
     }
-    QImage result = downsampler.result();
-    ColourTransform::convertToSrgb(result, iccProfile(tiff.get()));
-    return result;
+    return downsampler.result();
 }
