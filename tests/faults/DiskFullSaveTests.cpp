@@ -36,7 +36,7 @@ QMap<QString, QByteArray> packageSnapshot(const QString& path)
 struct SavedThenEditedStore
 {
     FakeBoardPlatform platform;
-    BoardStore store { &platform };
+    BoardStore store { platform };
     QString destination;
     QMap<QString, QByteArray> savedPackage;
 
@@ -65,7 +65,7 @@ struct SavedThenEditedStore
 
     void expectFailedSaveLeftEverythingAsItWas(const QString& folder, int expectedErrno)
     {
-        EXPECT_EQ(store.errorMessage(), PosixError(expectedErrno).description());
+        EXPECT_EQ(store.errorMessage(), PosixError(expectedErrno, "Board.tesserly").description());
         EXPECT_EQ(store.statusMessage(), couldNotSave);
         EXPECT_TRUE(store.hasUnsavedChanges());
         EXPECT_EQ(store.projectURL(), QUrl::fromLocalFile(destination));

@@ -1,7 +1,6 @@
 #include "model/BoardPhoto.h"
 #include "model/BoardLimits.h"
-#include "model/ImageImportResult.h"
-#include "model/LoadedBoard.h"
+#include "model/ByteCount.h"
 
 #include <gtest/gtest.h>
 #include <QImage>
@@ -32,18 +31,6 @@ TEST(BoardPhoto, DisplayCaptionFollowsTheModeWithoutFallback)
         << "the caption exactly as stored";
 }
 
-TEST(BoardPhoto, FieldsAndPixelSize)
-{
-    BoardPhoto value = photo("a.png", "first");
-    EXPECT_EQ(value.pixelWidth(), 4000);
-    EXPECT_EQ(value.pixelHeight(), 3000);
-    EXPECT_EQ(value.pixelSize(), QSizeF(4000, 3000));
-    EXPECT_EQ(value.thumbnail().size(), QSize(32, 24));
-    value.setCaption("second");
-    EXPECT_EQ(value.caption(), "second");
-    EXPECT_EQ(value.fileName(), "a.png");
-}
-
 TEST(BoardPhoto, CopiesShareImageBytesAndThumbnail)
 {
     const BoardPhoto original = photo("big.png", "c", QByteArray(1 << 20, 'p'));
@@ -61,21 +48,55 @@ TEST(BoardPhoto, CopiesShareImageBytesAndThumbnail)
     EXPECT_EQ(listCopy.at(1).imageData().constData(), original.imageData().constData());
 }
 
-TEST(BoardPhoto, TransferRecordsAndLimits)
+// Every text that names a limit, each checked once here where it is built.
+TEST(BoardLimits, TextsNameTheLimitsInOneUnitAndAgreeInNumber)
 {
-    const ImageImportResult empty;
-    EXPECT_TRUE(empty.photos.isEmpty());
-    EXPECT_TRUE(empty.rejected.isEmpty());
-    const ImageImportResult result { { photo("a.png", "") }, { "b.png: refused" } };
-    EXPECT_EQ(result.photos.size(), 1);
-    EXPECT_EQ(result.rejected, QStringList({ "b.png: refused" }));
-    const LoadedBoard board { { photo("a.png", "") }, BoardSettings() };
-    EXPECT_EQ(board.settings, BoardSettings());
+    const std::pair<QString, const char*> texts[] = {
+        { BoardLimits::tooManyPhotosText(), "A board can contain up to 60 images." },
+        { BoardLimits::addingToFullBoardText(),
+            "A board can contain up to 60 images. Remove an image before adding more." },
+        { BoardLimits::fullBoardText(), "This board already contains 60 images." },
+        { BoardLimits::skippedInputsLine(5),
+            "The remaining 5 files were skipped. A board can contain up to 60 images." },
+        { BoardLimits::skippedInputsLine(1),
+            "The remaining 1 file was skipped. A board can contain up to 60 images." },
+        { BoardLimits::excessInputsLine(3), "3 additional images exceeded the 60-image limit." },
+        { BoardLimits::excessInputsLine(1), "1 additional image exceeded the 60-image limit." },
+        { BoardLimits::excessDropItemsLine(2), "2 additional images exceeded the board limit." },
+        { BoardLimits::excessDropItemsLine(1), "1 additional image exceeded the board limit." },
+        { BoardLimits::boardFullLine("a.png"), "a.png: the board is full." },
+        { BoardLimits::boardBytesLine("a.png"),
+            "a.png: adding this image would exceed the board's 256 MB source-image limit." },
+        { BoardLimits::fileTooLargeText(), "This image exceeds the 64 MB import limit." },
+        { BoardLimits::boardTooLargeText(), "The original images in one board can total up to 256 MB." },
+        { BoardLimits::storedImageTooLargeText(),
+            "An image in this board is empty or exceeds the 64 MB limit." },
+        { BoardLimits::imageSideTooLargeText(),
+            "This image exceeds the 32768-pixel import limit per side. Export a smaller copy first." },
+        { BoardLimits::imagePixelsTooLargeText(),
+            "This image exceeds the 100-megapixel import limit. Export a smaller copy first." },
+    };
+    for (const auto& [text, expected] : texts) {
+        EXPECT_EQ(text, QString::fromUtf8(expected));
+    }
+}
 
-    static_assert(BoardLimits::maxPhotos == 60);
-    static_assert(BoardLimits::maxSourceFileBytes == 64 * 1024 * 1024);
-    static_assert(BoardLimits::maxTotalSourceBytes == 256 * 1024 * 1024);
-    static_assert(BoardLimits::maxOutputPixels == 64'000'000);
-    static_assert(BoardLimits::maxOutputDimension == 16'384);
-    SUCCEED();
+TEST(ByteCount, BinaryUnitsAsTheLimitsAreWritten)
+{
+    const std::pair<qint64, const char*> cases[] = {
+        { -5, "0 bytes" },
+        { 1, "1 byte" },
+        { 1023, "1023 bytes" },
+        { 1024, "1 KB" },
+        { 1'048'063, "1023 KB" },
+        { 1'048'064, "1 MB" },
+        { 6'815'744, "6.5 MB" },
+        { 16'777'216, "16 MB" },
+        { 67'108'864, "64 MB" },
+        { 268'435'456, "256 MB" },
+        { 1'610'612'736, "1.5 GB" },
+    };
+    for (const auto& [bytes, text] : cases) {
+        EXPECT_EQ(ByteCount::text(bytes), text) << bytes;
+    }
 }

@@ -5,6 +5,7 @@
 #include "io/BoardProjectStore.h"
 #include "io/BoundedFileError.h"
 #include "io/PosixError.h"
+#include "model/BoardLimits.h"
 
 #include <cerrno>
 #include <gtest/gtest.h>
@@ -16,8 +17,8 @@
 namespace {
 const QString invalidManifest = QStringLiteral("The board's project information is incomplete or damaged.");
 const QString unsafeImagePath = QStringLiteral("The board contains an invalid image reference.");
-const QString imageTooLarge = QStringLiteral("An image in this board is empty or exceeds the 64 MB limit.");
-const QString boardTooLarge = QStringLiteral("The original images in one board can total up to 256 MB.");
+const QString imageTooLarge = BoardLimits::storedImageTooLargeText();
+const QString boardTooLarge = BoardLimits::boardTooLargeText();
 const QString missingImages = QStringLiteral("The board's Images folder is missing or is a symbolic link.");
 const QString cannotOpenPackage = QStringLiteral(
     "The board could not be opened. Make sure it is fully downloaded and is not a symbolic link.");
@@ -137,7 +138,7 @@ TEST_F(HostileProject, IdentifiersMustBeUniqueInAnyLetterCase)
 TEST_F(HostileProject, CountsAndDeclaredSizesAreSettledBeforeAnyImageIsOpened)
 {
     PackageBuilder tooMany = boardWithImages(61);
-    EXPECT_EQ(openFailure(tooMany), QStringLiteral("A board can contain up to 60 images."));
+    EXPECT_EQ(openFailure(tooMany), BoardLimits::tooManyPhotosText());
 
     PackageBuilder empty = boardWithImages(1);
     empty.record(0).insert(QStringLiteral("byteCount"), 0);
@@ -172,8 +173,11 @@ TEST_F(HostileProject, ImageFilesMustMatchTheirDeclaredSize)
     EXPECT_EQ(openFailure(longer), BoundedFileError::tooLarge(bytes.size()).description());
 
     PackageBuilder missing = boardWithImages(2);
-    missing.imageFiles().remove(missing.imageFiles().lastKey());
-    EXPECT_EQ(openFailure(missing), PosixError(ENOENT).description());
+    const QString lost = missing.imageFiles().lastKey();
+    missing.imageFiles().remove(lost);
+    EXPECT_EQ(openFailure(missing),
+        "The board could not be opened because its image \"Images/" + lost
+            + "\" is missing from the package.");
 
     // The right length, but no image at all: the import service's own refusal.
     PackageBuilder text;
@@ -208,13 +212,13 @@ TEST_F(HostileProject, NoSymbolicLinkIsFollowed)
         = TestImages::writeFile(folder.path(), QStringLiteral("outside.png"), TestImages::png(QSize(3, 2)));
     ASSERT_TRUE(QFile::link(target, imageLinked + "/Images/" + imageName));
     EXPECT_EQ(failureMessage([&] { BoardProjectStore::load(fileUrl(imageLinked)); }),
-        PosixError(ELOOP).description());
+        PosixError(ELOOP, "Images/" + imageName).description());
 
     const QString manifestLinked = folder.filePath(QStringLiteral("ManifestLinked.tesserly"));
     ASSERT_TRUE(QDir().mkpath(manifestLinked + "/Images"));
     ASSERT_TRUE(QFile::link(real + "/manifest.json", manifestLinked + "/manifest.json"));
     EXPECT_EQ(failureMessage([&] { BoardProjectStore::load(fileUrl(manifestLinked)); }),
-        PosixError(ELOOP).description());
+        PosixError(ELOOP, "manifest.json").description());
 }
 
 TEST_F(HostileProject, PackageAndFolderShapesAreChecked)
@@ -236,7 +240,7 @@ TEST_F(HostileProject, PackageAndFolderShapesAreChecked)
     const QString noManifest = folder.filePath(QStringLiteral("NoManifest.tesserly"));
     ASSERT_TRUE(QDir().mkpath(noManifest + "/Images"));
     EXPECT_EQ(failureMessage([&] { BoardProjectStore::load(fileUrl(noManifest)); }),
-        PosixError(ENOENT).description());
+        PosixError(ENOENT, "manifest.json").description());
 
     PackageBuilder huge;
     huge.setManifestBytes(QByteArray(1'048'577, ' '));

@@ -5,6 +5,7 @@
 #include "io/AtomicPackageWriter.h"
 #include "io/BoardProjectStore.h"
 #include "io/PosixError.h"
+#include "model/BoardLimits.h"
 
 #include <cerrno>
 #include <csignal>
@@ -23,8 +24,8 @@ const QString unsafeExisting
     = QStringLiteral("That location contains something other than a supported Tesserly "
                      "project. Choose a different name to keep its contents safe.");
 const QString invalidManifest = QStringLiteral("The board's project information is incomplete or damaged.");
-const QString imageTooLarge = QStringLiteral("An image in this board is empty or exceeds the 64 MB limit.");
-const QString boardTooLarge = QStringLiteral("The original images in one board can total up to 256 MB.");
+const QString imageTooLarge = BoardLimits::storedImageTooLargeText();
+const QString boardTooLarge = BoardLimits::boardTooLargeText();
 
 class ProjectSave : public ::testing::Test
 {
@@ -79,7 +80,7 @@ TEST_F(ProjectSave, DestinationMustBeALocalTesserlyName)
     EXPECT_EQ(failureMessage([&] {
         BoardProjectStore::save({}, BoardSettings(), fileUrl(path(QStringLiteral("Missing/Board.tesserly"))));
     }),
-        PosixError(ENOENT).description());
+        PosixError(ENOENT, "Board.tesserly").description());
     EXPECT_TRUE(folderEntries().isEmpty());
 }
 
@@ -125,7 +126,7 @@ TEST_F(ProjectSave, PhotosAreCheckedInBoardOrderBeforeAnythingIsWritten)
     for (int index = 0; index < 61; ++index) {
         sixtyOne.append(withBytes("x"));
     }
-    EXPECT_EQ(saveFailure(sixtyOne), QStringLiteral("A board can contain up to 60 images."));
+    EXPECT_EQ(saveFailure(sixtyOne), BoardLimits::tooManyPhotosText());
 
     const BoardPhoto first = photo(QStringLiteral("first.png"));
     const BoardPhoto twin(
@@ -212,7 +213,7 @@ TEST_F(ProjectSave, AFailedWriteLeavesTheOlderSaveAndNoTemporaryFolder)
     setrlimit(RLIMIT_FSIZE, &original);
     std::signal(SIGXFSZ, previousHandler);
 
-    EXPECT_EQ(failure, PosixError(EFBIG).description());
+    EXPECT_EQ(failure, PosixError(EFBIG, "Board.tesserly").description());
     EXPECT_EQ(treeSnapshot(path()), before);
     EXPECT_EQ(folderEntries(), QStringList { QStringLiteral("Board.tesserly") });
 }
