@@ -138,9 +138,3 @@ TEST_F(BoundedFileReaderTest, LeavesTheCallersDescriptorOpen)
     EXPECT_THROW(BoundedFileReader::read(file.get(), 5), BoundedFileError);
     EXPECT_NE(::fcntl(file.get(), F_GETFD), -1);
 }
-
-TEST(BoundedFileErrorTest, NamesTheLimitThatApplied)
-{
-    EXPECT_EQ(BoundedFileError::tooLarge(16'777'216).description(),
-        "The file is larger than the available 16 MB import limit.");
-}

@@ -88,12 +88,9 @@ TEST(ByteCount, BinaryUnitsAsTheLimitsAreWritten)
         { 1, "1 byte" },
         { 1023, "1023 bytes" },
         { 1024, "1 KB" },
-        { 1'048'063, "1023 KB" },
         { 1'048'064, "1 MB" },
         { 6'815'744, "6.5 MB" },
-        { 16'777'216, "16 MB" },
         { 67'108'864, "64 MB" },
-        { 268'435'456, "256 MB" },
         { 1'610'612'736, "1.5 GB" },
     };
     for (const auto& [bytes, text] : cases) {
