@@ -19,7 +19,7 @@ run: build
 	./$(RELEASE_DIR)/tesserly $(ARGS)
 
 test: setup
-	cmake -S . -B $(TEST_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DTESSERLY_SANITIZE=ON
+	cmake -S . -B $(TEST_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Debug -DTESSERLY_SANITIZE=ON -DTESSERLY_WERROR=ON
 	cmake --build $(TEST_DIR)
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j2
 

@@ -13,6 +13,7 @@
 #include "ui/ContentView.h"
 #include "ui/InspectorSlider.h"
 #include "ui/InspectorView.h"
+#include "ui/QtBoardPlatform.h"
 #include "ui/ThumbnailCache.h"
 
 #include <algorithm>
@@ -117,7 +118,8 @@ int main(int argc, char** argv)
     BoardSettings settings;
     settings.columns = 4;
     settings.title = QStringLiteral("Sixty photos");
-    BoardStore store;
+    QtBoardPlatform platform;
+    BoardStore store { platform };
     store.replaceBoard(LoadedBoard { photos, settings }, std::nullopt);
 
     QMainWindow window;

@@ -21,7 +21,7 @@
 TesserlyApp::TesserlyApp(BoardPlatform& platform, std::function<void()> beep, QObject* parent)
     : QObject(parent)
     , m_platform(platform)
-    , m_store(&platform)
+    , m_store(platform)
     , m_delegate([this](const AlertRequest& request) { m_platform.runAlert(request); })
     , m_boardWindow(std::make_unique<BoardWindow>(m_store))
 {

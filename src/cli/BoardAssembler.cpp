@@ -75,7 +75,7 @@ BoardAssembler::Board BoardAssembler::fromImages(const RenderOptions& options)
     }
     ImageImportResult result = ImageImportService::load(urls);
     if (paths.size() > freePlaces) {
-        result.rejected << ImageArrival::excessLine(paths.size() - freePlaces);
+        result.rejected << BoardLimits::excessInputsLine(paths.size() - freePlaces);
     }
     const QList<qsizetype> positions = inputPositions(batch, result.photos);
     for (qsizetype index = 0; index < result.photos.size(); ++index) {

@@ -1,5 +1,9 @@
 #include "cli/RenderHelp.h"
 
+#include "model/BoardLimits.h"
+#include "model/ByteCount.h"
+#include "store/BoardStore.h"
+
 QString RenderHelp::usage()
 {
     return QStringLiteral("Usage: tesserly render [OPTIONS] INPUT... -o OUTPUT\n"
@@ -20,7 +24,7 @@ QString RenderHelp::text()
         "Makes the same board the window exports, without a window or a display.\n"
         "\n"
         "INPUT   image files (PNG, JPEG, HEIC, TIFF, GIF, BMP) in board order, checked and\n"
-        "        limited exactly as Add Images does (60 images, 64 MB each, 256 MB in all);\n"
+        "        limited exactly as Add Images does (%1 images, %2 each, %3 in all);\n"
         "        or exactly one .tesserly project, whose photos, order, captions and settings\n"
         "        are used (the options below override its settings).\n"
         "OUTPUT  chosen by its extension, in any letter case: .png (PNG export, 144 DPI),\n"
@@ -37,7 +41,7 @@ QString RenderHelp::text()
         "  --numbers, --no-numbers      show or hide the number badges (default shown)\n"
         "  --captions MODE              none|filename|custom (default filename)\n"
         "  --caption TEXT               custom caption of the next INPUT image, in order;\n"
-        "                               repeat it; at most 240 characters each; without\n"
+        "                               repeat it; at most %4 characters each; without\n"
         "                               --captions it switches to custom captions. More\n"
         "                               captions than images is an error; images without\n"
         "                               one keep their own (the file name without extension,\n"
@@ -59,5 +63,8 @@ QString RenderHelp::text()
         "per refused input, with the window's texts, then any error.\n"
         "\n"
         "Exit status: 0 written; 3 written, but some inputs were refused; 1 nothing\n"
-        "written; 2 usage error.\n");
+        "written; 2 usage error.\n")
+        .arg(QString::number(BoardLimits::maxPhotos), ByteCount::text(BoardLimits::maxSourceFileBytes),
+            ByteCount::text(BoardLimits::maxTotalSourceBytes),
+            QString::number(BoardStore::maximumTypedCaptionCharacters));
 }

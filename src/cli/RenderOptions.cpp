@@ -2,6 +2,7 @@
 
 #include "cli/CommandLineError.h"
 #include "model/GraphemeText.h"
+#include "store/BoardStore.h"
 
 #include <cmath>
 #include <functional>
@@ -99,7 +100,8 @@ const QList<KnownOption>& knownOptions()
             } },
         { QStringLiteral("--caption"), true,
             [](Options& options, const QString&, const QString& value) {
-                options.captions << GraphemeText::prefix(value, RenderOptions::maximumCaptionCharacters);
+                // Typed text, held to the window's caption field limit.
+                options.captions << GraphemeText::prefix(value, BoardStore::maximumTypedCaptionCharacters);
             } },
         { QStringLiteral("--title"), true,
             [](Options& options, const QString&, const QString& value) { options.overrides.title = value; } },

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "cli/SettingsOverrides.h"
-#include "store/BoardStore.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,9 +11,6 @@ class RenderOptions
 public:
     enum class Request { render, help, version };
     enum class OutputFormat { png, pdf, project, standardOutput };
-
-    // Captions given on the command line are typed text, held to the window's caption field limit.
-    static constexpr qsizetype maximumCaptionCharacters = BoardStore::maximumCaptionCharacters;
 
     Request request = Request::render;
     QStringList inputs;

@@ -48,7 +48,7 @@ QByteArray temporaryName(const QString& destination)
 
 } // namespace
 
-void AtomicFileWriter::writeAll(int descriptor, const QByteArray& bytes)
+void AtomicFileWriter::writeAll(int descriptor, const QByteArray& bytes, const QString& fileName)
 {
     qsizetype written = 0;
     while (written < bytes.size()) {
@@ -58,7 +58,7 @@ void AtomicFileWriter::writeAll(int descriptor, const QByteArray& bytes)
             if (errno == EINTR) {
                 continue;
             }
-            throw PosixError::current();
+            throw PosixError::current(fileName);
         }
         written += result;
     }
@@ -67,6 +67,7 @@ void AtomicFileWriter::writeAll(int descriptor, const QByteArray& bytes)
 void AtomicFileWriter::write(const QString& path, const QByteArray& bytes)
 {
     const QByteArray destination = QFile::encodeName(path);
+    const QString fileName = QFileInfo(path).fileName();
     FileDescriptor descriptor;
     std::optional<TemporaryFile> temporary;
     // A random name that nobody else holds; O_EXCL makes sure it is a file of our own.
@@ -76,18 +77,18 @@ void AtomicFileWriter::write(const QString& path, const QByteArray& bytes)
         if (descriptor) {
             temporary.emplace(name);
         } else if (errno != EEXIST) {
-            throw PosixError::current();
+            throw PosixError::current(fileName);
         }
     }
     if (!descriptor) {
-        throw PosixError(EEXIST);
+        throw PosixError(EEXIST, fileName);
     }
-    writeAll(descriptor.get(), bytes);
+    writeAll(descriptor.get(), bytes, fileName);
     if (::fsync(descriptor.get()) != 0 || !descriptor.close()) {
-        throw PosixError::current();
+        throw PosixError::current(fileName);
     }
     if (::rename(temporary->path().constData(), destination.constData()) != 0) {
-        throw PosixError::current();
+        throw PosixError::current(fileName);
     }
     temporary->keep();
     // The rename itself reaches the disk with the folder's entry.

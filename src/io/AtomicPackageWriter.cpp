@@ -84,12 +84,13 @@ AtomicPackageWriter::AtomicPackageWriter(const QString& destinationPath)
         : slash == 0                 ? QStringLiteral("/")
                                      : path.left(slash);
     m_destinationName = QFile::encodeName(path.mid(slash + 1));
+    m_displayName = QFile::decodeName(m_destinationName);
     if (m_destinationName.isEmpty() || m_destinationName == "." || m_destinationName == "..") {
-        throw PosixError(EINVAL);
+        throw PosixError(EINVAL, m_displayName);
     }
     m_parent = FileDescriptor::open(QFile::encodeName(parent), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (!m_parent) {
-        throw PosixError::current();
+        throw PosixError::current(m_displayName);
     }
 }
 
@@ -130,15 +131,15 @@ void AtomicPackageWriter::createTemporaryFolder()
             m_temporaryName = name;
             m_state = State::building;
         } else if (errno != EEXIST) {
-            throw PosixError::current();
+            throw PosixError::current(m_displayName);
         }
     }
     if (m_state != State::building) {
-        throw PosixError(EEXIST);
+        throw PosixError(EEXIST, m_displayName);
     }
     m_temporaryFolder = FileDescriptor::openAt(m_parent.get(), m_temporaryName, folderFlags);
     if (!m_temporaryFolder || flock(m_temporaryFolder.get(), LOCK_EX | LOCK_NB) != 0) {
-        throw PosixError::current();
+        throw PosixError::current(m_displayName);
     }
 }
 
@@ -151,12 +152,12 @@ void AtomicPackageWriter::write(
     }
     const QByteArray encodedFolderName = QFile::encodeName(folderName);
     if (mkdirat(m_temporaryFolder.get(), encodedFolderName.constData(), 0777) != 0) {
-        throw PosixError::current();
+        throw PosixError::current(m_displayName);
     }
     const FileDescriptor folder
         = FileDescriptor::openAt(m_temporaryFolder.get(), encodedFolderName, folderFlags);
     if (!folder) {
-        throw PosixError::current();
+        throw PosixError::current(m_displayName);
     }
     for (const File& file : folderFiles) {
         writeFile(folder.get(), file);
@@ -165,12 +166,12 @@ void AtomicPackageWriter::write(
     flushFolder(m_temporaryFolder.get());
 }
 
-void AtomicPackageWriter::writeFile(int folderDescriptor, const File& file)
+void AtomicPackageWriter::writeFile(int folderDescriptor, const File& file) const
 {
     FileDescriptor output = FileDescriptor::openAt(folderDescriptor, QFile::encodeName(file.name),
         O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (!output) {
-        throw PosixError::current();
+        throw PosixError::current(m_displayName);
     }
     const char* data = file.bytes.constData();
     qsizetype remaining = file.bytes.size();
@@ -180,21 +181,21 @@ void AtomicPackageWriter::writeFile(int folderDescriptor, const File& file)
             continue;
         }
         if (written <= 0) {
-            throw written == 0 ? PosixError(EIO) : PosixError::current();
+            throw written == 0 ? PosixError(EIO, m_displayName) : PosixError::current(m_displayName);
         }
         data += written;
         remaining -= written;
     }
     if (fsync(output.get()) != 0 || !output.close()) {
-        throw PosixError::current();
+        throw PosixError::current(m_displayName);
     }
 }
 
-void AtomicPackageWriter::flushFolder(int folderDescriptor)
+void AtomicPackageWriter::flushFolder(int folderDescriptor) const
 {
     // Some file systems cannot flush a folder and say so with EINVAL; that is not a failed save.
     if (fsync(folderDescriptor) != 0 && errno != EINVAL) {
-        throw PosixError::current();
+        throw PosixError::current(m_displayName);
     }
 }
 
@@ -202,7 +203,7 @@ void AtomicPackageWriter::commit(bool replaceExisting, const ReplaceCheck& check
 {
     if (replaceExisting) {
         if (exchange(m_parent.get(), m_temporaryName, m_destinationName) != 0) {
-            throw PosixError::current();
+            throw PosixError::current(m_displayName);
         }
         m_state = State::displacedOldTree;
         try {
@@ -215,7 +216,7 @@ void AtomicPackageWriter::commit(bool replaceExisting, const ReplaceCheck& check
         }
     } else {
         if (renameNoReplace(m_parent.get(), m_temporaryName, m_destinationName) != 0) {
-            throw PosixError::current();
+            throw PosixError::current(m_displayName);
         }
         m_state = State::empty;
     }

@@ -27,7 +27,7 @@ public:
     // Throws when the item named `name` in the parent folder must not be thrown away.
     using ReplaceCheck = std::function<void(int parentDescriptor, const QByteArray& name)>;
 
-    // Opens the destination's parent folder; nothing is created yet. Throws PosixError.
+    // Opens the destination's parent folder; nothing is created yet. Throws PosixError naming the package.
     explicit AtomicPackageWriter(const QString& destinationPath);
     AtomicPackageWriter(const AtomicPackageWriter&) = delete;
     AtomicPackageWriter& operator=(const AtomicPackageWriter&) = delete;
@@ -55,12 +55,14 @@ private:
 
     void createTemporaryFolder();
     void removeStaleFolders();
-    static void writeFile(int folderDescriptor, const File& file);
-    static void flushFolder(int folderDescriptor);
+    void writeFile(int folderDescriptor, const File& file) const;
+    void flushFolder(int folderDescriptor) const;
     static bool removeTree(int parentDescriptor, const QByteArray& name, int depth);
 
     FileDescriptor m_parent;
     QByteArray m_destinationName;
+    // What a system error names: the package being saved.
+    QString m_displayName;
     QByteArray m_temporaryName;
     // Held open with an exclusive flock while the tree is being built.
     FileDescriptor m_temporaryFolder;

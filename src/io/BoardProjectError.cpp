@@ -16,6 +16,13 @@ BoardProjectError BoardProjectError::changedImage(const QString& fileName)
     return error;
 }
 
+BoardProjectError BoardProjectError::missingImage(const QString& imagePath)
+{
+    BoardProjectError error(Kind::missingImage);
+    error.m_fileName = imagePath;
+    return error;
+}
+
 QString BoardProjectError::description() const
 {
     switch (m_kind) {
@@ -40,15 +47,19 @@ QString BoardProjectError::description() const
     case Kind::manifestTooLarge:
         return QStringLiteral("The board's project information exceeds the supported size.");
     case Kind::tooManyImages:
-        return QStringLiteral("A board can contain up to %1 images.").arg(BoardLimits::maxPhotos);
+        return BoardLimits::tooManyPhotosText();
     case Kind::imageTooLarge:
-        return QStringLiteral("An image in this board is empty or exceeds the 64 MB limit.");
+        return BoardLimits::storedImageTooLargeText();
     case Kind::boardTooLarge:
-        return QStringLiteral("The original images in one board can total up to 256 MB.");
+        return BoardLimits::boardTooLargeText();
     case Kind::duplicateIdentifier:
         return QStringLiteral("The board contains duplicate image identifiers and cannot be opened safely.");
     case Kind::unsafeImagePath:
         return QStringLiteral("The board contains an invalid image reference.");
+    case Kind::missingImage:
+        return QStringLiteral(
+            "The board could not be opened because its image \"%1\" is missing from the package.")
+            .arg(m_fileName);
     case Kind::missingImages:
         break;
     }

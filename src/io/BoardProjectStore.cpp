@@ -35,6 +35,19 @@ QString withoutTrailingSlashes(QString path)
 {
     throw BoardProjectError(kind);
 }
+
+// A system error names the image by its path inside the package, the name a person can look for.
+QByteArray readImage(const ProjectManifest::PhotoRecord& record, int imagesFolder, qint64 limit)
+{
+    try {
+        return BoundedFileReader::read(ProjectManifest::imageName(record.id), imagesFolder, limit);
+    } catch (const PosixError& error) {
+        if (error.code() == ENOENT) {
+            throw BoardProjectError::missingImage(ProjectManifest::imagePath(record.id));
+        }
+        throw PosixError(error.code(), ProjectManifest::imagePath(record.id));
+    }
+}
 } // namespace
 
 void BoardProjectStore::validateHeader(const QByteArray& data)
@@ -56,7 +69,7 @@ void BoardProjectStore::validateDisplayStrings(const QString& fileName, const QS
     const QChar nul(u'\0');
     if (fileName.isEmpty() || fileName.toUtf8().size() > maximumFileNameBytes
         || fileName.contains(QLatin1Char('/')) || fileName.contains(nul) || caption.contains(nul)
-        || GraphemeText::count(caption) > maximumCaptionCharacters) {
+        || GraphemeText::count(caption) > maximumStoredCaptionCharacters) {
         refuse(BoardProjectError::Kind::invalidManifest);
     }
 }
@@ -68,7 +81,7 @@ bool BoardProjectStore::validateExistingDestination(int parentDescriptor, const 
         if (errno == ENOENT) {
             return false;
         }
-        throw PosixError::current();
+        throw PosixError::current(QFile::decodeName(name));
     }
     if (!S_ISDIR(attributes.st_mode)) {
         refuse(BoardProjectError::Kind::unsafeExistingDestination);
@@ -126,7 +139,6 @@ void BoardProjectStore::save(const QList<BoardPhoto>& photos, const BoardSetting
         refuse(BoardProjectError::Kind::manifestTooLarge);
     }
 
-    // Security-scoped access to the destination would start here; Linux has no such thing.
     AtomicPackageWriter writer(path);
     const bool replaceExisting
         = validateExistingDestination(writer.parentDescriptor(), writer.destinationName());
@@ -144,7 +156,6 @@ LoadedBoard BoardProjectStore::load(const QUrl& url)
     if (!url.isLocalFile()) {
         refuse(BoardProjectError::Kind::invalidProject);
     }
-    // Security-scoped access to the package would start here; Linux has no such thing.
     const FileDescriptor package
         = FileDescriptor::open(QFile::encodeName(withoutTrailingSlashes(url.toLocalFile())), folderFlags);
     if (!package) {
@@ -196,8 +207,7 @@ LoadedBoard BoardProjectStore::load(const QUrl& url)
     for (const ProjectManifest::PhotoRecord& record : std::as_const(manifest->photos)) {
         // One image's bytes and decoder temporaries are gone before the next is read.
         const qint64 limit = std::min(BoardLimits::maxTotalSourceBytes - loadedTotal, record.byteCount);
-        const QByteArray bytes
-            = BoundedFileReader::read(ProjectManifest::imageName(record.id), imagesFolder.get(), limit);
+        const QByteArray bytes = readImage(record, imagesFolder.get(), limit);
         if (bytes.size() != record.byteCount) {
             throw BoardProjectError::changedImage(record.fileName);
         }

@@ -24,7 +24,9 @@ public:
     static LoadedBoard load(const QUrl& url);
 
     static constexpr qint64 maximumFileNameBytes = 4096;
-    static constexpr qsizetype maximumCaptionCharacters = 2000;
+    // The longest caption a manifest may hold; longer than a typed one, since a photo's first caption
+    // may come from elsewhere.
+    static constexpr qsizetype maximumStoredCaptionCharacters = 2000;
 
 private:
     static void validateHeader(const QByteArray& data);

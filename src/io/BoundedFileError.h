@@ -17,11 +17,6 @@ public:
     qint64 limit() const { return m_limit; }
     QString description() const override;
 
-    // A byte count in the desktop's file-size style: decimal units (1 KB = 1000 bytes), whole
-    // kilobytes, megabytes with one decimal and larger units with two, trailing zeros dropped:
-    // "Zero KB", "1 byte", "500 bytes", "2 KB", "1 MB", "16.8 MB", "67.1 MB", "1.07 GB".
-    static QString formattedByteCount(qint64 bytes);
-
 private:
     BoundedFileError(Kind kind, qint64 limit)
         : m_kind(kind)

@@ -1,9 +1,7 @@
 #include "io/BoundedFileReader.h"
 
-#include "io/BoardProjectError.h"
 #include "io/BoundedFileError.h"
 #include "io/FileDescriptor.h"
-#include "io/ImageImportError.h"
 #include "io/MemoryPages.h"
 #include "io/PosixError.h"
 
@@ -11,6 +9,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <QFile>
+#include <QFileInfo>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -38,40 +37,38 @@ bool isUnsafeName(const QString& name)
 
 } // namespace
 
-QByteArray BoundedFileReader::read(const QUrl& url, qint64 maximumBytes)
+QByteArray BoundedFileReader::read(const QString& path, qint64 maximumBytes)
 {
-    if (!url.isLocalFile()) {
-        throw ImageImportError(ImageImportError::Kind::notLocalFile);
-    }
+    const QString fileName = QFileInfo(path).fileName();
     // Non-blocking so that a named pipe cannot stall the open; the regular-file test refuses it.
     const FileDescriptor file
-        = FileDescriptor::open(QFile::encodeName(url.toLocalFile()), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        = FileDescriptor::open(QFile::encodeName(path), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (!file) {
-        throw PosixError::current();
+        throw PosixError::current(fileName);
     }
-    return read(file.get(), maximumBytes);
+    return read(file.get(), maximumBytes, fileName);
 }
 
 QByteArray BoundedFileReader::read(const QString& name, int directoryDescriptor, qint64 maximumBytes)
 {
     if (isUnsafeName(name)) {
-        throw BoardProjectError(BoardProjectError::Kind::unsafeImagePath);
+        throw PosixError(EINVAL, name);
     }
     const FileDescriptor file = FileDescriptor::openAt(
         directoryDescriptor, QFile::encodeName(name), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (!file) {
-        throw PosixError::current();
+        throw PosixError::current(name);
     }
-    return read(file.get(), maximumBytes);
+    return read(file.get(), maximumBytes, name);
 }
 
-QByteArray BoundedFileReader::read(int descriptor, qint64 maximumBytes)
+QByteArray BoundedFileReader::read(int descriptor, qint64 maximumBytes, const QString& fileName)
 {
     struct stat status
     {
     };
     if (::fstat(descriptor, &status) != 0) {
-        throw PosixError::current();
+        throw PosixError::current(fileName);
     }
     if ((status.st_mode & S_IFMT) != S_IFREG) {
         throw BoundedFileError::notRegularFile();
@@ -92,7 +89,7 @@ QByteArray BoundedFileReader::read(int descriptor, qint64 maximumBytes)
             char probe;
             const qint64 count = readSome(descriptor, &probe, 1);
             if (count < 0) {
-                throw PosixError::current();
+                throw PosixError::current(fileName);
             }
             if (count == 0) {
                 break;
@@ -111,7 +108,7 @@ QByteArray BoundedFileReader::read(int descriptor, qint64 maximumBytes)
         buffer.resize(qsizetype(total + request));
         const qint64 count = readSome(descriptor, buffer.data() + total, request);
         if (count < 0) {
-            throw PosixError::current();
+            throw PosixError::current(fileName);
         }
         buffer.resize(qsizetype(total + count));
         if (count == 0) {

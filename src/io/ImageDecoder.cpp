@@ -23,23 +23,23 @@ std::optional<ImageDecoder::Container> ImageDecoder::detect(const QByteArray& da
     return ContainerDetector::detect(QByteArrayView(data));
 }
 
-QString ImageDecoder::typeIdentifier(Container container)
+QString ImageDecoder::mimeType(Container container)
 {
     switch (container) {
     case Container::png:
-        return QStringLiteral("public.png");
+        return QStringLiteral("image/png");
     case Container::jpeg:
-        return QStringLiteral("public.jpeg");
+        return QStringLiteral("image/jpeg");
     case Container::heic:
-        return QStringLiteral("public.heic");
+        return QStringLiteral("image/heic");
     case Container::heif:
-        return QStringLiteral("public.heif");
+        return QStringLiteral("image/heif");
     case Container::tiff:
-        return QStringLiteral("public.tiff");
+        return QStringLiteral("image/tiff");
     case Container::gif:
-        return QStringLiteral("com.compuserve.gif");
+        return QStringLiteral("image/gif");
     case Container::bmp:
-        return QStringLiteral("com.microsoft.bmp");
+        return QStringLiteral("image/bmp");
     case Container::unsupported:
         break;
     }

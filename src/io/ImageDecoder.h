@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/BoardLimits.h"
+
 #include <optional>
 #include <QByteArray>
 #include <QImage>
@@ -34,15 +36,15 @@ public:
     };
 
     // The largest image the program takes: per side, and in pixels.
-    static constexpr qint64 maximumPixelSide = 32'768;
-    static constexpr qint64 maximumPixelArea = 100'000'000;
+    static constexpr qint64 maximumPixelSide = BoardLimits::maxImageSide;
+    static constexpr qint64 maximumPixelArea = BoardLimits::maxImagePixels;
     static bool withinPixelLimits(QSize size);
 
     // Recognised container, or nullopt for bytes that are no image at all. Recognised formats
     // that are not supported (WebP, AVIF, ICO, ...) give Container::unsupported.
     static std::optional<Container> detect(const QByteArray& data);
-    // "public.png", "public.jpeg", ...; empty for unsupported containers.
-    static QString typeIdentifier(Container container);
+    // "image/png", "image/jpeg", ...; empty for unsupported containers.
+    static QString mimeType(Container container);
 
     // Size and orientation of the first frame without decoding pixels; nullopt when the bytes
     // are not a readable image of a supported container. The size is not checked against the

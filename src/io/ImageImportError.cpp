@@ -1,8 +1,18 @@
 #include "io/ImageImportError.h"
 
+#include "model/BoardLimits.h"
+
+ImageImportError ImageImportError::dimensionsTooLarge(QSize size)
+{
+    ImageImportError error(Kind::dimensionsTooLarge);
+    error.m_sideTooLarge
+        = size.width() > BoardLimits::maxImageSide || size.height() > BoardLimits::maxImageSide;
+    return error;
+}
+
 QString ImageImportError::description() const
 {
-    return description(m_kind);
+    return m_sideTooLarge ? BoardLimits::imageSideTooLargeText() : description(m_kind);
 }
 
 QString ImageImportError::description(Kind kind)
@@ -13,9 +23,9 @@ QString ImageImportError::description(Kind kind)
     case Kind::emptyFile:
         return QStringLiteral("The image file is empty.");
     case Kind::fileTooLarge:
-        return QStringLiteral("This image exceeds the 64 MB import limit.");
+        return BoardLimits::fileTooLargeText();
     case Kind::boardTooLarge:
-        return QStringLiteral("The original images in one board can total up to 256 MB.");
+        return BoardLimits::boardTooLargeText();
     case Kind::unreadableImage:
         return QStringLiteral("The image is damaged or could not be decoded.");
     case Kind::unsupportedFormat:
@@ -24,5 +34,5 @@ QString ImageImportError::description(Kind kind)
     case Kind::dimensionsTooLarge:
         break;
     }
-    return QStringLiteral("This image exceeds the 100-megapixel import limit. Export a smaller copy first.");
+    return BoardLimits::imagePixelsTooLargeText();
 }

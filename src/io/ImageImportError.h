@@ -2,6 +2,8 @@
 
 #include "model/BoardFailure.h"
 
+#include <QSize>
+
 class ImageImportError : public BoardFailure
 {
 public:
@@ -18,6 +20,8 @@ public:
     explicit ImageImportError(Kind kind)
         : m_kind(kind)
     { }
+    // Says which limit the image broke: a side over the limit, or else the pixel count.
+    static ImageImportError dimensionsTooLarge(QSize size);
 
     Kind kind() const { return m_kind; }
     QString description() const override;
@@ -25,4 +29,5 @@ public:
 
 private:
     Kind m_kind;
+    bool m_sideTooLarge = false;
 };

@@ -61,13 +61,13 @@ QString refusalLine(const QUrl& url, const QString& reason)
 const QSet<QString>& ImageImportService::supportedTypes()
 {
     static const QSet<QString> types {
-        QStringLiteral("public.png"),
-        QStringLiteral("public.jpeg"),
-        QStringLiteral("public.heic"),
-        QStringLiteral("public.heif"),
-        QStringLiteral("public.tiff"),
-        QStringLiteral("com.compuserve.gif"),
-        QStringLiteral("com.microsoft.bmp"),
+        QStringLiteral("image/png"),
+        QStringLiteral("image/jpeg"),
+        QStringLiteral("image/heic"),
+        QStringLiteral("image/heif"),
+        QStringLiteral("image/tiff"),
+        QStringLiteral("image/gif"),
+        QStringLiteral("image/bmp"),
     };
     return types;
 }
@@ -84,7 +84,7 @@ BoardPhoto ImageImportService::load(const QByteArray& data, const QString& fileN
     if (!container) {
         throw ImageImportError(Kind::unreadableImage);
     }
-    if (!supportedTypes().contains(ImageDecoder::typeIdentifier(*container))) {
+    if (!supportedTypes().contains(ImageDecoder::mimeType(*container))) {
         throw ImageImportError(Kind::unsupportedFormat);
     }
     const std::optional<ImageDecoder::Probe> probe = ImageDecoder::probe(data);
@@ -92,7 +92,7 @@ BoardPhoto ImageImportService::load(const QByteArray& data, const QString& fileN
         throw ImageImportError(Kind::unreadableImage);
     }
     if (!ImageDecoder::withinPixelLimits(probe->storedSize)) {
-        throw ImageImportError(Kind::dimensionsTooLarge);
+        throw ImageImportError::dimensionsTooLarge(probe->storedSize);
     }
     QImage thumbnail;
     try {
@@ -122,10 +122,7 @@ ImageImportResult ImageImportService::load(const QList<QUrl>& urls)
     qint64 acceptedBytes = 0;
     for (qsizetype index = 0; index < urls.size(); ++index) {
         if (result.photos.size() >= BoardLimits::maxPhotos) {
-            result.rejected.append(
-                QStringLiteral("The remaining %1 files were skipped. A board can contain up to %2 images.")
-                    .arg(urls.size() - index)
-                    .arg(BoardLimits::maxPhotos));
+            result.rejected.append(BoardLimits::skippedInputsLine(urls.size() - index));
             break;
         }
         // Everything read for one file (its bytes, its decoder's state) is released at the end
@@ -135,13 +132,12 @@ ImageImportResult ImageImportService::load(const QList<QUrl>& urls)
             if (!url.isLocalFile()) {
                 throw ImageImportError(Kind::notLocalFile);
             }
-            // No security-scoped access to start on this platform: a granted path is readable.
             const qint64 budget = BoardLimits::maxTotalSourceBytes - acceptedBytes;
             if (budget <= 0) {
                 throw ImageImportError(Kind::boardTooLarge);
             }
-            const QByteArray data
-                = BoundedFileReader::read(url, std::min(budget, BoardLimits::maxSourceFileBytes));
+            const QByteArray data = BoundedFileReader::read(
+                url.toLocalFile(), std::min(budget, BoardLimits::maxSourceFileBytes));
             BoardPhoto photo = load(data, urlName(url));
             acceptedBytes += data.size();
             result.photos.append(std::move(photo));

@@ -16,12 +16,10 @@
 class ImageImportService
 {
 public:
-    static constexpr qint64 maximumPixelSide = ImageDecoder::maximumPixelSide;
-    static constexpr qint64 maximumPixelArea = ImageDecoder::maximumPixelArea;
     static constexpr int thumbnailMaxPixelSize = 1024;
     static constexpr qsizetype maximumFileNameCharacters = 512;
 
-    // The type identifiers of the containers taken: PNG, JPEG, HEIC, HEIF, TIFF, GIF, BMP.
+    // The MIME types of the containers taken: PNG, JPEG, HEIC, HEIF, TIFF, GIF, BMP.
     static const QSet<QString>& supportedTypes();
 
     // Throws ImageImportError.

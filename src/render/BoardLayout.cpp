@@ -103,6 +103,15 @@ qint64 BoardLayout::pixelHeight() const
     return roundedUpPixels(m_size.height());
 }
 
+bool BoardLayout::tooLargeToExport(QSizeF size)
+{
+    const qint64 width = roundedUpPixels(size.width());
+    const qint64 height = roundedUpPixels(size.height());
+    return width < 1 || height < 1 || width > BoardLimits::maxOutputDimension
+        || height > BoardLimits::maxOutputDimension
+        || double(width) * double(height) > double(BoardLimits::maxOutputPixels);
+}
+
 QRectF BoardLayout::imageRect(QSizeF imageSize, const QRectF& target, PhotoFit fit)
 {
     const double imageWidth = imageSize.width();

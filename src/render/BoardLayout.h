@@ -40,6 +40,12 @@ public:
     // The size rounded up to whole pixels; 0 for a size that is not a finite, representable number.
     qint64 pixelWidth() const;
     qint64 pixelHeight() const;
+    // The one rule for "too large to export", on the whole pixels an export of `size` has (each
+    // side rounded up): a side beyond BoardLimits::maxOutputDimension, an area beyond
+    // maxOutputPixels, or no pixels at all. The renderer's refusal, the inspector's warning and
+    // the enabling of export and copy all ask it.
+    static bool tooLargeToExport(QSizeF size);
+    bool tooLargeToExport() const { return tooLargeToExport(m_size); }
 
     // Where to draw a whole image of imageSize so that it fits inside target or fills it, centred.
     // An image size that is not finite and positive gives the target unchanged.

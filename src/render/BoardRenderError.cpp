@@ -16,7 +16,7 @@ QString BoardRenderError::description() const
     case Kind::emptyBoard:
         return QStringLiteral("Add at least one image before exporting.");
     case Kind::tooManyImages:
-        return QStringLiteral("A board can contain up to %1 images.").arg(BoardLimits::maxPhotos);
+        return BoardLimits::tooManyPhotosText();
     case Kind::oversizedBoard:
         return QStringLiteral(
             "This board is too large to export. Increase the column count or choose a smaller export width.");

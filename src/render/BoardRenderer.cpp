@@ -25,15 +25,7 @@ BoardLayout BoardRenderer::validatedLayout(const QList<BoardPhoto>& photos, cons
         throw BoardRenderError(BoardRenderError::Kind::tooManyImages);
     }
     BoardLayout layout(photos.size(), settings);
-    if (!std::isfinite(layout.width()) || !std::isfinite(layout.height())) {
-        throw BoardRenderError(BoardRenderError::Kind::oversizedBoard);
-    }
-    const qint64 width = layout.pixelWidth();
-    const qint64 height = layout.pixelHeight();
-    const bool accepted = width >= 1 && height >= 1 && width <= BoardLimits::maxOutputDimension
-        && height <= BoardLimits::maxOutputDimension
-        && double(width) * double(height) <= double(BoardLimits::maxOutputPixels);
-    if (!accepted) {
+    if (layout.tooLargeToExport()) {
         throw BoardRenderError(BoardRenderError::Kind::oversizedBoard);
     }
     return layout;

@@ -23,7 +23,7 @@ QString baseName(const QUrl& url)
 }
 } // namespace
 
-BoardStore::BoardStore(BoardPlatform* platform, QObject* parent)
+BoardStore::BoardStore(BoardPlatform& platform, QObject* parent)
     : QObject(parent)
     , m_platform(platform)
     , m_statusMessage(readyText)
@@ -110,7 +110,7 @@ std::optional<BoardPhoto> BoardStore::selectedPhoto() const
 
 bool BoardStore::canExport() const
 {
-    return !m_photos.isEmpty() && !m_isBusy;
+    return !m_photos.isEmpty() && !m_isBusy && !layout().tooLargeToExport();
 }
 
 QString BoardStore::windowSubtitle() const
@@ -218,7 +218,7 @@ void BoardStore::updateCaption(const QString& caption, const QUuid& id)
     if (!index) {
         return;
     }
-    const QString cut = GraphemeText::prefix(caption, maximumCaptionCharacters);
+    const QString cut = GraphemeText::prefix(caption, maximumTypedCaptionCharacters);
     if (cut == m_photos.at(*index).caption()) {
         return;
     }

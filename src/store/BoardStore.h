@@ -27,16 +27,14 @@ class BoardStore : public QObject
 
 public:
     static constexpr qsizetype historyLimit = 30;
-    static constexpr qsizetype maximumCaptionCharacters = 240;
+    // What updateCaption keeps of a typed caption.
+    static constexpr qsizetype maximumTypedCaptionCharacters = 240;
     static constexpr qsizetype maximumSuggestedNameCharacters = 100;
     static constexpr qsizetype shownRejectionLines = 5;
 
-    // The platform is not owned and must outlive the store; without one, panels and alerts
-    // behave as if cancelled and the clipboard is empty.
-    explicit BoardStore(BoardPlatform* platform = nullptr, QObject* parent = nullptr);
+    // The platform is not owned and must outlive the store.
+    explicit BoardStore(BoardPlatform& platform, QObject* parent = nullptr);
     ~BoardStore() override;
-
-    void setPlatform(BoardPlatform* platform) { m_platform = platform; }
 
     // Observable state; each assignment emits its signal and changed(), equal value or not.
     const QList<BoardPhoto>& photos() const { return m_photos; }
@@ -59,6 +57,7 @@ public:
 
     // Derived values, computed on each read.
     std::optional<BoardPhoto> selectedPhoto() const;
+    // Photos to export, nothing running, and a board within the export limits.
     bool canExport() const;
     // "Untitled Board" or the project's name, followed by " · Edited" while unsaved.
     QString windowSubtitle() const;
@@ -151,7 +150,7 @@ private:
     void runInBackground(const QString& busyStatus, std::function<Result()> job,
         std::function<void(std::optional<Result>, const QString& error)> apply);
 
-    BoardPlatform* m_platform = nullptr;
+    BoardPlatform& m_platform;
 
     QList<BoardPhoto> m_photos;
     BoardSettings m_settings;

@@ -28,7 +28,7 @@ void BoardStore::exportPDF()
 
 void BoardStore::exportBoard(bool asPDF)
 {
-    if (!canExport() || !m_platform) {
+    if (!canExport()) {
         return;
     }
     const QString suffix = asPDF ? QStringLiteral("pdf") : QStringLiteral("png");
@@ -37,7 +37,7 @@ void BoardStore::exportBoard(bool asPDF)
     request.mimeTypes = { asPDF ? QStringLiteral("application/pdf") : QStringLiteral("image/png") };
     request.suffixes = { suffix };
     request.proposedName = suggestedName() + QLatin1Char('.') + suffix;
-    const std::optional<QUrl> destination = m_platform->chooseExportDestination(request);
+    const std::optional<QUrl> destination = m_platform.chooseExportDestination(request);
     if (!destination || destination->isEmpty()) {
         return;
     }
@@ -48,7 +48,6 @@ void BoardStore::exportBoard(bool asPDF)
     runInBackground<QUrl>(
         asPDF ? QStringLiteral("Exporting PDF\u2026") : QStringLiteral("Exporting PNG\u2026"),
         [photos, settings, url, asPDF] {
-            // No security-scoped access to begin or end on this desktop.
             const QByteArray bytes
                 = asPDF ? BoardRenderer::pdfData(photos, settings) : BoardRenderer::pngData(photos, settings);
             AtomicFileWriter::write(url.toLocalFile(), bytes);
@@ -62,9 +61,7 @@ void BoardStore::exportBoard(bool asPDF)
                 return;
             }
             setStatusMessage(QStringLiteral("Saved ") + QFileInfo(written->path()).fileName());
-            if (m_platform) {
-                m_platform->revealInFileManager(*written);
-            }
+            m_platform.revealInFileManager(*written);
         });
 }
 
@@ -84,7 +81,7 @@ void BoardStore::copyPNG()
                 setStatusMessage(copyFailedText);
                 return;
             }
-            if (!m_platform || !m_platform->copyPNGToClipboard(*png)) {
+            if (!m_platform.copyPNGToClipboard(*png)) {
                 setErrorMessage(clipboardRefusedText);
                 setStatusMessage(copyFailedText);
                 return;

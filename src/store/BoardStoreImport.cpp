@@ -7,11 +7,6 @@
 #include "store/ImageArrival.h"
 
 namespace {
-const QString maxPhotosText = QString::number(BoardLimits::maxPhotos);
-const QString boardFullForImportText = QStringLiteral("A board can contain up to ") + maxPhotosText
-    + QStringLiteral(" images. Remove an image before adding more.");
-const QString boardFullForDropText
-    = QStringLiteral("This board already contains ") + maxPhotosText + QStringLiteral(" images.");
 const QString emptyClipboardText
     = QStringLiteral("Copy an image or an image file first, then choose Paste Images.");
 const QString addingText = QStringLiteral("Adding images\u2026");
@@ -22,11 +17,6 @@ const QString unreadableDropFileText
 const QString unavailableDropDataText
     = QStringLiteral("A dropped image was not available in a supported format.");
 const QString noImagesAddedText = QStringLiteral("No images added");
-
-QString exceededBoardLimitLine(qsizetype count)
-{
-    return QString::number(count) + QStringLiteral(" additional images exceeded the board limit.");
-}
 
 QString addedText(qsizetype count)
 {
@@ -41,7 +31,8 @@ QString rejectionMessage(const QStringList& lines)
     QString message = lines.first(shown).join(QStringLiteral("\n\n"));
     if (lines.size() > shown) {
         message += QStringLiteral("\n\n\u2026and ") + QString::number(lines.size() - shown)
-            + QStringLiteral(" more files could not be added.");
+            + (lines.size() - shown == 1 ? QStringLiteral(" more file could not be added.")
+                                         : QStringLiteral(" more files could not be added."));
     }
     return message;
 }
@@ -80,7 +71,7 @@ ImageImportResult importDropItems(const QList<DropItem>& items, qsizetype freePl
         }
     }
     if (items.size() > freePlaces) {
-        result.rejected.append(exceededBoardLimitLine(items.size() - freePlaces));
+        result.rejected.append(BoardLimits::excessDropItemsLine(items.size() - freePlaces));
     }
     return result;
 }
@@ -88,7 +79,7 @@ ImageImportResult importDropItems(const QList<DropItem>& items, qsizetype freePl
 
 void BoardStore::addImages()
 {
-    if (m_isBusy || !m_platform) {
+    if (m_isBusy) {
         return;
     }
     PanelRequest request;
@@ -102,7 +93,7 @@ void BoardStore::addImages()
     request.suffixes
         = { QStringLiteral("png"), QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("heic"),
               QStringLiteral("tif"), QStringLiteral("tiff"), QStringLiteral("gif"), QStringLiteral("bmp") };
-    const QList<QUrl> urls = m_platform->chooseImageFiles(request);
+    const QList<QUrl> urls = m_platform.chooseImageFiles(request);
     if (!urls.isEmpty()) {
         importURLs(urls);
     }
@@ -114,7 +105,7 @@ void BoardStore::importURLs(const QList<QUrl>& urls)
         return;
     }
     if (m_photos.size() >= BoardLimits::maxPhotos) {
-        setErrorMessage(boardFullForImportText);
+        setErrorMessage(BoardLimits::addingToFullBoardText());
         return;
     }
     const qsizetype freePlaces = BoardLimits::maxPhotos - m_photos.size();
@@ -125,7 +116,7 @@ void BoardStore::importURLs(const QList<QUrl>& urls)
         [batch, exceeded] {
             ImageImportResult result = ImageImportService::load(batch);
             if (exceeded > 0) {
-                result.rejected.append(ImageArrival::excessLine(exceeded));
+                result.rejected.append(BoardLimits::excessInputsLine(exceeded));
             }
             return result;
         },
@@ -146,7 +137,7 @@ bool BoardStore::handleDrop(const QList<DropItem>& items)
         return false;
     }
     if (m_photos.size() >= BoardLimits::maxPhotos) {
-        setErrorMessage(boardFullForDropText);
+        setErrorMessage(BoardLimits::fullBoardText());
         return false;
     }
     const qsizetype freePlaces = BoardLimits::maxPhotos - m_photos.size();
@@ -163,7 +154,7 @@ void BoardStore::pasteImages()
     if (m_isBusy) {
         return;
     }
-    const QList<QUrl> urls = m_platform ? m_platform->clipboardFileURLs() : QList<QUrl>();
+    const QList<QUrl> urls = m_platform.clipboardFileURLs();
     if (!urls.isEmpty()) {
         importURLs(urls);
         return;
@@ -172,18 +163,17 @@ void BoardStore::pasteImages()
     const auto nonEmpty
         = [](std::optional<QByteArray> data) { return data && !data->isEmpty() ? data : std::nullopt; };
     bool isPNG = true;
-    std::optional<QByteArray> data
-        = m_platform ? nonEmpty(m_platform->clipboardData(QStringLiteral("image/png"))) : std::nullopt;
-    if (!data && m_platform) {
+    std::optional<QByteArray> data = nonEmpty(m_platform.clipboardData(QStringLiteral("image/png")));
+    if (!data) {
         isPNG = false;
-        data = nonEmpty(m_platform->clipboardData(QStringLiteral("image/tiff")));
+        data = nonEmpty(m_platform.clipboardData(QStringLiteral("image/tiff")));
     }
     if (!data) {
         setErrorMessage(emptyClipboardText);
         return;
     }
     if (m_photos.size() >= BoardLimits::maxPhotos) {
-        setErrorMessage(boardFullForDropText);
+        setErrorMessage(BoardLimits::fullBoardText());
         return;
     }
     const QString fileName = QStringLiteral("Pasted Image ") + QString::number(m_photos.size() + 1)

@@ -38,11 +38,11 @@ void BoardStore::newBoard()
 
 void BoardStore::openProject()
 {
-    if (m_isBusy || !m_platform) {
+    if (m_isBusy) {
         return;
     }
     const std::optional<QUrl> url
-        = m_platform->chooseProjectToOpen(projectPanel(QStringLiteral("Open Tesserly Project")));
+        = m_platform.chooseProjectToOpen(projectPanel(QStringLiteral("Open Tesserly Project")));
     if (url && !url->isEmpty()) {
         openProject(*url);
     }
@@ -75,13 +75,10 @@ bool BoardStore::saveProject(bool forceSaveAs)
     }
     std::optional<QUrl> destination = forceSaveAs ? std::nullopt : m_projectURL;
     if (!destination) {
-        if (!m_platform) {
-            return false;
-        }
         PanelRequest request = projectPanel(QStringLiteral("Save Tesserly Project"));
         request.message = QStringLiteral("The project includes your images, captions, and layout.");
         request.proposedName = suggestedName() + QLatin1Char('.') + ContentTypes::projectExtension;
-        destination = m_platform->chooseProjectDestination(request);
+        destination = m_platform.chooseProjectDestination(request);
         if (!destination || destination->isEmpty()) {
             return false;
         }
@@ -112,13 +109,10 @@ bool BoardStore::confirmDiscardChanges()
     if (!m_hasUnsavedChanges) {
         return true;
     }
-    if (!m_platform) {
-        return false;
-    }
     const AlertRequest alert { QStringLiteral("Save changes to this board?"),
         QStringLiteral("Save a Tesserly project to keep your images, order, captions, and layout."),
         { saveButton, discardButton, cancelButton } };
-    const std::optional<qsizetype> choice = m_platform->runAlert(alert);
+    const std::optional<qsizetype> choice = m_platform.runAlert(alert);
     if (choice == 0) {
         return saveProject(false);
     }

@@ -168,10 +168,7 @@ bool InspectorView::exceedsExportLimits(qsizetype photoCount, const BoardSetting
     if (photoCount <= 0) {
         return false;
     }
-    const BoardLayout layout(photoCount, settings);
-    const double limit = double(BoardLimits::maxOutputDimension);
-    return layout.width() > limit || layout.height() > limit
-        || layout.width() * layout.height() > double(BoardLimits::maxOutputPixels);
+    return BoardLayout(photoCount, settings).tooLargeToExport();
 }
 
 void InspectorView::write(const std::function<void(BoardSettings&)>& change)

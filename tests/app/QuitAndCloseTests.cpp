@@ -185,7 +185,7 @@ TEST_F(CloseGuardTest, TheWindowsOwnRefusalKeepsTheBoardChanged)
 TEST_F(CloseGuardTest, OtherEventsPassAndAGoneStoreLetsTheWindowClose)
 {
     FakeBoardPlatform platform;
-    auto store = std::make_unique<BoardStore>(&platform);
+    auto store = std::make_unique<BoardStore>(platform);
     QWidget window;
     new WindowCloseGuard(*store, window, [this] { ++m_beeps; });
     window.show();

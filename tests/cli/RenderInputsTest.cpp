@@ -2,6 +2,7 @@
 #include "io/BoundedFileError.h"
 #include "io/ImageImportError.h"
 #include "io/PosixError.h"
+#include "model/BoardLimits.h"
 #include "render/BoardRenderError.h"
 #include "support/TestImages.h"
 #include "TesserlyProcess.h"
@@ -82,7 +83,7 @@ TEST_F(RenderInputs, BadInputsAreListedAndTheGoodOnesMakeTheBoard)
     const QStringList expected {
         "notes.txt: " + ImageImportError(ImageImportError::Kind::unreadableImage).description(),
         "Holiday: " + BoundedFileError::notRegularFile().description(),
-        "missing.png: " + PosixError(ENOENT).description(),
+        "missing.png: " + PosixError(ENOENT, "missing.png").description(),
         "Anim.webp: " + ImageImportError(ImageImportError::Kind::unsupportedFormat).description(),
     };
     EXPECT_EQ(result.errorLines(), expected);
@@ -95,7 +96,7 @@ TEST_F(RenderInputs, SixtyFiveImagesGiveSixtyAndTheWindowsLimitLine)
     const QStringList names = writeImages(65);
     const auto result = render(names + QStringList { "--columns", "6", "-o", "Many.tesserly" });
     EXPECT_EQ(result.exitCode, 3);
-    EXPECT_EQ(result.errorLines(), QStringList { "5 additional images exceeded the 60-image limit." });
+    EXPECT_EQ(result.errorLines(), QStringList { BoardLimits::excessInputsLine(5) });
     const QJsonArray photos = manifestOf("Many.tesserly").value("photos").toArray();
     ASSERT_EQ(photos.size(), 60);
     EXPECT_EQ(photos.first().toObject().value("fileName").toString(), names.first());

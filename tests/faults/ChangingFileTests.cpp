@@ -58,8 +58,7 @@ TEST(FileChangingWhileRead, GrowingPastTheLimitAfterTheSizeCheckIsRefused)
         {
             // Grows only once the reader is reading, so its size check saw a file within the limit.
             const FirstReadTrigger grow(path, [&] { resize(path, 4 * limit); });
-            failure = failureOf<BoundedFileError>(
-                [&] { bytes = BoundedFileReader::read(QUrl::fromLocalFile(path), limit); });
+            failure = failureOf<BoundedFileError>([&] { bytes = BoundedFileReader::read(path, limit); });
         }
         if (failure) {
             EXPECT_EQ(failure->description(), BoundedFileError::tooLarge(limit).description());
@@ -81,7 +80,7 @@ TEST(FileChangingWhileRead, ShrinkingGivesFewerBytesAndThePackageReaderReportsTh
         QByteArray bytes;
         {
             const FirstReadTrigger shrink(path, [&] { resize(path, 1024 * 1024); });
-            bytes = BoundedFileReader::read(QUrl::fromLocalFile(path), limit);
+            bytes = BoundedFileReader::read(path, limit);
         }
         // Never more than was there, never garbage: only the zeros the file held.
         EXPECT_LE(bytes.size(), limit);

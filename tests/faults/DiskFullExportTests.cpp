@@ -17,7 +17,7 @@ const QString exportFailed = QStringLiteral("Export failed");
 struct ExportingStore
 {
     FakeBoardPlatform platform;
-    BoardStore store { &platform };
+    BoardStore store { platform };
 
     ExportingStore()
     {
@@ -57,7 +57,7 @@ TEST(DiskFullDuringExport, TheOldFileStaysWholeAndNoTemporaryFileIsLeft)
             const FileSizeLimit full(4096);
             fixture.exportTo(destination, asPDF);
         }
-        EXPECT_EQ(fixture.store.errorMessage(), PosixError(EFBIG).description());
+        EXPECT_EQ(fixture.store.errorMessage(), PosixError(EFBIG, name).description());
         EXPECT_EQ(fixture.store.statusMessage(), exportFailed);
         EXPECT_EQ(fixture.platform.revealed.size(), 1) << "only the first export may be revealed";
         EXPECT_EQ(FileTesting::fileBytes(destination), oldExport);
@@ -73,7 +73,7 @@ TEST(DiskFullDuringExport, AFailedFirstExportCreatesNoFile)
         const FileSizeLimit full(0);
         fixture.exportTo(folder.filePath(QStringLiteral("Board.png")), false);
     }
-    EXPECT_EQ(fixture.store.errorMessage(), PosixError(EFBIG).description());
+    EXPECT_EQ(fixture.store.errorMessage(), PosixError(EFBIG, "Board.png").description());
     EXPECT_EQ(fixture.store.statusMessage(), exportFailed);
     EXPECT_TRUE(fixture.platform.revealed.isEmpty());
     EXPECT_EQ(FileTesting::folderEntries(folder.path()), QStringList());
@@ -98,7 +98,7 @@ TEST(DiskFullDuringExport, ARealFullFileSystemKeepsTheOldFile)
     titled.title = QStringLiteral("A second export that does not fit");
     fixture.store.setSettings(titled);
     fixture.exportTo(destination, false);
-    EXPECT_EQ(fixture.store.errorMessage(), PosixError(ENOSPC).description());
+    EXPECT_EQ(fixture.store.errorMessage(), PosixError(ENOSPC, "Board.png").description());
     EXPECT_EQ(fixture.store.statusMessage(), exportFailed);
     EXPECT_EQ(FileTesting::fileBytes(destination), oldExport);
     EXPECT_EQ(FileTesting::folderEntries(folder), QStringList { QStringLiteral("Board.png") });

@@ -20,7 +20,7 @@ const QString couldNotSave = QStringLiteral("Could not save board");
 struct SavedThenEditedStore
 {
     FakeBoardPlatform platform;
-    BoardStore store { &platform };
+    BoardStore store { platform };
     QString destination;
     QMap<QString, QByteArray> savedPackage;
 
@@ -49,7 +49,7 @@ struct SavedThenEditedStore
 
     void expectFailedSaveLeftEverythingAsItWas(const QString& folder, int expectedErrno)
     {
-        EXPECT_EQ(store.errorMessage(), PosixError(expectedErrno).description());
+        EXPECT_EQ(store.errorMessage(), PosixError(expectedErrno, "Board.tesserly").description());
         EXPECT_EQ(store.statusMessage(), couldNotSave);
         EXPECT_TRUE(store.hasUnsavedChanges());
         EXPECT_EQ(store.projectURL(), QUrl::fromLocalFile(destination));

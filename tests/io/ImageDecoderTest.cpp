@@ -161,10 +161,6 @@ TEST(ImageDecoderTest, TellsContainersFromTheirBytes)
     // An MP4 movie is an ISO media file but no image.
     EXPECT_EQ(ImageDecoder::detect(QByteArray::fromHex("0000001866747970697366") + QByteArray(20, '\0')),
         std::nullopt);
-
-    EXPECT_EQ(ImageDecoder::typeIdentifier(Container::heic), "public.heic");
-    EXPECT_EQ(ImageDecoder::typeIdentifier(Container::gif), "com.compuserve.gif");
-    EXPECT_EQ(ImageDecoder::typeIdentifier(Container::unsupported), QString());
 }
 
 TEST(ImageDecoderTest, ProbesSizeWithoutDecodingAndDecodesEveryContainerUpright)

@@ -5,6 +5,7 @@
 #include "io/BoardProjectStore.h"
 #include "io/BoundedFileError.h"
 #include "io/PosixError.h"
+#include "model/BoardLimits.h"
 
 #include <cerrno>
 #include <functional>
@@ -17,8 +18,8 @@
 namespace {
 const QString invalidManifest = QStringLiteral("The board's project information is incomplete or damaged.");
 const QString unsafeImagePath = QStringLiteral("The board contains an invalid image reference.");
-const QString imageTooLarge = QStringLiteral("An image in this board is empty or exceeds the 64 MB limit.");
-const QString boardTooLarge = QStringLiteral("The original images in one board can total up to 256 MB.");
+const QString imageTooLarge = BoardLimits::storedImageTooLargeText();
+const QString boardTooLarge = BoardLimits::boardTooLargeText();
 const QString missingImages = QStringLiteral("The board's Images folder is missing or is a symbolic link.");
 const QString cannotOpenPackage = QStringLiteral(
     "The board could not be opened. Make sure it is fully downloaded and is not a symbolic link.");
@@ -134,7 +135,7 @@ TEST_F(HostileProject, IdentifiersMustBeUniqueInAnyLetterCase)
 TEST_F(HostileProject, CountsAndDeclaredSizesAreSettledBeforeAnyImageIsOpened)
 {
     PackageBuilder tooMany = boardWithImages(61);
-    EXPECT_EQ(openFailure(tooMany), QStringLiteral("A board can contain up to 60 images."));
+    EXPECT_EQ(openFailure(tooMany), BoardLimits::tooManyPhotosText());
 
     PackageBuilder empty = boardWithImages(1);
     empty.record(0).insert(QStringLiteral("byteCount"), 0);
@@ -169,8 +170,11 @@ TEST_F(HostileProject, ImageFilesMustMatchTheirDeclaredSize)
     EXPECT_EQ(openFailure(longer), BoundedFileError::tooLarge(bytes.size()).description());
 
     PackageBuilder missing = boardWithImages(2);
-    missing.imageFiles().remove(missing.imageFiles().lastKey());
-    EXPECT_EQ(openFailure(missing), PosixError(ENOENT).description());
+    const QString lost = missing.imageFiles().lastKey();
+    missing.imageFiles().remove(lost);
+    EXPECT_EQ(openFailure(missing),
+        "The board could not be opened because its image \"Images/" + lost
+            + "\" is missing from the package.");
 
     // The right length, but no image at all: the import service's own refusal.
     PackageBuilder text;
@@ -217,9 +221,9 @@ TEST_F(HostileProject, PackageShapesAreCheckedAndNoSymbolicLinkIsFollowed)
         { fileUrl(at("Linked.tesserly") + "/"), cannotOpenPackage },
         { fileUrl(at("ImagesLinked.tesserly")), missingImages },
         { fileUrl(at("NoImages.tesserly")), missingImages },
-        { fileUrl(at("ImageLinked.tesserly")), PosixError(ELOOP).description() },
-        { fileUrl(at("ManifestLinked.tesserly")), PosixError(ELOOP).description() },
-        { fileUrl(at("NoManifest.tesserly")), PosixError(ENOENT).description() },
+        { fileUrl(at("ImageLinked.tesserly")), PosixError(ELOOP, "Images/" + imageName).description() },
+        { fileUrl(at("ManifestLinked.tesserly")), PosixError(ELOOP, "manifest.json").description() },
+        { fileUrl(at("NoManifest.tesserly")), PosixError(ENOENT, "manifest.json").description() },
         { fileUrl(at("Huge.tesserly")), BoundedFileError::tooLarge(1'048'576).description() },
     };
     for (const auto& [url, expected] : cases) {

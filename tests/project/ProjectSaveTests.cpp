@@ -5,6 +5,7 @@
 #include "io/AtomicPackageWriter.h"
 #include "io/BoardProjectStore.h"
 #include "io/PosixError.h"
+#include "model/BoardLimits.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -21,8 +22,8 @@ const QString unsafeExisting
     = QStringLiteral("That location contains something other than a supported Tesserly "
                      "project. Choose a different name to keep its contents safe.");
 const QString invalidManifest = QStringLiteral("The board's project information is incomplete or damaged.");
-const QString imageTooLarge = QStringLiteral("An image in this board is empty or exceeds the 64 MB limit.");
-const QString boardTooLarge = QStringLiteral("The original images in one board can total up to 256 MB.");
+const QString imageTooLarge = BoardLimits::storedImageTooLargeText();
+const QString boardTooLarge = BoardLimits::boardTooLargeText();
 
 class ProjectSave : public ::testing::Test
 {
@@ -67,7 +68,8 @@ TEST_F(ProjectSave, DestinationMustBeALocalTesserlyNameInAnExistingFolder)
         { fileUrl(path(QStringLiteral("Board"))), invalidDestination },
         { fileUrl(path(QStringLiteral("Board.tesserlyx"))), invalidDestination },
         { QUrl(QStringLiteral("https://example.com/Board.tesserly")), invalidDestination },
-        { fileUrl(path(QStringLiteral("Missing/Board.tesserly"))), PosixError(ENOENT).description() },
+        { fileUrl(path(QStringLiteral("Missing/Board.tesserly"))),
+            PosixError(ENOENT, "Board.tesserly").description() },
     };
     for (const auto& [url, failure] : destinations) {
         EXPECT_EQ(
@@ -119,7 +121,7 @@ TEST_F(ProjectSave, PhotosAreCheckedInBoardOrderBeforeAnythingIsWritten)
     for (int index = 0; index < 61; ++index) {
         sixtyOne.append(withBytes("x"));
     }
-    EXPECT_EQ(saveFailure(sixtyOne), QStringLiteral("A board can contain up to 60 images."));
+    EXPECT_EQ(saveFailure(sixtyOne), BoardLimits::tooManyPhotosText());
 
     const BoardPhoto first = photo(QStringLiteral("first.png"));
     const BoardPhoto twin(

@@ -115,6 +115,31 @@ TEST(BoardLayout, CellsKeepTheirColumnWidthAndBlankTitlesTakeNoSpace)
     EXPECT_EQ(BoardLayout(7, wild), BoardLayout(7, tamed));
 }
 
+// The export limit on whole pixels: each side is rounded up before the limits are compared, so
+// a fractional size just under a limit is allowed and one just over it is not.
+TEST(BoardLayout, TooLargeToExportAtTheExactBoundaries)
+{
+    const std::pair<QSizeF, bool> cases[] = {
+        { QSizeF(2400, 16384), false },
+        { QSizeF(2400, 16383.5), false },
+        { QSizeF(2400, 16384.01), true },
+        { QSizeF(16384, 3906), false },
+        { QSizeF(16385, 100), true },
+        { QSizeF(8000, 8000), false }, // exactly 64,000,000 pixels
+        { QSizeF(8000, 7999.5), false },
+        { QSizeF(8000, 8000.5), true },
+        { QSizeF(6000, 10666), false },
+        { QSizeF(6000, 10666.5), true }, // 63,999,000 before rounding, 64,002,000 after
+        { QSizeF(0.5, 100), false },
+        { QSizeF(0, 100), true },
+        { QSizeF(qInf(), 100), true },
+        { QSizeF(100, qQNaN()), true },
+    };
+    for (const auto& [size, tooLarge] : cases) {
+        EXPECT_EQ(BoardLayout::tooLargeToExport(size), tooLarge) << size.width() << " x " << size.height();
+    }
+}
+
 TEST(BoardLayout, ImageRectFitsOrFillsTheTarget)
 {
     const QRectF target(48, 140, 558, 418.5);

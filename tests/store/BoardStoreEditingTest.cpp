@@ -23,7 +23,7 @@ class BoardStoreEditing : public ::testing::Test
 {
 protected:
     FakeBoardPlatform platform;
-    BoardStore store { &platform };
+    BoardStore store { platform };
 };
 } // namespace
 

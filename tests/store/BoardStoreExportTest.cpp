@@ -29,7 +29,7 @@ protected:
 
     QTemporaryDir folder;
     FakeBoardPlatform platform;
-    BoardStore store { &platform };
+    BoardStore store { platform };
 };
 } // namespace
 
@@ -124,7 +124,8 @@ TEST_F(BoardStoreExport, FailuresAreReportedAndLeaveNothing)
     ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
     EXPECT_EQ(store.statusMessage(), "Export failed");
     ASSERT_TRUE(store.errorMessage());
-    EXPECT_EQ(*store.errorMessage(), PosixError(EISDIR).description());
+    EXPECT_EQ(
+        *store.errorMessage(), "The operation on \"taken.png\" couldn't be completed. (Is a directory)");
     EXPECT_TRUE(platform.revealed.isEmpty());
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList())
         << "temporary file removed";

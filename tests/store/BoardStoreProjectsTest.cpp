@@ -35,7 +35,7 @@ protected:
 
     QTemporaryDir folder;
     FakeBoardPlatform platform;
-    BoardStore store { &platform };
+    BoardStore store { platform };
 };
 } // namespace
 

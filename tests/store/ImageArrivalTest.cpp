@@ -35,9 +35,8 @@ TEST(ImageArrival, SourceBytesAreCountedAgainstTheBoardUpToExactly256MB)
     // A refused larger image does not stop a later one that still fits; the total may equal the limit.
     EXPECT_EQ(namesOf(admitted.photos), QStringList { "fits.png" });
     EXPECT_EQ(admitted.rejected,
-        QStringList({ "earlier.png: refused by the service",
-            "big.png: adding this image would exceed the board's 256 MB source-image limit.",
-            "tiny.png: adding this image would exceed the board's 256 MB source-image limit." }));
+        QStringList({ "earlier.png: refused by the service", BoardLimits::boardBytesLine("big.png"),
+            BoardLimits::boardBytesLine("tiny.png") }));
 }
 
 TEST(ImageArrival, TheSixtiethPlaceIsTheLast)
@@ -49,7 +48,5 @@ TEST(ImageArrival, TheSixtiethPlaceIsTheLast)
     const ImageImportResult admitted = ImageArrival::admit(
         board, { { photo("1.png", "x"), photo("2.png", "x"), photo("3.png", "x") }, {} });
     EXPECT_EQ(namesOf(admitted.photos), QStringList({ "1.png", "2.png" }));
-    EXPECT_EQ(admitted.rejected, QStringList { "3.png: the board is full." });
-    EXPECT_EQ(
-        ImageArrival::excessLine(5), QStringLiteral("5 additional images exceeded the 60-image limit."));
+    EXPECT_EQ(admitted.rejected, QStringList { BoardLimits::boardFullLine("3.png") });
 }

@@ -238,29 +238,48 @@ QByteArray TestImageEncoders::gif(const QList<QImage>& frames)
     return bytes;
 }
 
+namespace {
+
+// The rows of a one-bit grey PNG: white upper half, black lower half, so a decode can be checked.
+void writeHalvesRows(png_structp png, png_infop info, QSize size, std::vector<png_byte>& row)
+{
+    png_set_compression_level(png, 1);
+    png_set_IHDR(png, info, png_uint_32(size.width()), png_uint_32(size.height()), 1, PNG_COLOR_TYPE_GRAY,
+        PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    for (int y = 0; y < size.height(); ++y) {
+        std::fill(row.begin(), row.end(), png_byte(y < size.height() / 2 ? 0xff : 0x00));
+        png_write_row(png, row.data());
+    }
+    png_write_end(png, info);
+}
+
+// libpng reports failure by longjmp: the frame that calls setjmp changes none of its locals
+// afterwards, so none can be clobbered, and everything the writing changes lives in the callee.
+bool writeHalvesPng(png_structp png, png_infop info, QSize size, std::vector<png_byte>* row)
+{
+    if (setjmp(png_jmpbuf(png))) {
+        return false;
+    }
+    writeHalvesRows(png, info, size, *row);
+    return true;
+}
+
+} // namespace
+
 QByteArray TestImageEncoders::largePng(QSize size)
 {
     QByteArray bytes;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
     std::vector<png_byte> row((size_t(size.width()) + 7) / 8);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
+    png_set_write_fn(png, &bytes, pngAppendToByteArray, nullptr);
+    const bool written = writeHalvesPng(png, info, size, &row);
+    png_destroy_write_struct(&png, &info);
+    if (!written) {
         ADD_FAILURE() << "libpng could not write the large PNG";
         return {};
     }
-    png_set_write_fn(png, &bytes, pngAppendToByteArray, nullptr);
-    png_set_compression_level(png, 1);
-    png_set_IHDR(png, info, png_uint_32(size.width()), png_uint_32(size.height()), 1, PNG_COLOR_TYPE_GRAY,
-        PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    for (int y = 0; y < size.height(); ++y) {
-        // White upper half, black lower half, so a decode can be checked.
-        std::fill(row.begin(), row.end(), png_byte(y < size.height() / 2 ? 0xff : 0x00));
-        png_write_row(png, row.data());
-    }
-    png_write_end(png, info);
-    png_destroy_write_struct(&png, &info);
     return bytes;
 }
 

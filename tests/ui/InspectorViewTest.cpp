@@ -1,5 +1,8 @@
 #include "ui/UiTesting.h"
 
+#include "render/BoardRenderer.h"
+#include "render/BoardRenderError.h"
+
 #include "ui/BackgroundButton.h"
 #include "ui/CaptionEditor.h"
 #include "ui/InspectorSlider.h"
@@ -233,7 +236,9 @@ TEST_F(InspectorViewTest, WidthChoicesIncludeTheBoardsOwnWidth)
     EXPECT_EQ(inspector.widthPicker()->count(), 5);
 }
 
-TEST_F(InspectorViewTest, WarningAppearsWhenTheAreaIsOverTheLimit)
+// The warning, the enabling of export and the renderer's refusal agree, as they ask one rule
+// (its boundaries are a table of the layout's own tests).
+TEST_F(InspectorViewTest, WarningExportAndRendererAgreeOnTheLimit)
 {
     // 6000 wide, 2 square columns without captions: 4 rows are 11928 high (71.6 million pixels,
     // over the limit with both sides within 16384); 3 rows are 8964 high (53.8 million).
@@ -245,11 +250,14 @@ TEST_F(InspectorViewTest, WarningAppearsWhenTheAreaIsOverTheLimit)
     StoreTesting::installBoard(store, StoreTesting::pngPhotos(8), settings);
     EXPECT_EQ(inspector.sizeReadout()->text(), "6000 × 11928 px");
     EXPECT_TRUE(inspector.sizeWarning()->isVisible());
-    EXPECT_TRUE(inspector.sizeWarning()->findChild<QLabel*>() != nullptr);
+    EXPECT_FALSE(store.canExport());
+    EXPECT_THROW(BoardRenderer::validatedLayout(store.photos(), store.settings()), BoardRenderError);
     store.removePhoto(idAt(0));
     store.removePhoto(idAt(0));
     EXPECT_EQ(inspector.sizeReadout()->text(), "6000 × 8964 px");
     EXPECT_FALSE(inspector.sizeWarning()->isVisible());
+    EXPECT_TRUE(store.canExport());
+    EXPECT_NO_THROW(BoardRenderer::validatedLayout(store.photos(), store.settings()));
     EXPECT_FALSE(InspectorView::exceedsExportLimits(0, settings));
 }
 

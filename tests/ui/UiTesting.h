@@ -19,7 +19,7 @@ class UiTest : public ::testing::Test
 {
 protected:
     FakeBoardPlatform platform;
-    BoardStore store { &platform };
+    BoardStore store { platform };
     QTemporaryDir folder;
 
     // The board of the layout's worked example: 10 photos, 2400 wide, 4 columns, landscape
