@@ -1,7 +1,6 @@
 #include "FaultTesting.h"
 #include "FileSizeLimit.h"
 #include "support/FakeBoardPlatform.h"
-#include "TinyDisk.h"
 
 #include "io/PosixError.h"
 #include "store/BoardStore.h"
@@ -77,29 +76,4 @@ TEST(DiskFullDuringExport, AFailedFirstExportCreatesNoFile)
     EXPECT_EQ(fixture.store.statusMessage(), exportFailed);
     EXPECT_TRUE(fixture.platform.revealed.isEmpty());
     EXPECT_EQ(FileTesting::folderEntries(folder.path()), QStringList());
-}
-
-TEST(DiskFullDuringExport, ARealFullFileSystemKeepsTheOldFile)
-{
-    std::optional<TinyDisk> disk = TinyDisk::create(32 * 1024 * 1024);
-    if (!disk) {
-        GTEST_SKIP() << "mounting a tmpfs is not permitted here";
-    }
-    const QString folder = disk->path() + QStringLiteral("/exports");
-    ASSERT_TRUE(QDir().mkdir(folder));
-    const QString destination = folder + QStringLiteral("/Board.png");
-    ExportingStore fixture;
-    fixture.exportTo(destination, false);
-    ASSERT_EQ(fixture.store.errorMessage(), std::nullopt);
-    const QByteArray oldExport = FileTesting::fileBytes(destination);
-
-    ASSERT_TRUE(disk->leaveFree(8 * 1024));
-    BoardSettings titled = fixture.store.settings();
-    titled.title = QStringLiteral("A second export that does not fit");
-    fixture.store.setSettings(titled);
-    fixture.exportTo(destination, false);
-    EXPECT_EQ(fixture.store.errorMessage(), PosixError(ENOSPC, "Board.png").description());
-    EXPECT_EQ(fixture.store.statusMessage(), exportFailed);
-    EXPECT_EQ(FileTesting::fileBytes(destination), oldExport);
-    EXPECT_EQ(FileTesting::folderEntries(folder), QStringList { QStringLiteral("Board.png") });
 }
