@@ -1,12 +1,11 @@
 #include "io/AreaDownsampler.h"
 #include "io/ExifOrientation.h"
 #include "io/ImageDecoder.h"
+#include "support/TestImageEncoders.h"
 #include "support/TestImages.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <jpeglib.h>
 #include <png.h>
 #include <random>
 #include <utility>
@@ -81,46 +80,13 @@ QByteArray interlacedPng(const QImage& picture)
     return bytes;
 }
 
-// A CMYK JPEG as Adobe applications write them: inverted ink values, with the Adobe marker.
-QByteArray adobeCmykJpeg(int width, int height, const uchar ink[4])
-{
-    jpeg_compress_struct info {};
-    jpeg_error_mgr errors {};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = JDIMENSION(width);
-    info.image_height = JDIMENSION(height);
-    info.input_components = 4;
-    info.in_color_space = JCS_CMYK;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 95, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<uchar> row(std::size_t(width) * 4);
-    for (int x = 0; x < width; ++x) {
-        for (int channel = 0; channel < 4; ++channel) {
-            row[std::size_t(x) * 4 + std::size_t(channel)] = uchar(255 - ink[channel]);
-        }
-    }
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW line = row.data();
-        jpeg_write_scanlines(&info, &line, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    const QByteArray bytes(reinterpret_cast<const char*>(buffer), qsizetype(size));
-    std::free(buffer);
-    return bytes;
-}
-
 } // namespace
 
 TEST(JpegDecodingTest, ConvertsAdobeCmykToRgb)
 {
-    const uchar redInk[4] = { 0, 255, 255, 0 };
-    const QImage decoded = ImageDecoder::decodeUpright(adobeCmykJpeg(32, 16, redInk), 16);
+    const TestImageEncoders::Inks redInk { 0, 255, 255, 0 };
+    const QImage decoded = ImageDecoder::decodeUpright(
+        TestImageEncoders::cmykJpeg(QSize(32, 16), { redInk, redInk, redInk, redInk }), 16);
     ASSERT_EQ(decoded.size(), QSize(16, 8));
     EXPECT_TRUE(TestImages::colourNear(decoded, { 8, 4 }, Qt::red, 8));
 }
