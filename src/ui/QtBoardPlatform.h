@@ -30,6 +30,11 @@ public:
     static QStringList nameFilters(const PanelRequest& request);
     // The path with the first allowed suffix appended when it has none of them.
     static QString withSuffix(const QString& path, const PanelRequest& request);
+    // The names typed in a file dialog's name field, quoted or not.
+    static QStringList typedNames(const QString& text);
+    // Every file the user chose in an accepted dialog: typed names first, in their order, then
+    // any other selected file.
+    static QStringList chosenFiles(const QFileDialog& dialog);
     // Puts the request's message under the dialog's controls (Qt's dialog has no message line).
     static void addMessage(QFileDialog& dialog, const QString& message);
 

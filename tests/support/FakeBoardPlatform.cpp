@@ -34,6 +34,9 @@ std::optional<QUrl> FakeBoardPlatform::chooseExportDestination(const PanelReques
 std::optional<qsizetype> FakeBoardPlatform::runAlert(const AlertRequest& request)
 {
     alerts.append(request);
+    if (showAlert) {
+        showAlert(request);
+    }
     return next(alertAnswers);
 }
 
