@@ -182,7 +182,7 @@ TEST_F(QtBoardPlatformTest, EveryTypedFileIsImportedOrReported)
     TestImages::writeFile(folder, "notes.txt", QByteArray("shopping list"));
     TestImages::writeFile(folder, "wood.webp", QByteArray("RIFF\x10\0\0\0WEBPVP8 "));
     BoardStore board(&platform);
-    // The names typed into the chooser's name field once the folder is listed, then Return.
+    // The names typed into the chooser's name field, then Return.
     const auto typeNames = [this](const QString& names) {
         whenShown<QFileDialog>([this, names](QFileDialog* dialog) {
             dialog->setDirectory(folder.path());
