@@ -108,7 +108,7 @@ protected:
         window.setGeometry(windowGeometry);
         window.show();
         QApplication::setActiveWindow(&window);
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
         return window;
     }
 
