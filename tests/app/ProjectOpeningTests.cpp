@@ -4,6 +4,7 @@
 #include "app/TesserlyAppDelegate.h"
 
 #include <QDir>
+#include <QScreen>
 #include <QTest>
 
 TEST(ProjectArgumentTest, TheFirstProjectInAnyLetterCaseIsChosen)
@@ -95,9 +96,11 @@ TEST_F(ProjectOpeningTest, TheBoardWindowStartsAtItsDefaultSizeAndKeepsItsMinimu
     TesserlyApp& app = makeApp();
     app.showBoardWindow();
     BoardWindow& window = app.boardWindow();
-    EXPECT_EQ(window.size(), QSize(1180, 820));
+    // The default size where the screen has room for it and its title bar, less where not.
+    const QSize room = window.screen()->availableGeometry().size().shrunkBy(BoardWindow::frameAllowance);
+    EXPECT_EQ(window.size(), QSize(1180, 820).boundedTo(room).expandedTo(window.minimumSizeHint()));
     EXPECT_EQ(window.objectName(), QStringLiteral("main"));
     window.resize(300, 200);
     EXPECT_GE(window.width(), 1000);
-    EXPECT_GE(window.height(), 740);
+    EXPECT_GE(window.height(), window.minimumSizeHint().height());
 }
