@@ -7,7 +7,7 @@
 
 class QFileDialog;
 
-// The store's desktop on Qt: file dialogs, the warning alert, the system clipboard and the file
+// The store's desktop on Qt: file dialogs, alerts, the system clipboard and the file
 // manager. Dialogs are modal to the given window (or the active one when none is given).
 class QtBoardPlatform : public BoardPlatform
 {
