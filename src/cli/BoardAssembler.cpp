@@ -4,11 +4,12 @@
 #include "io/BoardProjectStore.h"
 #include "io/ImageImportService.h"
 #include "model/BoardLimits.h"
-#include "model/GraphemeText.h"
+#include "render/BoardPainter.h"
+#include "render/BoardRenderer.h"
 #include "store/ImageArrival.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QHash>
 #include <QUrl>
 
 namespace {
@@ -19,37 +20,45 @@ QString absolutePath(const QString& path)
     return QDir::cleanPath(QDir::current().absoluteFilePath(path));
 }
 
-// The name the import service gives the photo made from `path`.
-QString photoName(const QString& path)
+// An input is named as it was given, so that two files of the same name in different folders
+// can be told apart.
+QString refusedLine(const QString& input, const QString& reason)
 {
-    const QString name
-        = GraphemeText::prefix(QFileInfo(path).fileName(), ImageImportService::maximumFileNameCharacters);
-    return name.isEmpty() ? QStringLiteral("Pasted image") : name;
+    return input + QStringLiteral(": ") + reason;
 }
 
-bool madeFrom(const QString& path, const BoardPhoto& photo)
+QString beyondCountLine(const QString& input)
 {
-    const QFileInfo file(path);
-    return photoName(path) == photo.fileName() && file.isFile() && file.size() == photo.imageData().size();
+    return refusedLine(
+        input, QStringLiteral("this image exceeded the %1-image limit.").arg(BoardLimits::maxPhotos));
 }
 
-// The position among `inputs` of each photo. The service keeps input order and drops refused
-// inputs, so each photo belongs to the next input with its name and byte count; only a refused
-// input of the same name and size just before the accepted one could be taken for it.
-QList<qsizetype> inputPositions(const QStringList& inputs, const QList<BoardPhoto>& photos)
+QString beyondTotalBytesLine(const QString& input)
 {
-    QList<qsizetype> positions;
-    qsizetype next = 0;
-    for (const BoardPhoto& photo : photos) {
-        qsizetype found = -1;
-        for (; next < inputs.size() && found < 0; ++next) {
-            if (madeFrom(inputs.at(next), photo)) {
-                found = next;
-            }
-        }
-        positions << found;
+    return refusedLine(
+        input, QStringLiteral("adding this image would exceed the board's 256 MB source-image limit."));
+}
+
+// Each image is decoded once, at the size its tile is drawn at (or, for a project, as small as
+// its decoder allows, only to check it). A photo that ends up in another cell because an earlier
+// input was refused is decoded again by the renderer if its cell differs.
+ImageImportService::DrawingDecode drawingDecode(
+    const RenderOptions& options, const BoardSettings& settings, qsizetype count)
+{
+    ImageImportService::DrawingDecode decode;
+    if (options.outputFormat == RenderOptions::OutputFormat::project) {
+        decode.side = [](qsizetype, QSize) { return BoardPainter::minimumDecodeSize; };
+        return decode;
     }
-    return positions;
+    const BoardSettings normalized = settings.normalized();
+    const BoardLayout layout(count, normalized);
+    decode.side = [layout, normalized](qsizetype input, QSize upright) {
+        const BoardPhoto shape(
+            QUuid(), QString(), QString(), QByteArray(), upright.width(), upright.height(), QImage());
+        return BoardRenderer::decodeSize(layout, normalized, layout.cells().at(input), shape);
+    };
+    decode.keptBytes = BoardAssembler::keptPictureBytes;
+    return decode;
 }
 
 } // namespace
@@ -61,35 +70,48 @@ BoardAssembler::Board BoardAssembler::assemble(const RenderOptions& options)
 
 BoardAssembler::Board BoardAssembler::fromImages(const RenderOptions& options)
 {
-    QStringList paths;
-    for (const QString& input : options.inputs) {
-        paths << absolutePath(input);
-    }
-    // As Add Images on an empty board: the service reads as many as there are places; the
-    // rest are counted in one line; then the board's own limits apply to what arrived.
+    Board board;
+    board.settings = options.overrides.appliedTo(BoardSettings());
+    // As Add Images on an empty board: the service reads as many as there are places; the rest
+    // are refused one by one; then the board's own limits apply to what arrived.
     const qsizetype freePlaces = BoardLimits::maxPhotos;
-    const QStringList batch = paths.mid(0, freePlaces);
+    const QStringList batch = options.inputs.mid(0, freePlaces);
     QList<QUrl> urls;
-    for (const QString& path : batch) {
-        urls << QUrl::fromLocalFile(path);
+    for (const QString& input : batch) {
+        urls << QUrl::fromLocalFile(absolutePath(input));
     }
-    ImageImportResult result = ImageImportService::load(urls);
-    if (paths.size() > freePlaces) {
-        result.rejected << ImageArrival::excessLine(paths.size() - freePlaces);
-    }
-    const QList<qsizetype> positions = inputPositions(batch, result.photos);
+    ImageImportResult result
+        = ImageImportService::load(urls, drawingDecode(options, board.settings, batch.size()));
+    QHash<QUuid, qsizetype> photoIndex;
     for (qsizetype index = 0; index < result.photos.size(); ++index) {
-        const qsizetype position = positions.at(index);
-        if (position >= 0 && position < options.captions.size()) {
-            result.photos[index].setCaption(options.captions.at(position));
+        const qsizetype input = result.photoInputs.at(index);
+        photoIndex.insert(result.photos.at(index).id(), index);
+        if (input < options.captions.size()) {
+            result.photos[index].setCaption(options.captions.at(input));
         }
     }
+    QStringList lines;
+    for (const ImageImportResult::Refusal& refusal : std::as_const(result.refusals)) {
+        if (refusal.input < 0) {
+            lines << refusal.reason;
+        } else if (refusal.overTotalBytes) {
+            lines << beyondTotalBytesLine(batch.at(refusal.input));
+        } else {
+            lines << refusedLine(batch.at(refusal.input), refusal.reason);
+        }
+    }
+    for (const QString& input : options.inputs.mid(freePlaces)) {
+        lines << beyondCountLine(input);
+    }
+    // On an empty board the batch's own limits are the board's, so nothing more is refused here;
+    // the pictures follow the photos that stay.
+    result.rejected = lines;
     const ImageImportResult admitted = ImageArrival::admit({}, result);
-
-    Board board;
     board.photos = admitted.photos;
     board.refused = admitted.rejected;
-    board.settings = options.overrides.appliedTo(BoardSettings());
+    for (const BoardPhoto& photo : std::as_const(board.photos)) {
+        board.pictures << result.pictures.value(photoIndex.value(photo.id()));
+    }
     return board;
 }
 
