@@ -6,8 +6,10 @@
 #include "model/BoardLimits.h"
 #include "render/BoardPainter.h"
 #include "render/BoardRenderer.h"
+#include "render/BoardRenderError.h"
 #include "store/ImageArrival.h"
 
+#include <limits>
 #include <QDir>
 #include <QHash>
 #include <QUrl>
@@ -58,7 +60,33 @@ ImageImportService::DrawingDecode drawingDecode(
         return BoardRenderer::decodeSize(layout, normalized, layout.cells().at(input), shape);
     };
     decode.keptBytes = BoardAssembler::keptPictureBytes;
+    // The bytes of a photo drawn from its picture are not needed again.
+    decode.dropBytesOfKept = true;
     return decode;
+}
+
+// A photo kept without its bytes whose cell asks for another size (the grid's cells are all
+// alike, so this is a safeguard) is read and decoded again at that size.
+void redecodeMismatched(BoardAssembler::Board& board, const QHash<QUuid, QUrl>& sources)
+{
+    const BoardSettings normalized = board.settings.normalized();
+    const BoardLayout layout(board.photos.size(), normalized);
+    for (const BoardCellLayout& cell : layout.cells()) {
+        const BoardPhoto& photo = board.photos.at(cell.index);
+        ImageImportResult::Picture& picture = board.pictures[cell.index];
+        const int side = BoardRenderer::decodeSize(layout, normalized, cell, photo);
+        if (!photo.imageData().isEmpty() || picture.side == side) {
+            continue;
+        }
+        ImageImportService::DrawingDecode decode;
+        decode.side = [side](qsizetype, QSize) { return side; };
+        decode.keptBytes = std::numeric_limits<qint64>::max();
+        const ImageImportResult again = ImageImportService::load({ sources.value(photo.id()) }, decode);
+        if (again.pictures.isEmpty() || again.pictures.first().image.isNull()) {
+            throw BoardRenderError::invalidImage(photo.fileName());
+        }
+        picture = again.pictures.first();
+    }
 }
 
 } // namespace
@@ -83,9 +111,11 @@ BoardAssembler::Board BoardAssembler::fromImages(const RenderOptions& options)
     ImageImportResult result
         = ImageImportService::load(urls, drawingDecode(options, board.settings, batch.size()));
     QHash<QUuid, qsizetype> photoIndex;
+    QHash<QUuid, QUrl> sources;
     for (qsizetype index = 0; index < result.photos.size(); ++index) {
         const qsizetype input = result.photoInputs.at(index);
         photoIndex.insert(result.photos.at(index).id(), index);
+        sources.insert(result.photos.at(index).id(), urls.at(input));
         if (input < options.captions.size()) {
             result.photos[index].setCaption(options.captions.at(input));
         }
@@ -111,6 +141,9 @@ BoardAssembler::Board BoardAssembler::fromImages(const RenderOptions& options)
     board.refused = admitted.rejected;
     for (const BoardPhoto& photo : std::as_const(board.photos)) {
         board.pictures << result.pictures.value(photoIndex.value(photo.id()));
+    }
+    if (!result.pictures.isEmpty()) {
+        redecodeMismatched(board, sources);
     }
     return board;
 }

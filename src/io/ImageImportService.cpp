@@ -275,6 +275,11 @@ ImageImportResult ImageImportService::load(const QList<QUrl>& urls, const Drawin
             const bool keep = keptPictureBytes + done.picture.sizeInBytes() <= drawing->keptBytes;
             keptPictureBytes += keep ? done.picture.sizeInBytes() : 0;
             result.pictures.append({ side, keep ? std::move(done.picture) : QImage() });
+            if (keep && drawing->dropBytesOfKept) {
+                const BoardPhoto& kept = result.photos.last();
+                result.photos.last() = BoardPhoto(kept.id(), kept.fileName(), kept.caption(), QByteArray(),
+                    kept.pixelWidth(), kept.pixelHeight(), QImage());
+            }
         }
         return true;
     };

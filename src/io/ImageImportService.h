@@ -32,6 +32,9 @@ public:
         // Pictures are kept in input order while they hold at most this many bytes in all; the
         // rest are checked the same way and come back null.
         qint64 keptBytes = 0;
+        // A photo whose picture is kept comes without its bytes (still counted against the
+        // batch's total): nothing will decode it again.
+        bool dropBytesOfKept = false;
     };
 
     // The type identifiers of the containers taken: PNG, JPEG, HEIC, HEIF, TIFF, GIF, BMP.

@@ -17,6 +17,7 @@ struct CurrentItem
     qsizetype index = 0;
 };
 thread_local CurrentItem currentItem;
+thread_local int parallelWorkerScopes = 0;
 } // namespace
 
 OrderedWorkPool::OrderedWorkPool(qint64 budgetBytes)
@@ -105,6 +106,7 @@ void OrderedWorkPool::work(qsizetype count, const std::function<void(qsizetype)>
         lock.unlock();
         std::exception_ptr failure;
         currentItem = { this, index };
+        const WorkerScope scope;
         try {
             work(index);
         } catch (...) {
@@ -170,4 +172,19 @@ OrderedWorkPool::Reservation::~Reservation()
     if (m_pool) {
         m_pool->release(m_index, m_bytes);
     }
+}
+
+bool OrderedWorkPool::onParallelWorker()
+{
+    return parallelWorkerScopes > 0;
+}
+
+OrderedWorkPool::WorkerScope::WorkerScope()
+{
+    ++parallelWorkerScopes;
+}
+
+OrderedWorkPool::WorkerScope::~WorkerScope()
+{
+    --parallelWorkerScopes;
 }

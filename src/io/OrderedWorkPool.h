@@ -57,6 +57,18 @@ public:
     static int workerCount();
     static void setWorkerCount(int count);
 
+    // True on a thread that runs one of several items side by side, so that work there does not
+    // start threads of its own. Decoders of other batches mark their threads with WorkerScope.
+    static bool onParallelWorker();
+    class WorkerScope
+    {
+    public:
+        WorkerScope();
+        ~WorkerScope();
+        WorkerScope(const WorkerScope&) = delete;
+        WorkerScope& operator=(const WorkerScope&) = delete;
+    };
+
 private:
     void work(qsizetype count, const std::function<void(qsizetype)>& work);
     bool admits(qsizetype index, qint64 bytes) const;

@@ -73,8 +73,11 @@ void PhotoDecodeQueue::startAhead(qsizetype position)
         Pending pending;
         pending.position = m_nextToStart;
         pending.chargedBytes = needed;
-        pending.image
-            = std::async(std::launch::async, [this, next = m_nextToStart] { return decoded(next); });
+        pending.image = std::async(std::launch::async, [this, next = m_nextToStart] {
+            // Decoders use this thread alone: the other cores are decoding too.
+            const OrderedWorkPool::WorkerScope scope;
+            return decoded(next);
+        });
         m_pending.push_back(std::move(pending));
         ++m_nextToStart;
     }
