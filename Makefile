@@ -24,7 +24,7 @@ test: setup
 	cd $(TEST_DIR) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 ctest --output-on-failure -j2
 
 bench: setup
-	TESSERLY_EXTRA_PACKAGES="imagemagick libvips-tools libjpeg-turbo-progs" bash scripts/setup.sh
+	TESSERLY_EXTRA_PACKAGES="imagemagick libvips-tools libjpeg-turbo-progs libheif-examples" bash scripts/setup.sh
 	cmake -S . -B $(BENCH_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Release -DTESSERLY_TESTS=OFF -DTESSERLY_BENCHMARKS=ON
 	cmake --build $(BENCH_DIR)
 	bash scripts/bench.sh $(BENCH_DIR)

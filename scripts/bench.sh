@@ -129,6 +129,30 @@ record vips "$work/vips.png" bash -c 'inputs=($0); vips_pipeline' "$inputs_text"
 record djpeg8 /dev/null bash -c 'for f; do djpeg -scale 1/8 "$f" >/dev/null; done' djpeg "${inputs[@]}"
 record djpeg2 /dev/null bash -c 'for f; do djpeg -scale 1/2 "$f" >/dev/null; done' djpeg "${inputs[@]}"
 
+# HEIC: twelve phone-size photos (4032 x 3024) made once from the JPEGs with heif-enc, without an
+# embedded preview (heif-enc adds none unless asked), rendered by tesserly and by the libvips
+# pipeline. Making them takes minutes, so only with BENCH_HEIC=1.
+heic_inputs=()
+if [ -n "${BENCH_HEIC:-}" ] && command -v heif-enc >/dev/null; then
+  mkdir -p "$photos/heic"
+  for index in $(seq -w 1 12); do
+    heic="$photos/heic/photo-$index.heic"
+    if [ ! -s "$heic" ]; then
+      "$convert" "$photos/photo-$index.jpg" -resize 4032x3024! "$work/heic-source.png"
+      heif-enc -q 80 -o "$heic.part.heic" "$work/heic-source.png" >/dev/null && mv "$heic.part.heic" "$heic"
+    fi
+    heic_inputs+=("$heic")
+  done
+  heic_vips() {
+    rm -rf "$work/heic-thumbs" && mkdir "$work/heic-thumbs"
+    vipsthumbnail "$@" --size 388x291 -o "$work/heic-thumbs/%s.v"
+    vips arrayjoin "$(ls "$work"/heic-thumbs/*.v | tr '\n' ' ')" "$work/heic-vips.png" --across 6 --shim 24
+  }
+  export -f heic_vips
+  record heic_png "$work/heic.png" "$tesserly" render "${board_options[@]}" "${heic_inputs[@]}" -o "$work/heic.png"
+  record heic_vips "$work/heic-vips.png" bash -c 'heic_vips "$@"' heic_vips "${heic_inputs[@]}"
+fi
+
 # The window's flows: the time of the flow itself as the store runs it, and the process's peak.
 store_flow() {
   local mode=$1 best="" line
@@ -152,7 +176,8 @@ done
 mb() { awk -v k="$1" 'BEGIN { if (k + 0 > 0) printf "%.1f", k / 1024; else printf "-" }'; }
 echo "== the same 60 photos ($(awk -v b="$photo_bytes" 'BEGIN { printf "%.1f", b / 1048576 }') MB of JPEG), one process per figure"
 printf '%-44s %8s %9s %9s %11s\n' "what" "wall s" "cpu s" "peak MB" "file bytes"
-for name in png pdf project montage_hint vips djpeg8 djpeg2 import export; do
+for name in png pdf project montage_hint vips djpeg8 djpeg2 import export heic_png heic_vips; do
+  [ -n "${wall[$name]:-}" ] || continue
   case $name in
     png) label="tesserly render -> PNG" ;;
     pdf) label="tesserly render -> PDF" ;;
@@ -163,6 +188,8 @@ for name in png pdf project montage_hint vips djpeg8 djpeg2 import export; do
     djpeg2) label="djpeg -scale 1/2, one after another" ;;
     import) label="window: add 60 photos (store flow)" ;;
     export) label="window: export PNG (store flow)" ;;
+    heic_png) label="tesserly render 12 HEIC -> PNG" ;;
+    heic_vips) label="libvips pipeline, 12 HEIC" ;;
   esac
   printf '%-44s %8s %9s %9s %11s\n' "$label" "${wall[$name]}" "${cpu[$name]}" "$(mb "${peak[$name]}")" "${size[$name]}"
 done
@@ -176,6 +203,9 @@ for output in png pdf; do
 done
 echo "window import / djpeg -scale 1/2:     $(ratio "${wall[import]}" "${wall[djpeg2]}")x  (target <= 0.6); peak $(mb "${peak[import]}") MB (target < 300)"
 echo "window PNG export / djpeg -scale 1/8: $(ratio "${wall[export]}" "${wall[djpeg8]}")x  (target <= 0.7)"
+if [ -n "${wall[heic_png]:-}" ]; then
+  echo "libvips pipeline / tesserly, 12 HEIC: $(ratio "${wall[heic_vips]}" "${wall[heic_png]}")x  (target >= 1.5)"
+fi
 echo "CPU-time ratios (less sensitive to a shared machine):"
 echo "  libvips pipeline / tesserly png:  $(ratio "${cpu[vips]}" "${cpu[png]}")x"
 echo "  montage with hint / tesserly png: $(ratio "${cpu[montage_hint]}" "${cpu[png]}")x"
