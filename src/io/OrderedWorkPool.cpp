@@ -1,6 +1,7 @@
 #include "io/OrderedWorkPool.h"
 
 #include <algorithm>
+#include <QtGlobal>
 #include <atomic>
 #include <thread>
 
@@ -26,8 +27,13 @@ OrderedWorkPool::OrderedWorkPool(qint64 budgetBytes)
 
 int OrderedWorkPool::workerCount()
 {
+    // TESSERLY_DECODE_THREADS lets a benchmark compare counts on the same machine.
+    static const int fromEnvironment = qEnvironmentVariableIntValue("TESSERLY_DECODE_THREADS");
     const int chosen = chosenWorkerCount.load();
-    return chosen > 0 ? chosen : std::max(1, int(std::thread::hardware_concurrency()));
+    if (chosen > 0) {
+        return chosen;
+    }
+    return fromEnvironment > 0 ? fromEnvironment : std::max(1, int(std::thread::hardware_concurrency()));
 }
 
 void OrderedWorkPool::setWorkerCount(int count)

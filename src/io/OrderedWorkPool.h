@@ -52,8 +52,8 @@ public:
         qint64 m_bytes;
     };
 
-    // Threads a batch uses: the machine's cores, unless set for the whole program (tests and
-    // benchmarks compare counts with it; 0 goes back to the cores).
+    // Threads a batch uses: the machine's cores, unless set for the whole program (tests compare
+    // counts with it; 0 goes back to the cores) or by TESSERLY_DECODE_THREADS.
     static int workerCount();
     static void setWorkerCount(int count);
 
