@@ -207,6 +207,32 @@ ImageImportService::Attempt ImageImportService::attempt(const QUrl& url, const D
     return attempt;
 }
 
+// What one file after another would have said about this file on its turn, after
+// `acceptedBytes` of the batch were taken; nothing when it is accepted.
+std::optional<ImageImportResult::Refusal> ImageImportService::refusalOf(
+    const Attempt& attempt, qint64 acceptedBytes)
+{
+    if (attempt.earlyFailure) {
+        return ImageImportResult::Refusal { -1, *attempt.earlyFailure, false };
+    }
+    const qint64 budget = BoardLimits::maxTotalSourceBytes - acceptedBytes;
+    if (budget <= 0) {
+        return ImageImportResult::Refusal { -1, ImageImportError::description(Kind::boardTooLarge), true };
+    }
+    const qint64 limit = std::min(budget, BoardLimits::maxSourceFileBytes);
+    if (attempt.overFileLimit || (!attempt.readFailure && attempt.bytes > limit)) {
+        const bool overTotal = !attempt.overFileLimit && limit < BoardLimits::maxSourceFileBytes;
+        return ImageImportResult::Refusal { -1, BoundedFileError::tooLarge(limit).description(), overTotal };
+    }
+    if (attempt.readFailure) {
+        return ImageImportResult::Refusal { -1, *attempt.readFailure, false };
+    }
+    if (!attempt.photo) {
+        return ImageImportResult::Refusal { -1, attempt.decodeFailure, false };
+    }
+    return std::nullopt;
+}
+
 ImageImportResult ImageImportService::load(const QList<QUrl>& urls, const DrawingDecode* drawing)
 {
     ImageImportResult result;
@@ -243,27 +269,8 @@ ImageImportResult ImageImportService::load(const QList<QUrl>& urls, const Drawin
         }
         Attempt done = std::move(*attempts[std::size_t(index)]);
         attempts[std::size_t(index)].reset();
-        if (done.earlyFailure) {
-            refuse(index, *done.earlyFailure, false);
-            return true;
-        }
-        const qint64 budget = BoardLimits::maxTotalSourceBytes - acceptedBytes;
-        if (budget <= 0) {
-            refuse(index, ImageImportError::description(Kind::boardTooLarge), true);
-            return true;
-        }
-        const qint64 limit = std::min(budget, BoardLimits::maxSourceFileBytes);
-        if (done.overFileLimit || (!done.readFailure && done.bytes > limit)) {
-            const bool overTotal = !done.overFileLimit && limit < BoardLimits::maxSourceFileBytes;
-            refuse(index, BoundedFileError::tooLarge(limit).description(), overTotal);
-            return true;
-        }
-        if (done.readFailure) {
-            refuse(index, *done.readFailure, false);
-            return true;
-        }
-        if (!done.photo) {
-            refuse(index, done.decodeFailure, false);
+        if (const std::optional<ImageImportResult::Refusal> refusal = refusalOf(done, acceptedBytes)) {
+            refuse(index, refusal->reason, refusal->overTotalBytes);
             return true;
         }
         acceptedBytes += done.bytes;

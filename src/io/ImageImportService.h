@@ -5,6 +5,7 @@
 #include "model/ImageImportResult.h"
 
 #include <functional>
+#include <optional>
 #include <QList>
 #include <QSet>
 #include <QUrl>
@@ -56,4 +57,5 @@ private:
         const QByteArray& data, const QString& fileName, const Decode& decode, QImage* picture);
     static ImageImportResult load(const QList<QUrl>& urls, const DrawingDecode* drawing);
     static Attempt attempt(const QUrl& url, const Decode& decode);
+    static std::optional<ImageImportResult::Refusal> refusalOf(const Attempt& attempt, qint64 acceptedBytes);
 };
