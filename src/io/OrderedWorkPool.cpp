@@ -1,8 +1,8 @@
 #include "io/OrderedWorkPool.h"
 
 #include <algorithm>
-#include <QtGlobal>
 #include <atomic>
+#include <QtGlobal>
 #include <thread>
 
 namespace {
