@@ -163,6 +163,6 @@ bool BoardRenderer::printOnPage(
     painter.translate(
         (area.width() - layout.width() * scale) / 2, (area.height() - layout.height() * scale) / 2);
     painter.scale(scale, scale);
-    draw(painter, photos, normalized, layout, {});
+    draw(painter, photos, normalized, layout, {}, {});
     return painter.end();
 }
