@@ -260,18 +260,6 @@ TEST(ImageDecoderTest, UsesTheFirstFrameOfAnimationsAndPages)
     }
 }
 
-TEST(ImageDecoderTest, KeepsTransparencyPremultiplied)
-{
-    QImage picture(64, 64, QImage::Format_ARGB32);
-    picture.fill(QColor(255, 0, 0, 128));
-    const QImage decoded = ImageDecoder::decodeUpright(TestImages::png(picture), 16);
-    ASSERT_EQ(decoded.format(), QImage::Format_ARGB32_Premultiplied);
-    const QRgb pixel = reinterpret_cast<const QRgb*>(decoded.constScanLine(8))[8];
-    EXPECT_NEAR(qAlpha(pixel), 128, 1);
-    EXPECT_NEAR(qRed(pixel), 128, 1);
-    EXPECT_EQ(qGreen(pixel), 0);
-}
-
 TEST(ImageDecoderTest, AveragesAreasWhenShrinking)
 {
     // Alternating black and white columns average to mid grey; a plain shrink by sampling

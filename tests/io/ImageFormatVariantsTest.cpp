@@ -1,13 +1,11 @@
 #include "io/AreaDownsampler.h"
 #include "io/ExifOrientation.h"
 #include "io/ImageDecoder.h"
+#include "support/TestImageEncoders.h"
 #include "support/TestImages.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <gtest/gtest.h>
-#include <jpeglib.h>
-#include <png.h>
 #include <random>
 #include <utility>
 #include <vector>
@@ -55,72 +53,13 @@ QRgb pixelAt(const QImage& image, int x, int y)
     return reinterpret_cast<const QRgb*>(image.constScanLine(y))[x];
 }
 
-void appendToByteArray(png_structp png, png_bytep data, png_size_t length)
-{
-    static_cast<QByteArray*>(png_get_io_ptr(png))
-        ->append(reinterpret_cast<const char*>(data), qsizetype(length));
-}
-
-// Qt writes no interlaced PNGs, so libpng makes this one.
-QByteArray interlacedPng(const QImage& picture)
-{
-    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
-    QByteArray bytes;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    png_set_write_fn(png, &bytes, appendToByteArray, nullptr);
-    png_set_IHDR(png, info, png_uint_32(rgb.width()), png_uint_32(rgb.height()), 8, PNG_COLOR_TYPE_RGB,
-        PNG_INTERLACE_ADAM7, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    std::vector<png_bytep> rows;
-    for (int y = 0; y < rgb.height(); ++y) {
-        rows.push_back(const_cast<png_bytep>(rgb.constScanLine(y)));
-    }
-    png_set_rows(png, info, rows.data());
-    png_write_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return bytes;
-}
-
-// A CMYK JPEG as Adobe applications write them: inverted ink values, with the Adobe marker.
-QByteArray adobeCmykJpeg(int width, int height, const uchar ink[4])
-{
-    jpeg_compress_struct info {};
-    jpeg_error_mgr errors {};
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&info, &buffer, &size);
-    info.image_width = JDIMENSION(width);
-    info.image_height = JDIMENSION(height);
-    info.input_components = 4;
-    info.in_color_space = JCS_CMYK;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 95, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<uchar> row(std::size_t(width) * 4);
-    for (int x = 0; x < width; ++x) {
-        for (int channel = 0; channel < 4; ++channel) {
-            row[std::size_t(x) * 4 + std::size_t(channel)] = uchar(255 - ink[channel]);
-        }
-    }
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW line = row.data();
-        jpeg_write_scanlines(&info, &line, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    const QByteArray bytes(reinterpret_cast<const char*>(buffer), qsizetype(size));
-    std::free(buffer);
-    return bytes;
-}
-
 } // namespace
 
 TEST(JpegDecodingTest, ConvertsAdobeCmykToRgb)
 {
-    const uchar redInk[4] = { 0, 255, 255, 0 };
-    const QImage decoded = ImageDecoder::decodeUpright(adobeCmykJpeg(32, 16, redInk), 16);
+    const TestImageEncoders::Inks red { 0, 255, 255, 0 };
+    const QImage decoded
+        = ImageDecoder::decodeUpright(TestImageEncoders::cmykJpeg(QSize(32, 16), { red, red, red, red }), 16);
     ASSERT_EQ(decoded.size(), QSize(16, 8));
     EXPECT_TRUE(TestImages::colourNear(decoded, { 8, 4 }, Qt::red, 8));
 }
@@ -185,30 +124,13 @@ TEST(PngDecodingTest, ExpandsEveryColourTypeToTheSameColours)
     EXPECT_EQ(pixelAt(palette, 0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(qAlpha(pixelAt(palette, 7, 7)), 0);
 
-    const QImage interlaced
-        = ImageDecoder::decodeUpright(interlacedPng(TestImages::quadrants(QSize(64, 48))), 32);
+    TestImageEncoders::PngColour adam7;
+    adam7.interlaced = true;
+    const QImage interlaced = ImageDecoder::decodeUpright(
+        TestImageEncoders::png(TestImages::quadrants(QSize(64, 48)), adam7), 32);
     ASSERT_EQ(interlaced.size(), QSize(32, 24));
     EXPECT_EQ(pixelAt(interlaced, 2, 2), qRgb(255, 0, 0));
     EXPECT_EQ(pixelAt(interlaced, 29, 21), qRgb(255, 255, 0));
-}
-
-TEST(AreaDownsamplerTest, WeighsPartlyCoveredPixelsByTheirShare)
-{
-    // Three pixels into two: each output pixel covers one and a half input pixels.
-    const QRgb row[] = { qRgb(0, 0, 0), qRgb(90, 90, 90), qRgb(180, 180, 180) };
-    AreaDownsampler across(QSize(3, 1), QSize(2, 1), true);
-    across.addRow(row);
-    EXPECT_EQ(pixelAt(across.result(), 0, 0), qRgb(30, 30, 30));
-    EXPECT_EQ(pixelAt(across.result(), 1, 0), qRgb(150, 150, 150));
-
-    AreaDownsampler down(QSize(1, 3), QSize(1, 2), true);
-    for (const QRgb& value : row) {
-        EXPECT_TRUE(down.result().isNull()) << "no result before the last row";
-        down.addRow(&value);
-    }
-    EXPECT_EQ(pixelAt(down.result(), 0, 1), qRgb(150, 150, 150));
-
-    EXPECT_TRUE(AreaDownsampler(QSize(2, 2), QSize(3, 2), true).isNull()) << "never enlarges";
 }
 
 // Each output pixel against the mean of the input area it covers, worked out directly in doubles:
@@ -218,7 +140,8 @@ TEST(AreaDownsamplerTest, MatchesAnExactAreaAverageInEveryChannel)
     std::mt19937 random(7);
     for (const auto& [input, output] :
         { std::pair { QSize(37, 23), QSize(10, 7) }, std::pair { QSize(101, 3), QSize(7, 2) },
-            std::pair { QSize(16, 16), QSize(5, 16) }, std::pair { QSize(9, 5), QSize(9, 5) } }) {
+            std::pair { QSize(16, 16), QSize(5, 16) }, std::pair { QSize(9, 5), QSize(9, 5) },
+            std::pair { QSize(3, 1), QSize(2, 1) }, std::pair { QSize(1, 3), QSize(1, 2) } }) {
         for (const bool opaque : { true, false }) {
             std::vector<QRgb> pixels;
             for (int index = 0; index < input.width() * input.height(); ++index) {
@@ -249,6 +172,7 @@ TEST(AreaDownsamplerTest, MatchesAnExactAreaAverageInEveryChannel)
             for (const QImage::Format format : formats) {
                 AreaDownsampler downsampler(input, output, opaque, format);
                 for (int y = 0; y < input.height(); ++y) {
+                    ASSERT_TRUE(downsampler.result().isNull()) << "no result before the last row";
                     downsampler.addRow(pixels.data() + y * input.width());
                 }
                 const QImage result = downsampler.result();
@@ -289,6 +213,7 @@ TEST(AreaDownsamplerTest, FitsTheLongerSideAndKeepsTheAspectRatio)
         EXPECT_EQ(AreaDownsampler::fittedSize(entry.size, entry.maximum), entry.fitted)
             << entry.size.width() << "x" << entry.size.height();
     }
+    EXPECT_TRUE(AreaDownsampler(QSize(2, 2), QSize(3, 2), true).isNull()) << "never enlarges";
 }
 
 TEST(ExifOrientationTest, FallsBackToUprightOnAnythingMalformed)

@@ -208,11 +208,6 @@ QByteArray TestImages::avif(QSize size, QColor colour)
     return TestImageEncoders::heif(solid(size, colour), TestImageEncoders::Codec::av1, 1);
 }
 
-bool TestImages::canEncodeHeic()
-{
-    return TestImageEncoders::canEncode(TestImageEncoders::Codec::hevc);
-}
-
 bool TestImages::canEncodeAvif()
 {
     return TestImageEncoders::canEncode(TestImageEncoders::Codec::av1);

@@ -45,7 +45,6 @@ public:
     static QByteArray heif(QSize size, QColor colour = Qt::red);
     // AV1-coded HEIF ("avif" brand): recognised, not supported.
     static QByteArray avif(QSize size, QColor colour = Qt::red);
-    static bool canEncodeHeic();
     static bool canEncodeAvif();
 
     // A PNG that is only a signature, an IHDR claiming `size` and IEND: lets a test claim huge
