@@ -218,11 +218,7 @@ TEST(AreaDownsamplerTest, FitsTheLongerSideAndKeepsTheAspectRatio)
 
 TEST(ExifOrientationTest, FallsBackToUprightOnAnythingMalformed)
 {
-    const QByteArray valid = QByteArray::fromHex("49492a0008000000"
-                                                 "0100"
-                                                 "1201030001000000"
-                                                 "06000000"
-                                                 "00000000");
+    const QByteArray valid = TestImages::exif(6);
     EXPECT_EQ(ExifOrientation::fromExif(valid), 6);
     EXPECT_EQ(ExifOrientation::fromExif(QByteArray("Exif\0\0", 6) + valid), 6);
     QByteArray outOfRange = valid;
