@@ -1,5 +1,6 @@
 #include "app/AppearancePreference.h"
 
+#include <memory>
 #include <QApplication>
 #include <QSettings>
 #include <QStyle>
@@ -27,6 +28,27 @@ const DesktopLook& desktopLook()
     static const DesktopLook look { QApplication::style() ? QApplication::style()->name() : QString(),
         QApplication::palette() };
     return look;
+}
+
+// Setting a colour for every group also sets the disabled one, so disabled buttons would look
+// enabled; the disabled text and control colours come from Fusion's own light palette instead.
+// The backgrounds stay, so that a busy window does not change its colour.
+QPalette withFusionDisabledColours(QPalette palette)
+{
+    const std::unique_ptr<QStyle> fusionStyle(QStyleFactory::create(QString(fusion)));
+    if (!fusionStyle) {
+        return palette;
+    }
+    const QPalette standard = fusionStyle->standardPalette();
+    for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        const auto colourRole = QPalette::ColorRole(role);
+        if (colourRole == QPalette::Window || colourRole == QPalette::Base
+            || colourRole == QPalette::AlternateBase || colourRole == QPalette::NoRole) {
+            continue;
+        }
+        palette.setColor(QPalette::Disabled, colourRole, standard.color(QPalette::Disabled, colourRole));
+    }
+    return palette;
 }
 
 } // namespace
@@ -58,7 +80,7 @@ QPalette AppearancePreference::palette(ColorScheme scheme)
         palette.setColor(QPalette::PlaceholderText, QColor(0x1D, 0x1D, 0x1F, 0x8C));
         palette.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0xF0));
         palette.setColor(QPalette::ToolTipText, QColor(0x1D, 0x1D, 0x1F));
-        return palette;
+        return withFusionDisabledColours(palette);
     }
     const QColor window(0x2A, 0x2A, 0x2C);
     const QColor text(0xEB, 0xEB, 0xF0);

@@ -76,7 +76,7 @@ void TesserlyApp::showAbout()
         m_aboutWindow = new AboutView(AppInfo::current());
         m_aboutWindow->setAttribute(Qt::WA_DeleteOnClose);
     }
-    raise(*m_aboutWindow);
+    m_boardWindow->presentCentred(*m_aboutWindow);
 }
 
 void TesserlyApp::showSettings()
@@ -85,7 +85,7 @@ void TesserlyApp::showSettings()
         m_settingsWindow = new TesserlySettingsView(m_appearance);
         m_settingsWindow->setAttribute(Qt::WA_DeleteOnClose);
     }
-    raise(*m_settingsWindow);
+    m_boardWindow->presentCentred(*m_settingsWindow);
 }
 
 void TesserlyApp::showQuickGuide()
@@ -131,13 +131,6 @@ bool TesserlyApp::sessionMayEnd(const std::function<bool()>& mayInteract)
     return m_delegate.shouldTerminate();
 }
 
-void TesserlyApp::raise(QWidget& window)
-{
-    window.show();
-    window.raise();
-    window.activateWindow();
-}
-
 void TesserlyApp::boardWindowClosed()
 {
     if (m_terminated) {
@@ -150,16 +143,22 @@ void TesserlyApp::boardWindowClosed()
     }
 }
 
-int TesserlyApp::run(int argc, char** argv)
+void TesserlyApp::configureApplication()
 {
-    QApplication application(argc, argv);
     QApplication::setOrganizationName(QString(AppearancePreference::organization));
     QApplication::setApplicationName(QString(AppearancePreference::application));
-    QApplication::setApplicationDisplayName(QString(AppInfo::name));
+    // No display name: Qt would append it to every window title that does not already end in
+    // it ("Tesserly Settings — Tesserly"); the titles name the application themselves.
     QGuiApplication::setDesktopFileName(QString(desktopFileName));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/tesserly.png")));
     // The board window's close decides about the end of the process, not the window count.
     QApplication::setQuitOnLastWindowClosed(false);
+}
+
+int TesserlyApp::run(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    configureApplication();
 
     QtBoardPlatform platform;
     TesserlyApp app(platform);

@@ -32,6 +32,8 @@ public:
     // Creates the QApplication, the desktop platform and the application, opens the first project
     // among the arguments once the window is shown, and runs until the application ends.
     static int run(int argc, char** argv);
+    // The process-wide names, icon and quit rule that run() gives the QApplication.
+    static void configureApplication();
 
     // The platform runs the store's panels and alerts and must outlive the application. `beep`
     // plays the desktop's alert sound when a close is refused (QApplication::beep() when empty).
@@ -70,7 +72,6 @@ signals:
     void terminated();
 
 private:
-    static void raise(QWidget& window);
     void boardWindowClosed();
 
     BoardPlatform& m_platform;

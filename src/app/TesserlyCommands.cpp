@@ -36,7 +36,7 @@ AlertRequest TesserlyCommands::quickGuide()
         QStringLiteral("Everything stays on your computer. Original images are never edited."),
     };
     return AlertRequest { QStringLiteral("Make a board in three steps"),
-        paragraphs.join(QStringLiteral("\n\n")), { QStringLiteral("Got It") } };
+        paragraphs.join(QStringLiteral("\n\n")), { QStringLiteral("Got It") }, AlertIcon::information };
 }
 
 QMenu* TesserlyCommands::menu(QMenuBar& menuBar, QStringView title)
@@ -83,8 +83,10 @@ TesserlyCommands::TesserlyCommands(BoardStore& store, QMenuBar& menuBar, Applica
     m_redo
         = addItem(edit, redoTitle, { keys(Qt::CTRL | Qt::SHIFT | Qt::Key_Z) }, [this] { m_store->redo(); });
     edit->addSeparator();
-    m_pasteImages = addItem(
-        edit, pasteImagesTitle, { keys(Qt::CTRL | Qt::ALT | Qt::Key_V) }, [this] { m_store->pasteImages(); });
+    // Ctrl+V as well, as users expect; a focused text field still takes it for its own paste.
+    m_pasteImages = addItem(edit, pasteImagesTitle,
+        { keys(Qt::CTRL | Qt::ALT | Qt::Key_V), keys(Qt::CTRL | Qt::Key_V) },
+        [this] { m_store->pasteImages(); });
     m_copyPNG = addItem(
         edit, copyPNGTitle, { keys(Qt::CTRL | Qt::SHIFT | Qt::Key_C) }, [this] { m_store->copyPNG(); });
     edit->addSeparator();

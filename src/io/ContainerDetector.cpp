@@ -98,8 +98,10 @@ bool isSvg(QByteArrayView bytes)
     if (text.startsWith("<svg")) {
         return true;
     }
-    const bool xml = text.startsWith("<?xml") || text.startsWith("<!--") || text.startsWith("<!DOCTYPE");
-    return xml && text.contains("<svg");
+    // A web page may hold an <svg> too: only XML declarations, comments and an SVG doctype
+    // may come first.
+    const bool xml = text.startsWith("<?xml") || text.startsWith("<!--") || text.startsWith("<!DOCTYPE svg");
+    return xml && text.contains("<svg") && !text.contains("<html");
 }
 
 // FITS: a header of 80-character cards opening with "SIMPLE  =" and the value T in column 30.

@@ -41,7 +41,8 @@ public:
     static bool withinPixelLimits(QSize size);
 
     // Recognised container, or nullopt for bytes that are no image at all. Recognised formats
-    // that are not supported (WebP, AVIF, ICO, ...) give Container::unsupported.
+    // that are not supported (WebP, AVIF, ICO, SVG, TGA, FITS, floating-point TIFF, ...) give
+    // Container::unsupported.
     static std::optional<Container> detect(const QByteArray& data);
     // "image/png", "image/jpeg", ...; empty for unsupported containers.
     static QString mimeType(Container container);

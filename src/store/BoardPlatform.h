@@ -27,12 +27,25 @@ struct PanelRequest
     QString proposedName;
 };
 
-// A modal warning alert with buttons in order; the first button is the default.
+// What an alert is about, shown by its icon.
+enum class AlertIcon {
+    // A notice or a guide.
+    information,
+    // The user decides what happens next.
+    question,
+    // Something failed.
+    warning,
+};
+
+// A modal alert: its main message, the details under it, and its buttons in order.
 struct AlertRequest
 {
     QString message;
     QString informativeText;
     QStringList buttons;
+    AlertIcon icon = AlertIcon::information;
+    // The button that Return presses.
+    qsizetype defaultButton = 0;
 };
 
 // What the store needs of the desktop: modal panels and alerts, the clipboard and the file

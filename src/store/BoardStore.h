@@ -5,6 +5,7 @@
 #include "model/ImageImportResult.h"
 #include "model/LoadedBoard.h"
 #include "store/DropItem.h"
+#include "store/ProjectFingerprint.h"
 
 #include <functional>
 #include <optional>
@@ -141,6 +142,10 @@ private:
     void setHasUnsavedChanges(bool unsaved);
     void setProjectURL(const std::optional<QUrl>& url);
 
+    // False when the package at destination was changed by someone else since this store
+    // opened or saved it and the user did not agree to replace it.
+    bool mayReplace(const QUrl& destination);
+
     void finishImport(const ImageImportResult& result);
     void exportBoard(bool asPDF);
 
@@ -163,6 +168,14 @@ private:
     std::optional<QUrl> m_projectURL;
     bool m_canUndo = false;
     bool m_canRedo = false;
+
+    // The package as this store last read or wrote it.
+    struct KnownPackage
+    {
+        QUrl url;
+        ProjectFingerprint fingerprint;
+    };
+    std::optional<KnownPackage> m_knownPackage;
 
     QList<Snapshot> m_undoHistory;
     QList<Snapshot> m_redoHistory;

@@ -16,10 +16,10 @@ const QString printerRefusedText
 
 void BoardStore::printBoard()
 {
-    if (!canExport() || !m_platform) {
+    if (!canExport()) {
         return;
     }
-    const std::shared_ptr<QPagedPaintDevice> printer = m_platform->choosePrinter(suggestedName());
+    const std::shared_ptr<QPagedPaintDevice> printer = m_platform.choosePrinter(suggestedName());
     if (!printer) {
         return;
     }

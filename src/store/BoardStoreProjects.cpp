@@ -16,6 +16,7 @@ const QString saveFailedText = QStringLiteral("Could not save board");
 const QString saveButton = QStringLiteral("Save\u2026");
 const QString discardButton = QStringLiteral("Discard Changes");
 const QString cancelButton = QStringLiteral("Cancel");
+const QString replaceButton = QStringLiteral("Replace");
 
 PanelRequest projectPanel(const QString& title)
 {
@@ -33,6 +34,7 @@ void BoardStore::newBoard()
         return;
     }
     replaceBoard(LoadedBoard { {}, BoardSettings() }, std::nullopt);
+    m_knownPackage.reset();
     setStatusMessage(newBoardText);
 }
 
@@ -53,17 +55,27 @@ void BoardStore::openProject(const QUrl& url)
     if (m_isBusy || !confirmDiscardChanges()) {
         return;
     }
-    runInBackground<LoadedBoard>(
-        openingText, [url] { return BoardProjectStore::load(url); },
-        [this, url](std::optional<LoadedBoard> board, const QString& error) {
+    using Opened = std::pair<LoadedBoard, std::optional<ProjectFingerprint>>;
+    runInBackground<Opened>(
+        openingText,
+        [url] {
+            // Taken before reading: a write in between makes a later save ask, never lose it.
+            std::optional<ProjectFingerprint> fingerprint = ProjectFingerprint::read(url);
+            return Opened { BoardProjectStore::load(url), std::move(fingerprint) };
+        },
+        [this, url](std::optional<Opened> opened, const QString& error) {
             setBusy(false);
-            if (!board) {
+            if (!opened) {
                 setErrorMessage(error);
                 setStatusMessage(openFailedText);
                 emit projectOpenFailed(url);
                 return;
             }
-            replaceBoard(*board, url);
+            replaceBoard(opened->first, url);
+            m_knownPackage.reset();
+            if (opened->second) {
+                m_knownPackage = KnownPackage { url, *opened->second };
+            }
             setStatusMessage(QStringLiteral("Opened ") + QFileInfo(url.path()).completeBaseName());
         });
 }
@@ -83,6 +95,9 @@ bool BoardStore::saveProject(bool forceSaveAs)
             return false;
         }
     }
+    if (!mayReplace(*destination)) {
+        return false;
+    }
     // Saving blocks the GUI thread on purpose: the board cannot change while it is written.
     try {
         BoardProjectStore::save(m_photos, m_settings, *destination);
@@ -96,9 +111,32 @@ bool BoardStore::saveProject(bool forceSaveAs)
         return false;
     }
     setProjectURL(destination);
+    m_knownPackage.reset();
+    if (std::optional<ProjectFingerprint> written = ProjectFingerprint::read(*destination)) {
+        m_knownPackage = KnownPackage { *destination, *written };
+    }
     setHasUnsavedChanges(false);
     setStatusMessage(savedText);
     return true;
+}
+
+bool BoardStore::mayReplace(const QUrl& destination)
+{
+    if (!m_knownPackage || m_knownPackage->url != destination) {
+        return true;
+    }
+    // Nothing there any more: writing it again loses nothing.
+    const std::optional<ProjectFingerprint> current = ProjectFingerprint::read(destination);
+    if (!current || *current == m_knownPackage->fingerprint) {
+        return true;
+    }
+    const QString name = QFileInfo(destination.toLocalFile()).fileName();
+    const AlertRequest alert { QStringLiteral("\u201C") + name
+            + QStringLiteral("\u201D was changed by another window or application."),
+        QStringLiteral("Replacing it discards those changes. To keep them, cancel and save this board "
+                       "with Save Board As\u2026"),
+        { replaceButton, cancelButton }, AlertIcon::question, 1 };
+    return m_platform.runAlert(alert) == 0;
 }
 
 bool BoardStore::confirmDiscardChanges()
@@ -111,7 +149,7 @@ bool BoardStore::confirmDiscardChanges()
     }
     const AlertRequest alert { QStringLiteral("Save changes to this board?"),
         QStringLiteral("Save a Tesserly project to keep your images, order, captions, and layout."),
-        { saveButton, discardButton, cancelButton } };
+        { saveButton, discardButton, cancelButton }, AlertIcon::question };
     const std::optional<qsizetype> choice = m_platform.runAlert(alert);
     if (choice == 0) {
         return saveProject(false);

@@ -4,8 +4,11 @@
 #include "store/BoardStore.h"
 #include "store/DropItem.h"
 #include "ui/BoardCanvas.h"
+#include "ui/FocusRing.h"
 #include "ui/InterfaceStyle.h"
+#include "ui/PhotoKeyboard.h"
 #include "ui/PreviewEmptyState.h"
+#include "ui/PreviewTile.h"
 #include "ui/ToneWidgets.h"
 
 #include <algorithm>
@@ -16,6 +19,7 @@
 #include <QPainterPath>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace {
 
@@ -118,9 +122,23 @@ BoardPreview::BoardPreview(BoardStore& store, QWidget* parent)
     ToneWidgets::slimScrollBars(m_scrollArea);
     m_content->setAutoFillBackground(false);
     m_frame->raise();
+    // The board is one Tab stop; its keys move and remove photos in the grid's order.
+    m_scrollArea->setFocusPolicy(Qt::StrongFocus);
+    m_scrollArea->setAccessibleName(QStringLiteral("Board preview"));
+    m_scrollArea->setToolTip(PhotoKeyboard::helpText(true));
+    m_scrollArea->setAccessibleDescription(PhotoKeyboard::helpText(true));
+    new PhotoKeyboard(
+        m_store, m_scrollArea, [this] { return qsizetype(m_store.settings().normalized().columns); });
+    m_focusRing = new FocusRing(m_scrollArea, cornerRadius);
 
     connect(&m_store, &BoardStore::photosChanged, this, &BoardPreview::refresh);
     connect(&m_store, &BoardStore::settingsChanged, this, &BoardPreview::refresh);
+    connect(&m_store, &BoardStore::selectedPhotoIDChanged, this, [this] {
+        // Keys move the selection off screen in a tall board; the view follows them.
+        if (m_scrollArea->hasFocus()) {
+            QTimer::singleShot(0, this, &BoardPreview::revealSelection);
+        }
+    });
     connect(&m_store, &BoardStore::isBusyChanged, this, [this](bool busy) {
         if (busy) {
             setDropTargeted(false);
@@ -194,6 +212,15 @@ void BoardPreview::placeCanvas()
     m_content->resize(content);
     m_canvas->move((content.width() - board.width()) / 2, canvasMargin);
     m_content->update();
+}
+
+void BoardPreview::revealSelection()
+{
+    for (const PreviewTile* tile : m_canvas->tiles()) {
+        if (tile->isSelected()) {
+            m_scrollArea->ensureWidgetVisible(const_cast<PreviewTile*>(tile), canvasMargin, canvasMargin);
+        }
+    }
 }
 
 void BoardPreview::resizeEvent(QResizeEvent* event)

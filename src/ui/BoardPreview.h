@@ -4,6 +4,7 @@
 
 class BoardCanvas;
 class BoardStore;
+class FocusRing;
 class PreviewEmptyState;
 class QMimeData;
 class QScrollArea;
@@ -33,6 +34,7 @@ public:
     BoardCanvas* canvas() const { return m_canvas; }
     PreviewEmptyState* emptyState() const { return m_emptyState; }
     QScrollArea* scrollArea() const { return m_scrollArea; }
+    FocusRing* focusRing() const { return m_focusRing; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -46,6 +48,7 @@ private:
     void refresh();
     void placeCanvas();
     void setDropTargeted(bool targeted);
+    void revealSelection();
 
     BoardStore& m_store;
     PreviewEmptyState* m_emptyState;
@@ -53,5 +56,6 @@ private:
     QWidget* m_content;
     BoardCanvas* m_canvas;
     QWidget* m_frame;
+    FocusRing* m_focusRing = nullptr;
     bool m_isDropTargeted = false;
 };

@@ -3,6 +3,7 @@
 #include "store/BoardStore.h"
 #include "ui/ElidedLabel.h"
 #include "ui/InterfaceStyle.h"
+#include "ui/KeyPassThrough.h"
 #include "ui/ToneWidgets.h"
 
 #include <QEvent>
@@ -45,7 +46,9 @@ CaptionEditor::CaptionEditor(BoardStore& store, QWidget* parent)
     m_editor->setFixedHeight(60);
     m_editor->setTabChangesFocus(true);
     // The board's own undo covers captions; the editor's private history would compete with it.
+    // Its undo keys (and the window's export keys) therefore go to the window's commands.
     m_editor->setUndoRedoEnabled(false);
+    KeyPassThrough::install(m_editor, KeyPassThrough::undoKeys() + KeyPassThrough::exportKeys());
     m_editor->setFrameShape(QFrame::NoFrame);
     m_editor->document()->setDocumentMargin(6);
     applyEditorStyle();

@@ -2,6 +2,7 @@
 
 #include "render/BoardLayout.h"
 #include "store/BoardStore.h"
+#include "ui/AlertPresentation.h"
 #include "ui/BoardFooter.h"
 #include "ui/BoardPreview.h"
 #include "ui/BusyOverlay.h"
@@ -12,6 +13,7 @@
 #include "ui/PreviewEmptyState.h"
 #include "ui/SymbolIcon.h"
 #include "ui/ToneWidgets.h"
+#include "ui/WheelGuard.h"
 
 #include <QAction>
 #include <QEvent>
@@ -73,6 +75,8 @@ ContentView::ContentView(BoardStore& store, QWidget* parent)
     // Never inside the store's signal: the alert opens once the current operation has returned.
     connect(
         &m_store, &BoardStore::errorMessageChanged, this, &ContentView::presentError, Qt::QueuedConnection);
+    // After every control exists: a wheel over a setting scrolls its panel instead.
+    WheelGuard::install(this);
     refreshHeader();
     refreshBusy(m_store.isBusy());
     if (m_store.errorMessage()) {
@@ -205,7 +209,9 @@ void ContentView::presentError()
     if (!message) {
         return;
     }
-    auto* alert = new QMessageBox(QMessageBox::Warning, alertTitle(), *message, QMessageBox::NoButton, this);
+    // Only failures reach the store's error message: the warning icon is theirs.
+    auto* alert = new QMessageBox(
+        AlertPresentation::icon(AlertIcon::warning), alertTitle(), *message, QMessageBox::NoButton, this);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     QPushButton* ok = alert->addButton(QStringLiteral("OK"), QMessageBox::RejectRole);
     alert->setDefaultButton(ok);

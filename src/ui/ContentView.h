@@ -23,8 +23,10 @@ class ContentView : public QWidget
     Q_OBJECT
 
 public:
+    // Small enough that the window, menu bar, toolbar and title bar included, fits a 1366 × 768
+    // screen with a desktop panel: the inspector and the strip scroll, the preview shrinks.
     static constexpr int minimumWidth = 1000;
-    static constexpr int minimumHeight = 740;
+    static constexpr int minimumHeight = 560;
 
     explicit ContentView(BoardStore& store, QWidget* parent = nullptr);
     ~ContentView() override;

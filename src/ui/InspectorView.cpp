@@ -8,6 +8,7 @@
 #include "ui/CaptionEditor.h"
 #include "ui/InspectorSlider.h"
 #include "ui/InterfaceStyle.h"
+#include "ui/KeyPassThrough.h"
 #include "ui/SegmentedPicker.h"
 #include "ui/SwitchToggle.h"
 #include "ui/SymbolIcon.h"
@@ -288,6 +289,7 @@ QWidget* InspectorView::labelsBlock()
     m_title->setPlaceholderText(QStringLiteral("Optional title"));
     m_title->setAccessibleName(QStringLiteral("Board title"));
     m_title->setClearButtonEnabled(false);
+    KeyPassThrough::install(m_title, KeyPassThrough::exportKeys());
     connect(m_title, &QLineEdit::textEdited, this, [this](const QString& text) {
         // At most 120 user-perceived characters: typing beyond that has no effect.
         const QString cut = GraphemeText::prefix(text, BoardSettings::maximumTitleCharacters);

@@ -81,6 +81,11 @@ QColor InterfaceStyle::warning()
     return QColor(230, 126, 0);
 }
 
+QColor InterfaceStyle::disabled(const QColor& colour)
+{
+    return withOpacity(colour, 0.45);
+}
+
 QFont InterfaceStyle::body()
 {
     return QApplication::font();

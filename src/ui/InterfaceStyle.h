@@ -22,6 +22,8 @@ public:
     static QColor controlBackground(const QWidget* widget);
     static QColor textBackground(const QWidget* widget);
     static QColor warning();
+    // How a colour looks on a disabled control: the same hue, faded.
+    static QColor disabled(const QColor& colour);
 
     // Slim scroll bars without arrows for the board window's scrolled areas.
     static void useSlimScrollBars(QAbstractScrollArea* area);

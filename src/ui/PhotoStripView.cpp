@@ -1,11 +1,14 @@
 #include "ui/PhotoStripView.h"
 
 #include "store/BoardStore.h"
+#include "ui/FocusRing.h"
 #include "ui/InterfaceStyle.h"
+#include "ui/PhotoKeyboard.h"
 #include "ui/PhotoThumbnail.h"
 #include "ui/SymbolIcon.h"
 #include "ui/ToneWidgets.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
@@ -16,12 +19,20 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 namespace {
 
 QLabel* styledLabel(const QString& text, const QFont& font, ToneWidgets::Tone tone, QWidget* parent)
 {
     return ToneWidgets::label(text, font, tone, parent);
+}
+
+// "Move selected image earlier (Alt+Left)": a header button's help names its key.
+QString withKey(const QString& text, QKeyCombination keys)
+{
+    return text + QStringLiteral(" (") + QKeySequence(keys).toString(QKeySequence::NativeText)
+        + QLatin1Char(')');
 }
 
 } // namespace
@@ -36,11 +47,14 @@ PhotoStripView::PhotoStripView(BoardStore& store, QWidget* parent)
               + QLatin1Char(')'),
           QStringLiteral("Paste images")))
     , m_earlierButton(headerButton(QStringLiteral("chevron.left"),
-          QStringLiteral("Move selected image earlier"), QStringLiteral("Move selected image earlier")))
-    , m_laterButton(headerButton(QStringLiteral("chevron.right"), QStringLiteral("Move selected image later"),
+          withKey(QStringLiteral("Move selected image earlier"), Qt::ALT | Qt::Key_Left),
+          QStringLiteral("Move selected image earlier")))
+    , m_laterButton(headerButton(QStringLiteral("chevron.right"),
+          withKey(QStringLiteral("Move selected image later"), Qt::ALT | Qt::Key_Right),
           QStringLiteral("Move selected image later")))
     , m_removeButton(headerButton(QStringLiteral("trash"),
-          QStringLiteral("Remove selected image from this board"), QStringLiteral("Remove selected image")))
+          withKey(QStringLiteral("Remove selected image from this board"), Qt::Key_Delete),
+          QStringLiteral("Remove selected image")))
     , m_body(new QStackedWidget(this))
     , m_scrollArea(new QScrollArea(this))
     , m_row(new QWidget(m_scrollArea))
@@ -84,12 +98,20 @@ PhotoStripView::PhotoStripView(BoardStore& store, QWidget* parent)
     m_scrollArea->setWidget(m_row);
     m_scrollArea->viewport()->setAutoFillBackground(false);
     ToneWidgets::slimScrollBars(m_scrollArea);
+    // The whole row is one Tab stop; its keys and the wheel work on the photos.
+    m_scrollArea->setFocusPolicy(Qt::StrongFocus);
+    m_scrollArea->setAccessibleName(QStringLiteral("Images"));
+    m_scrollArea->setToolTip(PhotoKeyboard::helpText(false));
+    m_scrollArea->setAccessibleDescription(PhotoKeyboard::helpText(false));
+    new PhotoKeyboard(m_store, m_scrollArea, [] { return qsizetype(1); });
+    m_scrollArea->viewport()->installEventFilter(this);
     m_row->setAutoFillBackground(false);
     auto* row = new QHBoxLayout(m_row);
     row->setContentsMargins(2, 3, 2, 3);
     row->setSpacing(8);
     row->addStretch(1);
     m_body->addWidget(m_scrollArea);
+    m_focusRing = new FocusRing(m_scrollArea, 8);
     column->addWidget(m_body);
 
     m_scrollAnimation->setDuration(180);
@@ -133,6 +155,21 @@ QToolButton* PhotoStripView::headerButton(
     button->setAutoRaise(false);
     button->setFixedSize(30, 24);
     return button;
+}
+
+bool PhotoStripView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_scrollArea->viewport() && event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        const QPoint delta = wheel->angleDelta();
+        // A strip only scrolls sideways: the usual vertical wheel moves it along.
+        if (std::abs(delta.y()) > std::abs(delta.x())) {
+            QCoreApplication::sendEvent(m_scrollArea->horizontalScrollBar(), event);
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 std::optional<qsizetype> PhotoStripView::selectedIndex() const

@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class BoardStore;
+class FocusRing;
 class PhotoThumbnail;
 class QLabel;
 class QPropertyAnimation;
@@ -33,6 +34,10 @@ public:
     QToolButton* removeButton() const { return m_removeButton; }
     QLabel* noteLabel() const { return m_note; }
     QScrollArea* scrollArea() const { return m_scrollArea; }
+    FocusRing* focusRing() const { return m_focusRing; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void refreshPhotos();
@@ -51,4 +56,5 @@ private:
     QWidget* m_row;
     QList<PhotoThumbnail*> m_thumbnails;
     QPropertyAnimation* m_scrollAnimation;
+    FocusRing* m_focusRing = nullptr;
 };

@@ -25,7 +25,8 @@ PhotoThumbnail::PhotoThumbnail(BoardStore& store, QWidget* parent)
     , m_store(store)
     , m_dragAndDrop(new PhotoDragAndDrop(store, this, QUuid(), fullWidth))
 {
-    setFocusPolicy(Qt::TabFocus);
+    // The strip around it is the Tab stop; the keys there move the selection.
+    setFocusPolicy(Qt::NoFocus);
     setFixedSize(sizeHint());
     connect(this, &QAbstractButton::clicked, this, [this] { m_store.setSelectedPhotoID(m_photo.id()); });
 }

@@ -11,7 +11,8 @@ PreviewTile::PreviewTile(BoardStore& store, QWidget* parent)
     , m_store(store)
     , m_dragAndDrop(new PhotoDragAndDrop(store, this, QUuid(), 0))
 {
-    setFocusPolicy(Qt::TabFocus);
+    // The preview around it is the Tab stop; the keys there move the selection.
+    setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
     connect(this, &QAbstractButton::clicked, this, [this] { m_store.setSelectedPhotoID(m_photoID); });
 }

@@ -2,6 +2,7 @@
 
 #include "model/ContentTypes.h"
 #include "render/BoardRenderer.h"
+#include "ui/AlertPresentation.h"
 #include "ui/PackageFileDialog.h"
 #include "ui/PanelFolders.h"
 
@@ -11,10 +12,12 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QMimeDatabase>
@@ -98,10 +101,48 @@ QList<QUrl> QtBoardPlatform::chooseImageFiles(const PanelRequest& request)
     }
     PanelFolders::remember(PanelFolders::Purpose::images, dialog.selectedFiles().value(0));
     QList<QUrl> urls;
-    for (const QString& path : dialog.selectedFiles()) {
+    for (const QString& path : chosenFiles(dialog)) {
         urls.append(QUrl::fromLocalFile(path));
     }
     return urls;
+}
+
+QStringList QtBoardPlatform::typedNames(const QString& text)
+{
+    // Several names are typed in quotes: "kite.jpg" "notes.txt"; one name needs none.
+    if (!text.contains(QLatin1Char('"'))) {
+        return text.trimmed().isEmpty() ? QStringList() : QStringList { text };
+    }
+    QStringList names;
+    const QStringList parts = text.split(QLatin1Char('"'));
+    for (qsizetype index = 1; index < parts.size(); index += 2) {
+        if (!parts[index].isEmpty()) {
+            names.append(parts[index]);
+        }
+    }
+    return names;
+}
+
+QStringList QtBoardPlatform::chosenFiles(const QFileDialog& dialog)
+{
+    // Qt's dialog answers with the names selected in its list, which never holds a file its type
+    // filter hides: typing "kite.jpg" "notes.txt" returned only kite.jpg, and the import never
+    // saw notes.txt to report it. Every typed name is passed on; the import refuses what it must.
+    QStringList files;
+    const auto* field = dialog.findChild<const QLineEdit*>(QStringLiteral("fileNameEdit"));
+    const QDir folder = dialog.directory();
+    for (const QString& name : typedNames(field ? field->text() : QString())) {
+        const QString path = QDir::cleanPath(folder.absoluteFilePath(name));
+        if (!files.contains(path)) {
+            files.append(path);
+        }
+    }
+    for (const QString& path : dialog.selectedFiles()) {
+        if (!files.contains(QDir::cleanPath(path))) {
+            files.append(QDir::cleanPath(path));
+        }
+    }
+    return files;
 }
 
 std::optional<QUrl> QtBoardPlatform::chooseProjectToOpen(const PanelRequest& request)
@@ -159,9 +200,10 @@ std::optional<QUrl> QtBoardPlatform::chooseExportDestination(const PanelRequest&
 
 std::optional<qsizetype> QtBoardPlatform::runAlert(const AlertRequest& request)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tesserly"), request.message, QMessageBox::NoButton,
-        parentWindow());
+    QMessageBox box(AlertPresentation::icon(request.icon), QStringLiteral("Tesserly"), request.message,
+        QMessageBox::NoButton, parentWindow());
     box.setInformativeText(request.informativeText);
+    AlertPresentation::emphasiseMessage(box);
     QList<QAbstractButton*> buttons;
     for (const QString& title : request.buttons) {
         // One role for all keeps the buttons in the order given.
@@ -171,8 +213,8 @@ std::optional<qsizetype> QtBoardPlatform::runAlert(const AlertRequest& request)
             box.setEscapeButton(button);
         }
     }
-    if (!buttons.isEmpty()) {
-        box.setDefaultButton(static_cast<QPushButton*>(buttons.first()));
+    if (request.defaultButton >= 0 && request.defaultButton < buttons.size()) {
+        box.setDefaultButton(static_cast<QPushButton*>(buttons.at(request.defaultButton)));
     }
     box.exec();
     const qsizetype index = buttons.indexOf(box.clickedButton());

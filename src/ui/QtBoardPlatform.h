@@ -7,7 +7,7 @@
 
 class QFileDialog;
 
-// The store's desktop on Qt: file dialogs, the warning alert, the system clipboard and the file
+// The store's desktop on Qt: file dialogs, alerts, the system clipboard and the file
 // manager. File panels start in the folder last used for the same purpose (PanelFolders).
 // Dialogs are modal to the given window (or the active one when none is given).
 class QtBoardPlatform : public BoardPlatform
@@ -32,6 +32,11 @@ public:
     static QStringList nameFilters(const PanelRequest& request);
     // The path with the first allowed suffix appended when it has none of them.
     static QString withSuffix(const QString& path, const PanelRequest& request);
+    // The names typed in a file dialog's name field, quoted or not.
+    static QStringList typedNames(const QString& text);
+    // Every file the user chose in an accepted dialog: typed names first, in their order, then
+    // any other selected file.
+    static QStringList chosenFiles(const QFileDialog& dialog);
     // Puts the request's message under the dialog's controls (Qt's dialog has no message line).
     static void addMessage(QFileDialog& dialog, const QString& message);
 

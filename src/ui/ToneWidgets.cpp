@@ -113,7 +113,10 @@ void ToneWidgets::apply(QWidget* widget)
         return;
     }
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Active, QPalette::WindowText, colour);
+    palette.setColor(QPalette::Inactive, QPalette::WindowText, colour);
+    // A label of a disabled area (while busy, say) fades with the controls around it.
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, InterfaceStyle::disabled(colour));
     widget->setPalette(palette);
 }
 

@@ -35,6 +35,19 @@ QImage storedPicture(bool withAlpha = false)
     return picture;
 }
 
+// The same quadrants in grey: each holds its colour's green value.
+QImage storedGreyPicture()
+{
+    QImage picture(pictureSize, QImage::Format_Grayscale8);
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            picture.scanLine(y)[x] = uchar(
+                qGreen(storedColours[std::size_t((y * 2 / picture.height()) * 2 + x * 2 / picture.width())]));
+        }
+    }
+    return picture;
+}
+
 struct ProfileCloser
 {
     void operator()(void* profile) const { cmsCloseProfile(profile); }
@@ -69,6 +82,14 @@ QByteArray displayP3()
     return rgbProfile({ { 0.680, 0.320, 1.0 }, { 0.265, 0.690, 1.0 }, { 0.150, 0.060, 1.0 } }, 0);
 }
 
+QByteArray linearGrey()
+{
+    cmsToneCurve* line = cmsBuildGamma(nullptr, 1.0);
+    const Profile profile(cmsCreateGrayProfile(cmsD50_xyY(), line));
+    cmsFreeToneCurve(line);
+    return saved(profile);
+}
+
 QByteArray linearSrgb()
 {
     return rgbProfile({ { 0.64, 0.33, 1.0 }, { 0.30, 0.60, 1.0 }, { 0.15, 0.06, 1.0 } }, 1.0);
@@ -91,19 +112,24 @@ QByteArray brokenProfile()
     return installedProfile("/usr/share/color/icc/colord/AdobeRGB1998.icc").left(200);
 }
 
-// Little CMS's own conversion of the stored values (RGB, or CMYK inks) to sRGB.
-std::array<Colour, 4> transformed(const QByteArray& iccProfile, bool cmyk)
+enum class Stored { rgb, cmyk, grey };
+
+// Little CMS's own conversion of the stored values (RGB, CMYK inks or grey levels) to sRGB.
+std::array<Colour, 4> transformed(const QByteArray& iccProfile, Stored stored = Stored::rgb)
 {
+    const bool cmyk = stored == Stored::cmyk;
     const Profile source(cmsOpenProfileFromMem(iccProfile.constData(), cmsUInt32Number(iccProfile.size())));
     const Profile srgb(cmsCreate_sRGBProfile());
-    cmsHTRANSFORM transform = cmsCreateTransform(
-        source.get(), cmyk ? TYPE_CMYK_8 : TYPE_RGB_8, srgb.get(), TYPE_RGB_8, INTENT_PERCEPTUAL, 0);
+    const cmsUInt32Number input = cmyk ? TYPE_CMYK_8 : (stored == Stored::grey ? TYPE_GRAY_8 : TYPE_RGB_8);
+    cmsHTRANSFORM transform
+        = cmsCreateTransform(source.get(), input, srgb.get(), TYPE_RGB_8, INTENT_PERCEPTUAL, 0);
     std::array<Colour, 4> result {};
     for (std::size_t quadrant = 0; quadrant < 4; ++quadrant) {
-        const QRgb stored = storedColours[quadrant];
-        const uchar rgb[3] = { uchar(qRed(stored)), uchar(qGreen(stored)), uchar(qBlue(stored)) };
+        const QRgb value = storedColours[quadrant];
+        const uchar rgb[3] = { uchar(qRed(value)), uchar(qGreen(value)), uchar(qBlue(value)) };
+        const uchar* pixel = cmyk ? storedInks[quadrant].data() : (stored == Stored::grey ? rgb + 1 : rgb);
         uchar out[3] = {};
-        cmsDoTransform(transform, cmyk ? storedInks[quadrant].data() : rgb, out, 1);
+        cmsDoTransform(transform, pixel, out, 1);
         result[quadrant] = { double(out[0]), double(out[1]), double(out[2]) };
     }
     cmsDeleteTransform(transform);
@@ -204,45 +230,46 @@ QList<ColourCase> colourCases()
     const QByteArray proPhoto = installedProfile("/usr/share/color/icc/colord/ProPhotoRGB.icc");
     const QByteArray srgb = installedProfile("/usr/share/color/icc/colord/sRGB.icc");
     const QByteArray swop = installedProfile("/usr/share/color/icc/ghostscript/default_cmyk.icc");
+    const QByteArray grey = linearGrey();
     const auto tiff
         = [&](const QByteArray& profile) { return TestImageEncoders::tiff({ picture }, 1, profile); };
     const auto heic = [&](const TestImageEncoders::HeifColour& colour) {
         return TestImageEncoders::heif(picture, TestImageEncoders::Codec::hevc, 1, colour);
     };
     return {
-        { "JPEG", "Display P3", TestImageEncoders::jpeg(picture, p3), transformed(p3, false) },
-        { "JPEG", "Adobe RGB (1998)", TestImageEncoders::jpeg(picture, adobe), transformed(adobe, false) },
-        { "JPEG", "ProPhoto RGB", TestImageEncoders::jpeg(picture, proPhoto), transformed(proPhoto, false) },
-        { "JPEG", "sRGB (colord)", TestImageEncoders::jpeg(picture, srgb), transformed(srgb, false) },
+        { "JPEG", "Display P3", TestImageEncoders::jpeg(picture, p3), transformed(p3) },
+        { "JPEG", "Adobe RGB (1998)", TestImageEncoders::jpeg(picture, adobe), transformed(adobe) },
+        { "JPEG", "ProPhoto RGB", TestImageEncoders::jpeg(picture, proPhoto), transformed(proPhoto) },
+        { "JPEG", "sRGB (colord)", TestImageEncoders::jpeg(picture, srgb), transformed(srgb) },
         { "JPEG", "broken profile", TestImageEncoders::jpeg(picture, brokenProfile()), unchanged() },
         { "JPEG CMYK", "SWOP (Ghostscript)", TestImageEncoders::cmykJpeg(pictureSize, storedInks, swop),
-            transformed(swop, true) },
-        { "PNG", "Display P3", TestImageEncoders::png(picture, { p3 }), transformed(p3, false) },
-        { "PNG", "Adobe RGB (1998)", TestImageEncoders::png(picture, { adobe }), transformed(adobe, false) },
-        { "PNG", "ProPhoto RGB", TestImageEncoders::png(picture, { proPhoto }),
-            transformed(proPhoto, false) },
-        { "PNG RGBA", "Display P3", TestImageEncoders::png(storedPicture(true), { p3 }),
-            transformed(p3, false) },
+            transformed(swop, Stored::cmyk) },
+        { "PNG", "Display P3", TestImageEncoders::png(picture, { p3 }), transformed(p3) },
+        { "PNG", "Adobe RGB (1998)", TestImageEncoders::png(picture, { adobe }), transformed(adobe) },
+        { "PNG", "ProPhoto RGB", TestImageEncoders::png(picture, { proPhoto }), transformed(proPhoto) },
+        { "PNG RGBA", "Display P3", TestImageEncoders::png(storedPicture(true), { p3 }), transformed(p3) },
+        { "PNG grey", "linear grey", TestImageEncoders::png(storedGreyPicture(), { grey }),
+            transformed(grey, Stored::grey) },
         { "PNG", "gAMA 1.0 (linear)", TestImageEncoders::png(picture, { {}, 1.0 }),
-            transformed(linearSrgb(), false) },
+            transformed(linearSrgb()) },
         { "PNG", "gAMA 1/2.2, sRGB cHRM",
             TestImageEncoders::png(
                 picture, { {}, 1 / 2.2, { 0.3127, 0.3290, 0.64, 0.33, 0.30, 0.60, 0.15, 0.06 } }),
             unchanged() },
-        { "TIFF", "Display P3", tiff(p3), transformed(p3, false) },
-        { "TIFF", "Adobe RGB (1998)", tiff(adobe), transformed(adobe, false) },
-        { "TIFF", "ProPhoto RGB", tiff(proPhoto), transformed(proPhoto, false) },
+        { "TIFF", "Display P3", tiff(p3), transformed(p3) },
+        { "TIFF", "Adobe RGB (1998)", tiff(adobe), transformed(adobe) },
+        { "TIFF", "ProPhoto RGB", tiff(proPhoto), transformed(proPhoto) },
         { "TIFF", "broken profile", tiff(brokenProfile()), unchanged() },
         { "TIFF", "CMYK profile (unusable)", tiff(swop), unchanged() },
-        { "HEIC", "Display P3", heic({ p3 }), transformed(p3, false) },
-        { "HEIC", "Adobe RGB (1998)", heic({ adobe }), transformed(adobe, false) },
-        { "HEIC", "nclx P3 (12, 13)", heic({ {}, 12, 13 }), transformed(p3, false) },
+        { "HEIC", "Display P3", heic({ p3 }), transformed(p3) },
+        { "HEIC", "Adobe RGB (1998)", heic({ adobe }), transformed(adobe) },
+        { "HEIC", "nclx P3 (12, 13)", heic({ {}, 12, 13 }), transformed(p3) },
         // BT.709, sRGB or unspecified: the coded values as they are.
         { "HEIC", "nclx sRGB (1, 13)", heic({ {}, 1, 13 }), unchanged() },
         { "HEIC", "nclx BT.709 (1, 1)", heic({ {}, 1, 1 }), unchanged() },
         { "HEIC", "nclx unspecified (2, 2)", heic({ {}, 2, 2 }), unchanged() },
         { "HEIC", "nclx BT.601 curve (1, 6)", heic({ {}, 1, 6 }), unchanged() },
-        { "BMP v5", "Adobe RGB (1998)", bitmapWithProfile(picture, adobe), transformed(adobe, false) },
+        { "BMP v5", "Adobe RGB (1998)", bitmapWithProfile(picture, adobe), transformed(adobe) },
     };
 }
 

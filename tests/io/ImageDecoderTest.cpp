@@ -111,7 +111,8 @@ TEST(ImageDecoderTest, TellsContainersFromTheirBytes)
     for (const auto& entry : unsupported) {
         EXPECT_EQ(ImageDecoder::detect(entry.bytes), Container::unsupported) << entry.name;
     }
-    EXPECT_EQ(ImageDecoder::detect("<html><body>not an image</body></html>"), std::nullopt);
+    EXPECT_EQ(ImageDecoder::detect("<!DOCTYPE html><html><body><svg/></body></html>"), std::nullopt)
+        << "a web page with a drawing in it";
     EXPECT_EQ(ImageDecoder::detect(targa(3, 8).left(20)), std::nullopt) << "pixels missing";
     if (TestImages::canEncodeAvif()) {
         EXPECT_EQ(ImageDecoder::detect(TestImages::avif(QSize(16, 16))), Container::unsupported);

@@ -57,9 +57,9 @@ QRgb pixelAt(const QImage& image, int x, int y)
 
 TEST(JpegDecodingTest, ConvertsAdobeCmykToRgb)
 {
-    const TestImageEncoders::Inks red { 0, 255, 255, 0 };
-    const QImage decoded
-        = ImageDecoder::decodeUpright(TestImageEncoders::cmykJpeg(QSize(32, 16), { red, red, red, red }), 16);
+    const TestImageEncoders::Inks redInk { 0, 255, 255, 0 };
+    const QImage decoded = ImageDecoder::decodeUpright(
+        TestImageEncoders::cmykJpeg(QSize(32, 16), { redInk, redInk, redInk, redInk }), 16);
     ASSERT_EQ(decoded.size(), QSize(16, 8));
     EXPECT_TRUE(TestImages::colourNear(decoded, { 8, 4 }, Qt::red, 8));
 }

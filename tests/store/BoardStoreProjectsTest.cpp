@@ -3,9 +3,13 @@
 #include "support/FakeBoardPlatform.h"
 #include "support/StoreTesting.h"
 
+#include <functional>
 #include <gtest/gtest.h>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
+#include <QUuid>
 
 namespace {
 const QString editedSuffix = QString::fromUtf8(" \u00b7 Edited");
@@ -207,3 +211,116 @@ TEST_F(BoardStoreProjects, NewBoardStartsOverAfterAsking)
     EXPECT_EQ(store.windowSubtitle(), "Untitled Board");
     EXPECT_NE(store.windowSubtitle(), "Untitled Board" + editedSuffix);
 }
+
+namespace {
+
+void retitle(BoardStore& board, const QString& title)
+{
+    BoardSettings settings = board.settings();
+    settings.title = title;
+    board.setSettings(settings);
+}
+
+// Two starts of the application on one project: what happened to the package on disk between
+// this store's opening and its save, and whether the save must ask before replacing it.
+struct ConflictCase
+{
+    const char* name;
+    std::function<void(BoardStore& other, const QString& packagePath)> meanwhile;
+    bool asks;
+};
+
+class SaveConflict : public ::testing::TestWithParam<ConflictCase>
+{
+protected:
+    QTemporaryDir folder;
+    FakeBoardPlatform platform;
+    FakeBoardPlatform otherPlatform;
+    BoardStore store { platform };
+    BoardStore other { &otherPlatform };
+
+    static QString savedTitle(const QUrl& url) { return BoardProjectStore::load(url).settings.title; }
+    static QByteArray manifestBytes(const QUrl& url)
+    {
+        QFile manifest(url.toLocalFile() + "/manifest.json");
+        return manifest.open(QIODevice::ReadOnly) ? manifest.readAll() : QByteArray();
+    }
+};
+
+const ConflictCase conflictCases[] = {
+    { "NothingHappened", [](BoardStore&, const QString&) {}, false },
+    { "OnlyTouched",
+        [](BoardStore&, const QString& path) {
+            QFile manifest(path + "/manifest.json");
+            ASSERT_TRUE(manifest.open(QIODevice::ReadWrite));
+            manifest.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
+        },
+        false },
+    { "OtherWindowSaved",
+        [](BoardStore& other, const QString&) {
+            retitle(other, QStringLiteral("From the other window"));
+            ASSERT_TRUE(other.saveProject(false));
+        },
+        true },
+    { "AnImageGrew",
+        [](BoardStore&, const QString& path) {
+            const QString image = QDir(path + "/Images").entryList(QDir::Files).first();
+            QFile file(path + "/Images/" + image);
+            ASSERT_TRUE(file.open(QIODevice::Append));
+            file.write("x");
+        },
+        true },
+    { "AnImageWasAdded",
+        [](BoardStore&, const QString& path) {
+            QFile file(path + "/Images/" + QUuid::createUuid().toString(QUuid::WithoutBraces) + ".image");
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        },
+        true },
+    { "PackageWasDeleted", [](BoardStore&, const QString& path) { QDir(path).removeRecursively(); }, false },
+};
+
+} // namespace
+
+TEST_P(SaveConflict, AskBeforeReplacingAPackageChangedByOthers)
+{
+    const ConflictCase& row = GetParam();
+    const QUrl url = QUrl::fromLocalFile(folder.filePath("Shared.tesserly"));
+    BoardProjectStore::save(StoreTesting::pngPhotos(2), BoardSettings(), url);
+    for (BoardStore* board : { &store, &other }) {
+        board->openProject(url);
+        ASSERT_TRUE(StoreTesting::waitUntilIdle(*board));
+        ASSERT_EQ(board->projectURL(), url);
+    }
+    row.meanwhile(other, url.toLocalFile());
+
+    // Saving twice in a row: a store's own save never counts as someone else's change.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        retitle(store, QStringLiteral("From this window %1").arg(attempt));
+        if (row.asks && attempt == 0) {
+            // No answer (the alert closed) and Cancel both keep the other window's package.
+            for (const std::optional<qsizetype> answer :
+                { std::optional<qsizetype>(), std::optional<qsizetype>(1) }) {
+                const QByteArray before = manifestBytes(url);
+                platform.alertAnswers = { answer };
+                EXPECT_FALSE(store.saveProject(false));
+                EXPECT_EQ(manifestBytes(url), before);
+                EXPECT_TRUE(store.hasUnsavedChanges());
+            }
+            ASSERT_EQ(platform.alerts.size(), 2);
+            const AlertRequest& alert = platform.alerts.last();
+            EXPECT_EQ(alert.message,
+                QString::fromUtf8(
+                    "\u201CShared.tesserly\u201D was changed by another window or application."));
+            EXPECT_EQ(alert.buttons, QStringList({ "Replace", "Cancel" }));
+            EXPECT_EQ(alert.defaultButton, 1) << "Cancel is the default";
+            EXPECT_EQ(alert.icon, AlertIcon::question);
+            platform.alertAnswers = { 0 };
+        }
+        EXPECT_TRUE(store.saveProject(false)) << "attempt " << attempt;
+        EXPECT_EQ(savedTitle(url), QStringLiteral("From this window %1").arg(attempt));
+    }
+    EXPECT_EQ(platform.alerts.size(), row.asks ? 3 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(BoardStoreProjects, SaveConflict, ::testing::ValuesIn(conflictCases),
+    [](const ::testing::TestParamInfo<ConflictCase>& info) { return std::string(info.param.name); });

@@ -251,7 +251,7 @@ private:
 
     std::mt19937 m_random;
     FakeBoardPlatform m_platform;
-    BoardStore m_store { &m_platform };
+    BoardStore m_store { m_platform };
     const QByteArray m_png = TestImages::png(QSize(6, 4));
     State m; // the model's board
     QList<State> m_undo;

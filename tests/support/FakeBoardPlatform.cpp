@@ -34,6 +34,10 @@ std::optional<QUrl> FakeBoardPlatform::chooseExportDestination(const PanelReques
 std::optional<qsizetype> FakeBoardPlatform::runAlert(const AlertRequest& request)
 {
     alerts.append(request);
+    // A copy: the one shown may replace itself.
+    if (const std::function<void(const AlertRequest&)> show = showAlert) {
+        show(request);
+    }
     return next(alertAnswers);
 }
 

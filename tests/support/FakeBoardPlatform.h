@@ -3,6 +3,7 @@
 #include "store/BoardPlatform.h"
 
 #include <memory>
+#include <functional>
 #include <optional>
 #include <QByteArray>
 #include <QList>
@@ -21,6 +22,8 @@ public:
     QList<std::optional<QUrl>> projectDestinations;
     QList<std::optional<QUrl>> exportDestinations;
     QList<std::optional<qsizetype>> alertAnswers;
+    // When set, also shows each alert (the screenshot driver puts up the desktop's real one).
+    std::function<void(const AlertRequest&)> showAlert;
 
     QList<QUrl> clipboardURLs;
     QMap<QString, QByteArray> clipboard;

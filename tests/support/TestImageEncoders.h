@@ -45,6 +45,7 @@ public:
     // quadrants top-left, top-right, bottom-left, bottom-right in the given inks (0 none, 255 full).
     static QByteArray cmykJpeg(
         QSize size, const std::array<Inks, 4>& quadrants, const QByteArray& iccProfile = {});
+    // Greyscale for a Format_Grayscale8 image, with alpha when the image has it, else RGB.
     static QByteArray png(const QImage& image, const PngColour& colour);
     static bool canEncode(Codec codec);
     // A 1-bit greyscale PNG, white upper half and black lower half.

@@ -97,7 +97,9 @@ QByteArray TestImageEncoders::cmykJpeg(
 QByteArray TestImageEncoders::png(const QImage& image, const PngColour& colour)
 {
     const bool alpha = image.hasAlphaChannel();
-    const QImage rgb = image.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+    const bool grey = image.format() == QImage::Format_Grayscale8;
+    const QImage rgb
+        = grey ? image : image.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
     QByteArray bytes;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
@@ -108,7 +110,7 @@ QByteArray TestImageEncoders::png(const QImage& image, const PngColour& colour)
     }
     png_set_write_fn(png, &bytes, appendToByteArray, nullptr);
     png_set_IHDR(png, info, png_uint_32(rgb.width()), png_uint_32(rgb.height()), 8,
-        alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB,
+        grey ? PNG_COLOR_TYPE_GRAY : (alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB),
         colour.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
         PNG_FILTER_TYPE_DEFAULT);
     if (!colour.iccProfile.isEmpty()) {

@@ -127,7 +127,7 @@ TEST_F(ContentViewTest, ToolbarTextsAndActions)
 
 TEST_F(ContentViewTest, MinimumSizeAndInspectorWidth)
 {
-    EXPECT_EQ(view->minimumSize(), QSize(1000, 740));
+    EXPECT_EQ(view->minimumSize(), QSize(1000, 560));
     EXPECT_EQ(view->inspector()->width(), 310);
     EXPECT_EQ(view->strip()->height(), 153);
     EXPECT_GE(view->footer()->height(), 64);

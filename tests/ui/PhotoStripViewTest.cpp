@@ -60,7 +60,6 @@ TEST_F(PhotoStripViewTest, HeaderButtonsFollowTheSelection)
     EXPECT_EQ(buttons(), (ButtonStates { false, false, false }));
     EXPECT_EQ(strip.pasteButton()->toolTip(), "Paste copied images (Ctrl+Alt+V)");
     EXPECT_EQ(strip.pasteButton()->accessibleName(), "Paste images");
-    EXPECT_EQ(strip.removeButton()->toolTip(), "Remove selected image from this board");
     EXPECT_EQ(strip.removeButton()->accessibleName(), "Remove selected image");
 
     installPhotos(3);

@@ -4,10 +4,12 @@
 #include "ui/PanelFolders.h"
 #include "ui/QtBoardPlatform.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -181,6 +183,67 @@ TEST_F(QtBoardPlatformTest, SavingProposesTheNameAndAddsTheSuffix)
         dialog->accept();
     });
     EXPECT_EQ(platform.chooseProjectDestination(request), QUrl::fromLocalFile(existing));
+}
+
+TEST_F(QtBoardPlatformTest, EveryTypedFileIsImportedOrReported)
+{
+    TestImages::writeFile(folder, "kite.jpg", TestImages::jpeg(QSize(40, 30)));
+    TestImages::writeFile(folder, "notes.txt", QByteArray("shopping list"));
+    TestImages::writeFile(folder, "wood.webp", QByteArray("RIFF\x10\0\0\0WEBPVP8 "));
+    BoardStore board(platform);
+    // The names typed into the chooser's name field, then Return.
+    const auto typeNames = [this](const QString& names) {
+        whenShown<QFileDialog>([this, names](QFileDialog* dialog) {
+            dialog->setDirectory(folder.path());
+            auto* list = dialog->findChild<QAbstractItemView*>("listView");
+            QTRY_VERIFY(list->model()->rowCount(list->rootIndex()) > 0);
+            auto* field = dialog->findChild<QLineEdit*>("fileNameEdit");
+            QTest::keyClicks(field, names);
+            QTest::keyClick(field, Qt::Key_Return);
+        });
+    };
+
+    typeNames(R"("kite.jpg" "notes.txt" "wood.webp")");
+    board.addImages();
+    ASSERT_TRUE(StoreTesting::waitUntilIdle(board));
+    EXPECT_EQ(StoreTesting::fileNames(board.photos()), QStringList { "kite.jpg" });
+    ASSERT_TRUE(board.errorMessage());
+    EXPECT_TRUE(board.errorMessage()->contains("notes.txt: ")) << board.errorMessage()->toStdString();
+    EXPECT_TRUE(board.errorMessage()->contains("wood.webp: ")) << board.errorMessage()->toStdString();
+
+    // None of them an image: both are named.
+    board.setErrorMessage(std::nullopt);
+    typeNames(R"("notes.txt" "wood.webp")");
+    board.addImages();
+    ASSERT_TRUE(StoreTesting::waitUntilIdle(board));
+    ASSERT_TRUE(board.errorMessage());
+    EXPECT_TRUE(board.errorMessage()->contains("notes.txt: "));
+    EXPECT_TRUE(board.errorMessage()->contains("wood.webp: "));
+}
+
+TEST_F(QtBoardPlatformTest, AlertsShowWhatTheySayAndSetTheMessageOff)
+{
+    struct Row
+    {
+        AlertIcon icon;
+        QMessageBox::Icon shown;
+    };
+    for (const Row& row : { Row { AlertIcon::information, QMessageBox::Information },
+             Row { AlertIcon::question, QMessageBox::Question },
+             Row { AlertIcon::warning, QMessageBox::Warning } }) {
+        const AlertRequest request { "Replace it?", "The other window's changes are lost.",
+            { "Replace", "Cancel" }, row.icon, 1 };
+        whenShown<QMessageBox>([&](QMessageBox* box) {
+            EXPECT_EQ(box->icon(), row.shown);
+            EXPECT_EQ(box->defaultButton()->text(), "Cancel");
+            const auto* message = box->findChild<QLabel*>("qt_msgbox_label");
+            const auto* details = box->findChild<QLabel*>("qt_msgbox_informativelabel");
+            ASSERT_TRUE(message && details);
+            EXPECT_GT(message->font().weight(), details->font().weight()) << "the message does not stand out";
+            QTest::keyClick(box, Qt::Key_Return);
+        });
+        EXPECT_EQ(platform.runAlert(request), 1) << "Return presses the default button";
+    }
 }
 
 TEST_F(QtBoardPlatformTest, AlertKeepsButtonOrderAndReportsTheChoice)

@@ -1,0 +1,304 @@
+#include "AppTestSupport.h"
+
+#include "app/AboutView.h"
+#include "app/BoardWindow.h"
+#include "app/TesserlySettingsView.h"
+#include "support/TestImages.h"
+#include "ui/BoardFooter.h"
+#include "ui/CaptionEditor.h"
+#include "ui/ContentView.h"
+#include "ui/ExportMenuButton.h"
+#include "ui/InspectorSlider.h"
+#include "ui/InspectorView.h"
+#include "ui/PhotoStripView.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+ContentView& content(TesserlyApp& app)
+{
+    return *app.boardWindow().content();
+}
+
+// A key pressed where the focus is, as a user of the whole window would.
+struct KeyCase
+{
+    const char* name;
+    std::function<QWidget*(ContentView&)> focus;
+    QKeyCombination keys;
+    // What the key must have done, checked on the application.
+    std::function<void(TesserlyApp&, FakeBoardPlatform&)> expect;
+};
+
+class WindowKeys : public AppTest, public ::testing::WithParamInterface<KeyCase>
+{
+};
+
+QWidget* titleField(ContentView& view)
+{
+    return view.inspector()->titleField();
+}
+
+QWidget* strip(ContentView& view)
+{
+    return view.strip()->scrollArea();
+}
+
+const KeyCase keyCases[] = {
+    { "CtrlVOnTheStripPastesImages", strip, Qt::CTRL | Qt::Key_V,
+        [](TesserlyApp& app, FakeBoardPlatform&) { EXPECT_EQ(app.store().photos().size(), 2); } },
+    { "CtrlVInTheTitleFieldPastesText", titleField, Qt::CTRL | Qt::Key_V,
+        [](TesserlyApp& app, FakeBoardPlatform&) {
+            EXPECT_EQ(app.store().photos().size(), 1);
+            EXPECT_EQ(app.store().settings().title, QStringLiteral("Copied words"));
+        } },
+    { "CtrlAltVInTheTitleFieldPastesImages", titleField, Qt::CTRL | Qt::ALT | Qt::Key_V,
+        [](TesserlyApp& app, FakeBoardPlatform&) { EXPECT_EQ(app.store().photos().size(), 2); } },
+    { "CtrlEInTheTitleFieldExports", titleField, Qt::CTRL | Qt::Key_E,
+        [](TesserlyApp&, FakeBoardPlatform& platform) {
+            ASSERT_EQ(platform.exportPanels.size(), 1);
+            EXPECT_TRUE(platform.exportPanels.first().proposedName.endsWith(QStringLiteral(".png")));
+        } },
+    { "CtrlEInTheCaptionExports",
+        [](ContentView& view) { return static_cast<QWidget*>(view.inspector()->captionEditor()->editor()); },
+        Qt::CTRL | Qt::Key_E,
+        [](TesserlyApp&, FakeBoardPlatform& platform) { EXPECT_EQ(platform.exportPanels.size(), 1); } },
+    { "CtrlZInTheCaptionUndoesTheLastKeystroke",
+        [](ContentView& view) { return static_cast<QWidget*>(view.inspector()->captionEditor()->editor()); },
+        Qt::CTRL | Qt::Key_Z,
+        [](TesserlyApp& app, FakeBoardPlatform&) {
+            EXPECT_EQ(app.store().photos().first().caption(), QStringLiteral("Kit"));
+            EXPECT_EQ(
+                content(app).inspector()->captionEditor()->editor()->toPlainText(), QStringLiteral("Kit"));
+        } },
+};
+
+TEST_P(WindowKeys, ReachTheBoardUnlessATextFieldNeedsThem)
+{
+    TesserlyApp& app = makeApp();
+    addImages(1);
+    BoardSettings settings = app.store().settings();
+    settings.captionMode = CaptionMode::custom;
+    app.store().setSettings(settings);
+    app.store().updateCaption(QString(), app.store().photos().first().id());
+    showAndActivate();
+    m_platform.clipboard.insert(QStringLiteral("image/png"), TestImages::png(QSize(20, 10), Qt::blue));
+    QGuiApplication::clipboard()->setText(QStringLiteral("Copied words"));
+
+    QWidget* target = GetParam().focus(content(app));
+    target->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([target] { return target->hasFocus(); }));
+    if (auto* editor = qobject_cast<QPlainTextEdit*>(target)) {
+        QTest::keyClicks(editor, QStringLiteral("Kite"));
+        ASSERT_EQ(app.store().photos().first().caption(), QStringLiteral("Kite"));
+    }
+    QTest::keyClick(target, GetParam().keys.key(), GetParam().keys.keyboardModifiers());
+    waitUntilIdle();
+    GetParam().expect(app, m_platform);
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowUse, WindowKeys, ::testing::ValuesIn(keyCases),
+    [](const ::testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });
+
+// The free area of a 1366 × 768 screen under a 32-point desktop panel, at the top or bottom.
+const QRect laptopTop(0, 32, 1366, 736);
+const QRect laptopBottom(0, 0, 1366, 736);
+
+struct PlacementCase
+{
+    const char* name;
+    QRect available;
+    QRect expected;
+};
+
+class WindowPlacement : public ::testing::TestWithParam<PlacementCase>
+{
+};
+
+const PlacementCase placementCases[] = {
+    // Room for the default size: centred, the title bar included.
+    { "LargeScreen", QRect(0, 0, 1920, 1050), QRect(370, 134, 1180, 820) },
+    // Too short for 820: as tall as the area takes, the title bar on screen below the panel.
+    { "LaptopPanelAtTheTop", laptopTop, QRect(93, 70, 1180, 698) },
+    { "LaptopPanelAtTheBottom", laptopBottom, QRect(93, 38, 1180, 698) },
+    // Smaller than the window's minimum: the minimum, its top-left corner kept on screen.
+    { "TinyScreen", QRect(0, 0, 800, 500), QRect(0, 38, 1000, 600) },
+};
+
+TEST_P(WindowPlacement, FitsTheFreeAreaWithItsTitleBar)
+{
+    EXPECT_EQ(BoardWindow::placement(
+                  GetParam().available, QSize(1180, 820), QSize(1000, 600), BoardWindow::frameAllowance),
+        GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowUse, WindowPlacement, ::testing::ValuesIn(placementCases),
+    [](const ::testing::TestParamInfo<PlacementCase>& info) { return std::string(info.param.name); });
+
+class WindowFit : public AppTest
+{
+};
+
+TEST_F(WindowFit, TheWholeWindowFitsALaptopScreenWithEveryControlReachable)
+{
+    TesserlyApp& app = makeApp();
+    addImages(3);
+    BoardWindow& window = app.boardWindow();
+    const QSize smallest = window.minimumSizeHint();
+    EXPECT_LE(smallest.width(), laptopTop.width());
+    EXPECT_LE(smallest.height() + BoardWindow::frameAllowance.top(), laptopTop.height())
+        << "menu bar, toolbar, content and title bar";
+
+    window.setGeometry(
+        BoardWindow::placement(laptopTop, QSize(1366, 736), smallest, BoardWindow::frameAllowance));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QRect inside = window.rect();
+    ContentView& view = content(app);
+    for (QWidget* control : { static_cast<QWidget*>(view.footer()->copyButton()),
+             static_cast<QWidget*>(view.footer()->exportButton()) }) {
+        const QRect placed(control->mapTo(&window, QPoint()), control->size());
+        EXPECT_TRUE(inside.contains(placed)) << control->metaObject()->className();
+    }
+    // The inspector scrolls to its last control.
+    auto* area = view.inspector()->findChild<QScrollArea*>();
+    area->ensureWidgetVisible(view.inspector()->resetButton());
+    const QRect reset(view.inspector()->resetButton()->mapTo(area->viewport(), QPoint()),
+        view.inspector()->resetButton()->size());
+    EXPECT_TRUE(area->viewport()->rect().contains(reset));
+}
+
+TEST_F(WindowFit, AboutAndSettingsOpenCentredOverTheBoardWindow)
+{
+    TesserlyApp& app = makeApp();
+    BoardWindow& window = app.boardWindow();
+    window.setGeometry(QRect(0, 0, 1000, 640));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    app.showAbout();
+    app.showSettings();
+    for (QWidget* opened :
+        { static_cast<QWidget*>(app.aboutWindow()), static_cast<QWidget*>(app.settingsWindow()) }) {
+        const QPoint offset = opened->frameGeometry().center() - window.frameGeometry().center();
+        // Within the rounding of a size that settles once the window is shown.
+        EXPECT_LE(offset.manhattanLength(), 6) << opened->windowTitle().toStdString();
+    }
+    EXPECT_EQ(app.settingsWindow()->windowTitle(), QStringLiteral("Tesserly Settings"));
+}
+
+TEST_F(WindowFit, WindowTitlesAreNotSuffixedWithTheApplicationName)
+{
+    // Qt appends a set display name to every title that does not end in it, which turned the
+    // Settings window into "Tesserly Settings — Tesserly". Without one, the name given is used,
+    // and the display name follows the application name.
+    TesserlyApp::configureApplication();
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("Probe"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Probe"));
+    QCoreApplication::setApplicationName(name);
+}
+
+// A control or label that must look disabled while the board is busy, in either appearance.
+struct DisabledCase
+{
+    const char* name;
+    std::function<QWidget*(TesserlyApp&)> widget;
+    QPalette::ColorRole text;
+    QPalette::ColorRole background;
+};
+
+class DisabledLook : public AppTest,
+                     public ::testing::WithParamInterface<std::tuple<const char*, DisabledCase>>
+{
+};
+
+QLabel* labelWithText(QWidget* root, const QString& text)
+{
+    for (QLabel* label : root->findChildren<QLabel*>()) {
+        if (label->text() == text) {
+            return label;
+        }
+    }
+    return nullptr;
+}
+
+const DisabledCase disabledCases[] = {
+    { "SaveBoardButton",
+        [](TesserlyApp& app) {
+            return app.boardWindow().findChild<QToolBar*>()->widgetForAction(content(app).saveBoardAction());
+        },
+        QPalette::ButtonText, QPalette::Button },
+    { "CopyPNGButton",
+        [](TesserlyApp& app) { return static_cast<QWidget*>(content(app).footer()->copyButton()); },
+        QPalette::ButtonText, QPalette::Button },
+    { "StripRemoveButton",
+        [](TesserlyApp& app) { return static_cast<QWidget*>(content(app).strip()->removeButton()); },
+        QPalette::ButtonText, QPalette::Button },
+    { "SectionHeading",
+        [](TesserlyApp& app) {
+            return static_cast<QWidget*>(labelWithText(content(app).inspector(), "Layout"));
+        },
+        QPalette::WindowText, QPalette::Window },
+    { "SliderValue",
+        [](TesserlyApp& app) {
+            return static_cast<QWidget*>(content(app).inspector()->paddingSlider()->valueLabel());
+        },
+        QPalette::WindowText, QPalette::Window },
+    { "SizeReadout",
+        [](TesserlyApp& app) { return static_cast<QWidget*>(content(app).inspector()->sizeReadout()); },
+        QPalette::WindowText, QPalette::Window },
+    { "ImageCount",
+        [](TesserlyApp& app) { return static_cast<QWidget*>(content(app).footer()->countLabel()); },
+        QPalette::WindowText, QPalette::Window },
+};
+
+double contrast(const QPalette& palette, QPalette::ColorGroup group, QPalette::ColorRole text,
+    QPalette::ColorRole background)
+{
+    const QColor ink = palette.color(group, text);
+    const QColor paper = palette.color(group, background);
+    // The ink's own opacity counts: faded text has less contrast.
+    return std::abs(ink.lightnessF() - paper.lightnessF()) * ink.alphaF();
+}
+
+TEST_P(DisabledLook, IsDrawnDisabledWhileBusy)
+{
+    const auto& [appearance, row] = GetParam();
+    storeAppearance(QString::fromLatin1(appearance));
+    TesserlyApp& app = makeApp();
+    addImages(2);
+    showAndActivate();
+    QWidget* widget = row.widget(app);
+    ASSERT_NE(widget, nullptr);
+    ASSERT_TRUE(widget->isEnabled());
+    const QImage enabled = widget->grab().toImage();
+
+    app.store().importURLs(QList<QUrl>(8, writeImage(QStringLiteral("slow.png"))));
+    ASSERT_TRUE(app.store().isBusy());
+    EXPECT_FALSE(widget->isEnabled());
+    EXPECT_NE(widget->grab().toImage(), enabled) << "looks the same disabled";
+    const QPalette palette = widget->palette();
+    EXPECT_LT(contrast(palette, QPalette::Disabled, row.text, row.background),
+        0.8 * contrast(palette, QPalette::Active, row.text, row.background))
+        << "disabled text keeps its full contrast";
+    waitUntilIdle();
+}
+
+INSTANTIATE_TEST_SUITE_P(WindowUse, DisabledLook,
+    ::testing::Combine(::testing::Values("light", "dark"), ::testing::ValuesIn(disabledCases)),
+    [](const ::testing::TestParamInfo<std::tuple<const char*, DisabledCase>>& info) {
+        return std::string(std::get<0>(info.param)) + std::get<1>(info.param).name;
+    });
+
+} // namespace
