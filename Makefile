@@ -31,7 +31,7 @@ package: build
 	bash scripts/check-package.sh $(RELEASE_DIR)/tesserly_*.deb
 
 bench: setup
-	TESSERLY_EXTRA_PACKAGES="imagemagick libvips-tools libjpeg-turbo-progs" bash scripts/setup.sh
+	TESSERLY_EXTRA_PACKAGES="imagemagick libvips-tools libjpeg-turbo-progs libheif-examples" bash scripts/setup.sh
 	cmake -S . -B $(BENCH_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=Release -DTESSERLY_TESTS=OFF -DTESSERLY_BENCHMARKS=ON
 	cmake --build $(BENCH_DIR)
 	bash scripts/bench.sh $(BENCH_DIR)

@@ -29,13 +29,16 @@ void writeBoard(const RenderOptions& options, const BoardAssembler::Board& board
 {
     switch (options.outputFormat) {
     case RenderOptions::OutputFormat::png:
-        AtomicFileWriter::write(options.output, BoardRenderer::pngData(board.photos, board.settings));
+        AtomicFileWriter::write(
+            options.output, BoardRenderer::pngData(board.photos, board.settings, board.pictures));
         break;
     case RenderOptions::OutputFormat::pdf:
-        AtomicFileWriter::write(options.output, BoardRenderer::pdfData(board.photos, board.settings));
+        AtomicFileWriter::write(
+            options.output, BoardRenderer::pdfData(board.photos, board.settings, board.pictures));
         break;
     case RenderOptions::OutputFormat::standardOutput:
-        AtomicFileWriter::writeAll(outputDescriptor, BoardRenderer::pngData(board.photos, board.settings));
+        AtomicFileWriter::writeAll(
+            outputDescriptor, BoardRenderer::pngData(board.photos, board.settings, board.pictures));
         break;
     case RenderOptions::OutputFormat::project:
         BoardProjectStore::save(board.photos, board.settings,

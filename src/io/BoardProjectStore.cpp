@@ -5,6 +5,7 @@
 #include "io/BoundedFileReader.h"
 #include "io/FileDescriptor.h"
 #include "io/ImageImportService.h"
+#include "io/OrderedWorkPool.h"
 #include "io/PosixError.h"
 #include "io/ProjectManifest.h"
 #include "model/BoardLimits.h"
@@ -201,21 +202,32 @@ LoadedBoard BoardProjectStore::load(const QUrl& url)
     if (!imagesFolder) {
         refuse(BoardProjectError::Kind::missingImages);
     }
+    // The images are read and decoded side by side; the first failure in board order is the one
+    // raised, as when they are taken one after another.
     LoadedBoard board;
     board.photos.reserve(manifest->photos.size());
-    qint64 loadedTotal = 0;
-    for (const ProjectManifest::PhotoRecord& record : std::as_const(manifest->photos)) {
-        // One image's bytes and decoder temporaries are gone before the next is read.
-        const qint64 limit = std::min(BoardLimits::maxTotalSourceBytes - loadedTotal, record.byteCount);
-        const QByteArray bytes = readImage(record, imagesFolder.get(), limit);
-        if (bytes.size() != record.byteCount) {
-            throw BoardProjectError::changedImage(record.fileName);
-        }
-        const BoardPhoto decoded = ImageImportService::load(bytes, record.fileName);
-        board.photos.append(BoardPhoto(record.id, record.fileName, record.caption, decoded.imageData(),
-            decoded.pixelWidth(), decoded.pixelHeight(), decoded.thumbnail()));
-        loadedTotal += bytes.size();
-    }
+    std::vector<BoardPhoto> decoded(static_cast<std::size_t>(manifest->photos.size()));
+    OrderedWorkPool pool(ImageImportService::aheadBudgetBytes);
+    pool.run(
+        manifest->photos.size(),
+        [&](qsizetype index) {
+            // Every declared size fits the board's total, so each image's limit is its own count.
+            const ProjectManifest::PhotoRecord& record = manifest->photos.at(index);
+            pool.reserve(index, record.byteCount);
+            const QByteArray bytes = readImage(record, imagesFolder.get(), record.byteCount);
+            if (bytes.size() != record.byteCount) {
+                throw BoardProjectError::changedImage(record.fileName);
+            }
+            decoded[std::size_t(index)] = ImageImportService::load(bytes, record.fileName);
+        },
+        [&](qsizetype index) {
+            const ProjectManifest::PhotoRecord& record = manifest->photos.at(index);
+            const BoardPhoto& photo = decoded[std::size_t(index)];
+            board.photos.append(BoardPhoto(record.id, record.fileName, record.caption, photo.imageData(),
+                photo.pixelWidth(), photo.pixelHeight(), photo.thumbnail()));
+            decoded[std::size_t(index)] = BoardPhoto();
+            return true;
+        });
     board.settings = manifest->settings.normalized();
     return board;
 }

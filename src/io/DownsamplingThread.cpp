@@ -1,6 +1,7 @@
 #include "io/DownsamplingThread.h"
 
 #include "io/AreaDownsampler.h"
+#include "io/OrderedWorkPool.h"
 
 #include <system_error>
 
@@ -9,7 +10,9 @@ DownsamplingThread::DownsamplingThread(AreaDownsampler& downsampler)
     , m_width(std::size_t(downsampler.inputSize().width()))
 {
     const QSize input = downsampler.inputSize();
-    const bool threaded = qint64(input.width()) * input.height() >= threadedPixels;
+    // A decode that is one of several running side by side already has its core.
+    const bool threaded
+        = qint64(input.width()) * input.height() >= threadedPixels && !OrderedWorkPool::onParallelWorker();
     for (std::vector<QRgb>& batch : m_batches) {
         batch.resize(m_width * std::size_t(threaded ? batchRows : 1));
     }

@@ -1,6 +1,7 @@
 #include "io/HeifDecoder.h"
 
 #include "io/AreaDownsampler.h"
+#include "io/OrderedWorkPool.h"
 
 #include <libheif/heif.h>
 #include <memory>
@@ -37,6 +38,9 @@ std::optional<PrimaryImage> openPrimary(const QByteArray& data)
     if (!context) {
         return std::nullopt;
     }
+    // A grid image's tiles decode on every core, unless other decodes already use them.
+    heif_context_set_max_decoding_threads(
+        context.get(), OrderedWorkPool::onParallelWorker() ? 1 : OrderedWorkPool::workerCount());
     if (heif_context_read_from_memory_without_copy(
             context.get(), data.constData(), std::size_t(data.size()), nullptr)
             .code

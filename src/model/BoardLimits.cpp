@@ -56,6 +56,11 @@ QString BoardLimits::boardBytesLine(const QString& fileName)
               .arg(ByteCount::text(maxTotalSourceBytes));
 }
 
+QString BoardLimits::beyondCountLine(const QString& fileName)
+{
+    return fileName + QStringLiteral(": this image exceeded the %1-image limit.").arg(maxPhotos);
+}
+
 QString BoardLimits::fileTooLargeText()
 {
     return QStringLiteral("This image exceeds the %1 import limit.").arg(ByteCount::text(maxSourceFileBytes));

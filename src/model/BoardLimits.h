@@ -33,6 +33,8 @@ public:
     // A photo that arrived after the board filled up, or whose bytes would pass the board's total.
     static QString boardFullLine(const QString& fileName);
     static QString boardBytesLine(const QString& fileName);
+    // One input beyond the 60 that a board takes, named on its own.
+    static QString beyondCountLine(const QString& fileName);
 
     static QString fileTooLargeText();
     static QString boardTooLargeText();

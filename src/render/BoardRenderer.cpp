@@ -31,8 +31,14 @@ BoardLayout BoardRenderer::validatedLayout(const QList<BoardPhoto>& photos, cons
     return layout;
 }
 
+int BoardRenderer::decodeSize(const BoardLayout& layout, const BoardSettings& settings,
+    const BoardCellLayout& cell, const BoardPhoto& photo)
+{
+    return BoardPainter::decodeSize(BoardPainter(layout, settings).drawnRect(cell, photo));
+}
+
 void BoardRenderer::draw(QPainter& painter, const QList<BoardPhoto>& photos, const BoardSettings& settings,
-    const BoardLayout& layout, const std::function<void(int)>& rowsFinishedBefore)
+    const BoardLayout& layout, const Pictures& pictures, const std::function<void(int)>& rowsFinishedBefore)
 {
     const BoardPainter boardPainter(layout, settings);
     QList<int> sizes;
@@ -40,7 +46,7 @@ void BoardRenderer::draw(QPainter& painter, const QList<BoardPhoto>& photos, con
     for (const BoardCellLayout& cell : layout.cells()) {
         sizes.append(BoardPainter::decodeSize(boardPainter.drawnRect(cell, photos[cell.index])));
     }
-    PhotoDecodeQueue decoded(photos, layout, sizes);
+    PhotoDecodeQueue decoded(photos, layout, sizes, pictures);
     boardPainter.draw(painter, photos, [&](const BoardCellLayout& cell, const BoardPhoto&, int) {
         // Every cell is drawn within its own frame, so once the painter asks for a cell, nothing
         // above that cell's row changes any more.
@@ -52,6 +58,12 @@ void BoardRenderer::draw(QPainter& painter, const QList<BoardPhoto>& photos, con
 }
 
 QByteArray BoardRenderer::pngData(const QList<BoardPhoto>& photos, const BoardSettings& settings)
+{
+    return pngData(photos, settings, {});
+}
+
+QByteArray BoardRenderer::pngData(
+    const QList<BoardPhoto>& photos, const BoardSettings& settings, const Pictures& pictures)
 {
     const BoardSettings normalized = settings.normalized();
     const BoardLayout layout = validatedLayout(photos, normalized);
@@ -71,7 +83,8 @@ QByteArray BoardRenderer::pngData(const QList<BoardPhoto>& photos, const BoardSe
         if (!painter.isActive()) {
             throw BoardRenderError(BoardRenderError::Kind::cannotCreateContext);
         }
-        draw(painter, photos, normalized, layout, [&encoder](int row) { encoder.writeRowsBefore(row); });
+        draw(painter, photos, normalized, layout, pictures,
+            [&encoder](int row) { encoder.writeRowsBefore(row); });
     }
     std::optional<QByteArray> png = encoder.finish();
     if (!png || png->isEmpty()) {
@@ -87,6 +100,12 @@ QString BoardRenderer::pdfTitle(const BoardSettings& settings)
 }
 
 QByteArray BoardRenderer::pdfData(const QList<BoardPhoto>& photos, const BoardSettings& settings)
+{
+    return pdfData(photos, settings, {});
+}
+
+QByteArray BoardRenderer::pdfData(
+    const QList<BoardPhoto>& photos, const BoardSettings& settings, const Pictures& pictures)
 {
     const BoardSettings normalized = settings.normalized();
     const BoardLayout layout = validatedLayout(photos, normalized);
@@ -118,7 +137,7 @@ QByteArray BoardRenderer::pdfData(const QList<BoardPhoto>& photos, const BoardSe
         // other strip; the board sits on the page's bottom edge, where the exact box starts.
         painter.fillRect(QRect(0, 0, writer.width(), writer.height()), canvasColor(normalized.background));
         painter.translate(0, double(writer.height()) - layout.height());
-        draw(painter, photos, normalized, layout, {});
+        draw(painter, photos, normalized, layout, pictures, {});
     }
     QByteArray pdf = buffer.data();
     if (pdf.isEmpty()) {

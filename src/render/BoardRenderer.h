@@ -2,6 +2,7 @@
 
 #include "model/BoardPhoto.h"
 #include "model/BoardSettings.h"
+#include "model/ImageImportResult.h"
 #include "render/BoardLayout.h"
 
 #include <functional>
@@ -27,11 +28,23 @@ public:
     // The layout both outputs draw, or emptyBoard, tooManyImages or oversizedBoard.
     static BoardLayout validatedLayout(const QList<BoardPhoto>& photos, const BoardSettings& settings);
 
+    // Pictures already decoded, per photo (or none): one made at the size its cell needs is drawn
+    // as it is instead of decoding the photo again; any other is ignored.
+    using Pictures = QList<ImageImportResult::Picture>;
+
     // 8-bit RGBA, sRGB, 144 DPI; one pixel per layout unit.
     static QByteArray pngData(const QList<BoardPhoto>& photos, const BoardSettings& settings);
+    static QByteArray pngData(
+        const QList<BoardPhoto>& photos, const BoardSettings& settings, const Pictures& pictures);
 
     // One page of the layout's size × pdfPointsPerPixel; text stays text.
     static QByteArray pdfData(const QList<BoardPhoto>& photos, const BoardSettings& settings);
+    static QByteArray pdfData(
+        const QList<BoardPhoto>& photos, const BoardSettings& settings, const Pictures& pictures);
+
+    // The longer side each photo is decoded at when drawn in `cell` of a board of `settings`.
+    static int decodeSize(const BoardLayout& layout, const BoardSettings& settings,
+        const BoardCellLayout& cell, const BoardPhoto& photo);
 
     // Draws the board on the one page of a printer (or any paged device), scaled to fit its
     // printable area with the proportions kept and centred, text as text. False when the device
@@ -48,5 +61,6 @@ private:
     // Draws a validated layout; throws invalidImage for a photo whose bytes do not decode.
     // rowsFinishedBefore, when set, hears of each device row above which the drawing is final.
     static void draw(QPainter& painter, const QList<BoardPhoto>& photos, const BoardSettings& settings,
-        const BoardLayout& layout, const std::function<void(int)>& rowsFinishedBefore);
+        const BoardLayout& layout, const Pictures& pictures,
+        const std::function<void(int)>& rowsFinishedBefore);
 };

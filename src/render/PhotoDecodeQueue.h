@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/BoardPhoto.h"
+#include "model/ImageImportResult.h"
 #include "render/BoardLayout.h"
 
 #include <deque>
@@ -10,16 +11,19 @@
 
 // Decodes the photos of an export in board order, a little ahead of the drawing.
 //
-// Decoding dominates an export, so up to two photos are decoded on worker threads while the
-// board is drawn on the calling thread, and the drawing itself stays in board order. Memory stays
-// bounded: a decode may start ahead of the one being waited for only while the photos in flight
-// could need at most decodeBudgetBytes at full size, so a huge photo is always decoded alone.
+// Decoding dominates an export, so photos are decoded on as many worker threads as the batch
+// pool uses while the board is drawn on the calling thread, and the drawing itself stays in
+// board order. Memory stays bounded: a decode may start ahead of the one being waited for only
+// while the decodes in flight are estimated to hold at most decodeBudgetBytes, so a huge photo
+// is decoded alone. A picture already decoded at the size its cell needs is used as it is.
 // Destroying the queue waits for the workers, so an exception never leaves a decode running.
 class PhotoDecodeQueue
 {
 public:
-    // `sizes` holds, per cell of the layout, the longer side to decode that cell's photo at.
-    PhotoDecodeQueue(const QList<BoardPhoto>& photos, const BoardLayout& layout, QList<int> sizes);
+    // `sizes` holds, per cell of the layout, the longer side to decode that cell's photo at;
+    // `pictures` is empty or holds, per photo, a picture decoded before.
+    PhotoDecodeQueue(const QList<BoardPhoto>& photos, const BoardLayout& layout, QList<int> sizes,
+        QList<ImageImportResult::Picture> pictures = {});
     ~PhotoDecodeQueue();
     PhotoDecodeQueue(const PhotoDecodeQueue&) = delete;
     PhotoDecodeQueue& operator=(const PhotoDecodeQueue&) = delete;
@@ -28,7 +32,6 @@ public:
     // taken in order. Throws BoardRenderError::invalidImage for bytes that do not decode.
     QImage take(qsizetype position);
 
-    static constexpr int maximumInFlight = 2;
     static constexpr qint64 decodeBudgetBytes = 160LL * 1024 * 1024;
 
 private:
@@ -40,11 +43,14 @@ private:
     };
 
     void startAhead(qsizetype position);
-    qint64 fullSizeBytes(qsizetype position) const;
+    qint64 workingBytes(qsizetype position) const;
+    QImage decoded(qsizetype position) const;
+    const QImage* predecoded(qsizetype position) const;
 
     QList<BoardPhoto> m_photos;
     BoardLayout m_layout;
     QList<int> m_sizes;
+    QList<ImageImportResult::Picture> m_pictures;
     std::deque<Pending> m_pending;
     qsizetype m_nextToStart = 0;
 };

@@ -1,6 +1,7 @@
 #include "store/BoardStore.h"
 
 #include "io/ImageImportService.h"
+#include "io/OrderedWorkPool.h"
 #include "model/BoardLimits.h"
 #include "store/BoardPlatform.h"
 #include "store/BoardStoreJob.h"
@@ -39,37 +40,50 @@ QString rejectionMessage(const QStringList& lines)
 
 ImageImportResult failedImport(const QString& line)
 {
-    return ImageImportResult { {}, { line } };
+    ImageImportResult result;
+    result.rejected.append(line);
+    return result;
 }
 
-// Runs on the worker: the items one after another, so at most one dropped image is decoded at
-// a time.
+// What one dropped item gives, on its own.
+ImageImportResult importDropItem(const DropItem& item)
+{
+    if (item.isFile()) {
+        if (!item.url().isValid() || item.url().isEmpty()) {
+            return failedImport(unreadableDropFileText);
+        }
+        return ImageImportService::load(QList<QUrl> { item.url() });
+    }
+    if (item.data().isEmpty()) {
+        return failedImport(unavailableDropDataText);
+    }
+    const QString fileName = item.suggestedFileName();
+    ImageImportResult result;
+    try {
+        result.photos.append(ImageImportService::load(item.data(), fileName));
+    } catch (const BoardFailure& failure) {
+        result.rejected.append(fileName + QStringLiteral(": ") + failure.description());
+    }
+    return result;
+}
+
+// Runs on the worker. Each item is judged on its own, so they are decoded side by side and
+// gathered in drop order: the outcome of taking them one after another.
 ImageImportResult importDropItems(const QList<DropItem>& items, qsizetype freePlaces)
 {
     ImageImportResult result;
     const qsizetype processed = std::min(items.size(), freePlaces);
-    for (const DropItem& item : items.first(processed)) {
-        if (item.isFile()) {
-            if (!item.url().isValid() || item.url().isEmpty()) {
-                result.rejected.append(unreadableDropFileText);
-                continue;
-            }
-            const ImageImportResult one = ImageImportService::load(QList<QUrl> { item.url() });
-            result.photos.append(one.photos);
-            result.rejected.append(one.rejected);
-            continue;
-        }
-        if (item.data().isEmpty()) {
-            result.rejected.append(unavailableDropDataText);
-            continue;
-        }
-        const QString fileName = item.suggestedFileName();
-        try {
-            result.photos.append(ImageImportService::load(item.data(), fileName));
-        } catch (const BoardFailure& failure) {
-            result.rejected.append(fileName + QStringLiteral(": ") + failure.description());
-        }
-    }
+    std::vector<ImageImportResult> outcomes(static_cast<std::size_t>(processed));
+    OrderedWorkPool pool(ImageImportService::aheadBudgetBytes);
+    pool.run(
+        processed, [&](qsizetype index) { outcomes[std::size_t(index)] = importDropItem(items.at(index)); },
+        [&](qsizetype index) {
+            ImageImportResult& one = outcomes[std::size_t(index)];
+            result.photos.append(std::move(one.photos));
+            result.rejected.append(std::move(one.rejected));
+            one = {};
+            return true;
+        });
     if (items.size() > freePlaces) {
         result.rejected.append(BoardLimits::excessDropItemsLine(items.size() - freePlaces));
     }
@@ -182,7 +196,9 @@ void BoardStore::pasteImages()
         pastingText,
         [bytes = *data, fileName] {
             try {
-                return ImageImportResult { { ImageImportService::load(bytes, fileName) }, {} };
+                ImageImportResult result;
+                result.photos.append(ImageImportService::load(bytes, fileName));
+                return result;
             } catch (const BoardFailure& failure) {
                 return failedImport(failure.description());
             }

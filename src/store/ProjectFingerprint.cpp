@@ -14,9 +14,9 @@ std::optional<ProjectFingerprint> ProjectFingerprint::read(const QUrl& url)
     }
     ProjectFingerprint fingerprint;
     try {
-        fingerprint.m_manifest = BoundedFileReader::read(
-            QUrl::fromLocalFile(QDir(path).filePath(QString(ProjectManifest::manifestName))),
-            ProjectManifest::maximumManifestBytes);
+        fingerprint.m_manifest
+            = BoundedFileReader::read(QDir(path).filePath(QString(ProjectManifest::manifestName)),
+                ProjectManifest::maximumManifestBytes);
     } catch (...) {
         fingerprint.m_manifest.reset();
     }

@@ -75,8 +75,12 @@ TEST_F(RenderInputs, BadInputsAreListedAndTheGoodOnesMakeTheBoard)
     const auto clean = render(good + QStringList { "-o", "good.png" });
     ASSERT_EQ(clean.exitCode, 0) << clean.standardError.toStdString();
 
+    // Two refused files of one name are told apart by the paths they were given as.
+    ASSERT_TRUE(QDir(folder.path()).mkpath("d1") && QDir(folder.path()).mkpath("d2"));
+    TestImages::writeFile(path("d1"), "notes.txt", "not an image either");
+    TestImages::writeFile(path("d2"), "notes.txt", "nor this");
     const QStringList mixed { good.at(0), "notes.txt", good.at(1), "Holiday", "missing.png", "Anim.webp",
-        good.at(2) };
+        "d1/notes.txt", path("d2/notes.txt"), good.at(2) };
     const auto result = render(mixed + QStringList { "-o", "mixed.png" });
     EXPECT_EQ(result.exitCode, 3);
     EXPECT_TRUE(result.standardOutput.isEmpty());
@@ -85,22 +89,44 @@ TEST_F(RenderInputs, BadInputsAreListedAndTheGoodOnesMakeTheBoard)
         "Holiday: " + BoundedFileError::notRegularFile().description(),
         "missing.png: " + PosixError(ENOENT, "missing.png").description(),
         "Anim.webp: " + ImageImportError(ImageImportError::Kind::unsupportedFormat).description(),
+        "d1/notes.txt: " + ImageImportError(ImageImportError::Kind::unreadableImage).description(),
+        path("d2/notes.txt") + ": " + ImageImportError(ImageImportError::Kind::unreadableImage).description(),
     };
     EXPECT_EQ(result.errorLines(), expected);
     // The refused inputs leave no trace: the board is the one of the good images alone.
     EXPECT_EQ(readAll(path("mixed.png")), readAll(path("good.png")));
 }
 
-TEST_F(RenderInputs, SixtyFiveImagesGiveSixtyAndTheWindowsLimitLine)
+TEST_F(RenderInputs, SixtyFiveImagesGiveSixtyAndALineForEachOneBeyond)
 {
     const QStringList names = writeImages(65);
     const auto result = render(names + QStringList { "--columns", "6", "-o", "Many.tesserly" });
     EXPECT_EQ(result.exitCode, 3);
-    EXPECT_EQ(result.errorLines(), QStringList { BoardLimits::excessInputsLine(5) });
+    QStringList expected;
+    for (const QString& name : names.mid(60)) {
+        expected << BoardLimits::beyondCountLine(name);
+    }
+    EXPECT_EQ(result.errorLines(), expected);
     const QJsonArray photos = manifestOf("Many.tesserly").value("photos").toArray();
     ASSERT_EQ(photos.size(), 60);
     EXPECT_EQ(photos.first().toObject().value("fileName").toString(), names.first());
     EXPECT_EQ(photos.last().toObject().value("fileName").toString(), names.at(59));
+}
+
+TEST_F(RenderInputs, TheImageThatCrossesTheTotalIsNamedWithThatLimit)
+{
+    ASSERT_TRUE(QDir(folder.path()).mkdir("big"));
+    QStringList inputs;
+    const QByteArray large = TestImages::padded(TestImages::jpeg(QSize(64, 48)), 62'914'560);
+    for (int index = 1; index <= 5; ++index) {
+        inputs << "big/" + QString::number(index) + ".jpg";
+        TestImages::writeFile(path("big"), QString::number(index) + ".jpg", large);
+    }
+    inputs << writeImages(1);
+    const auto result = render(inputs + QStringList { "-o", "board.png" });
+    EXPECT_EQ(result.exitCode, 3);
+    EXPECT_EQ(result.errorLines(),
+        QStringList { "big/5.jpg: adding this image would exceed the board's 256 MB source-image limit." });
 }
 
 TEST_F(RenderInputs, NothingIsWrittenWhenEveryInputIsRefused)

@@ -1,6 +1,7 @@
 #include "io/ImageImportService.h"
 #include "io/BoundedFileError.h"
 #include "io/ImageImportError.h"
+#include "io/OrderedWorkPool.h"
 #include "model/BoardLimits.h"
 #include "support/TestImages.h"
 
@@ -127,9 +128,13 @@ TEST(ImageImportServiceTest, NamesAndCaptionsFollowTheFileName)
     EXPECT_EQ(photo(flags).fileName(), flags.left(512 * 4));
 }
 
-class ImageImportBatchTest : public ::testing::Test
+// Every batch rule holds alike whether the files are taken one at a time or side by side.
+class ImageImportBatchTest : public ::testing::TestWithParam<int>
 {
 protected:
+    void SetUp() override { OrderedWorkPool::setWorkerCount(GetParam()); }
+    void TearDown() override { OrderedWorkPool::setWorkerCount(0); }
+
     QUrl file(const QString& name, const QByteArray& bytes)
     {
         return QUrl::fromLocalFile(TestImages::writeFile(directory, name, bytes));
@@ -137,7 +142,7 @@ protected:
     QTemporaryDir directory;
 };
 
-TEST_F(ImageImportBatchTest, GoesOnPastEveryRefusedInput)
+TEST_P(ImageImportBatchTest, GoesOnPastEveryRefusedInput)
 {
     const QByteArray png = TestImages::png(QSize(20, 10));
     ASSERT_TRUE(QDir(directory.path()).mkdir("Holiday"));
@@ -168,9 +173,16 @@ TEST_F(ImageImportBatchTest, GoesOnPastEveryRefusedInput)
     EXPECT_EQ(result.rejected[4], "empty.png: The image file is empty.");
     EXPECT_EQ(result.rejected[5], "notes.png: The image is damaged or could not be decoded.");
     EXPECT_TRUE(result.rejected[6].startsWith("missing.png: ")) << result.rejected[6].toStdString();
+    EXPECT_EQ(result.photoInputs, QList<qsizetype>({ 0, 8 }));
+    QList<qsizetype> refusedInputs;
+    for (const ImageImportResult::Refusal& refusal : result.refusals) {
+        refusedInputs << refusal.input;
+        EXPECT_TRUE(result.rejected[refusedInputs.size() - 1].endsWith(": " + refusal.reason));
+    }
+    EXPECT_EQ(refusedInputs, QList<qsizetype>({ 1, 2, 3, 4, 5, 6, 7 }));
 }
 
-TEST_F(ImageImportBatchTest, StopsAfterSixtyPhotos)
+TEST_P(ImageImportBatchTest, StopsAfterSixtyPhotos)
 {
     const QUrl url = file("photo.png", TestImages::png(QSize(8, 8)));
     const ImageImportResult result = ImageImportService::load(QList<QUrl>(65, url));
@@ -178,7 +190,7 @@ TEST_F(ImageImportBatchTest, StopsAfterSixtyPhotos)
     EXPECT_EQ(result.rejected, QStringList { BoardLimits::skippedInputsLine(5) });
 }
 
-TEST_F(ImageImportBatchTest, AppliesTheFileLimitThroughTheReader)
+TEST_P(ImageImportBatchTest, AppliesTheFileLimitThroughTheReader)
 {
     const QByteArray png = TestImages::png(QSize(8, 8));
     const QList<QUrl> urls {
@@ -192,15 +204,25 @@ TEST_F(ImageImportBatchTest, AppliesTheFileLimitThroughTheReader)
         QStringList { "over.png: The file is larger than the available 64 MB import limit." });
 }
 
-TEST_F(ImageImportBatchTest, SharesTheBoardBudgetAcrossTheBatch)
+TEST_P(ImageImportBatchTest, SharesTheBoardBudgetAcrossTheBatch)
 {
     const QByteArray large = TestImages::padded(TestImages::jpeg(QSize(64, 48)), 62'914'560);
     QList<QUrl> urls;
     for (int index = 1; index <= 5; ++index) {
         urls.append(file(QStringLiteral("large-%1.jpg").arg(index), large));
     }
+    // A smaller file after the one that crossed the total still fits; a damaged one does not.
+    urls.append(file("small.jpg", TestImages::padded(TestImages::jpeg(QSize(64, 48)), 16'000'000)));
+    urls.append(file("broken.jpg", TestImages::jpeg(QSize(64, 48)).left(200)));
     const ImageImportResult result = ImageImportService::load(urls);
-    EXPECT_EQ(result.photos.size(), 4);
+    EXPECT_EQ(result.photos.size(), 5);
+    EXPECT_EQ(result.photoInputs, QList<qsizetype>({ 0, 1, 2, 3, 5 }));
     EXPECT_EQ(result.rejected,
-        QStringList { "large-5.jpg: The file is larger than the available 16 MB import limit." });
+        QStringList({ "large-5.jpg: The file is larger than the available 16 MB import limit.",
+            "broken.jpg: The image is damaged or could not be decoded." }));
+    ASSERT_EQ(result.refusals.size(), 2);
+    EXPECT_TRUE(result.refusals[0].overTotalBytes);
+    EXPECT_FALSE(result.refusals[1].overTotalBytes);
 }
+
+INSTANTIATE_TEST_SUITE_P(OneOrSeveralWorkers, ImageImportBatchTest, ::testing::Values(1, 3));

@@ -1,3 +1,4 @@
+#include "io/OrderedWorkPool.h"
 #include "render/BoardLayout.h"
 #include "render/BoardRenderer.h"
 #include "RenderFixtures.h"
@@ -143,22 +144,25 @@ TEST(BoardRendererPng, CaptionsAndColoursFollowTheSettings)
         << "caption grey 0.7";
 }
 
-TEST(BoardRendererPng, ConcurrentExportsGiveTheSameBytes)
+TEST(BoardRendererPng, SameBytesOnAnyNumberOfWorkersAndConcurrentExports)
 {
     BoardSettings settings = RenderFixtures::exampleSettings();
     settings.outputWidth = 800;
     QList<BoardPhoto> photos;
-    for (int index = 0; index < 6; ++index) {
+    for (int index = 0; index < 9; ++index) {
         photos.append(
             RenderFixtures::photo(RenderFixtures::bandedPortrait(90 + index * 10, 120), "p.jpg", "JPEG"));
     }
+    OrderedWorkPool::setWorkerCount(1);
     const QByteArray sequential = BoardRenderer::pngData(photos, settings);
+    OrderedWorkPool::setWorkerCount(4);
     QByteArray first;
     QByteArray second;
     std::thread one([&] { first = BoardRenderer::pngData(photos, settings); });
     std::thread two([&] { second = BoardRenderer::pngData(photos, settings); });
     one.join();
     two.join();
+    OrderedWorkPool::setWorkerCount(0);
     EXPECT_EQ(first, sequential);
     EXPECT_EQ(second, sequential);
 }

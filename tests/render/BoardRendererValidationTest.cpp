@@ -1,3 +1,4 @@
+#include "io/OrderedWorkPool.h"
 #include "model/BoardLimits.h"
 #include "render/BoardRenderer.h"
 #include "render/BoardRenderError.h"
@@ -58,9 +59,13 @@ TEST(BoardRendererValidation, UndecodablePhotoAbandonsTheExportNamingTheFirstBad
             QByteArray("this is not an image"), 4000, 3000, QImage()));
     photos.append(BoardPhoto(QUuid::createUuid(), QStringLiteral("also broken.png"), QString(),
         QByteArray("\x89PNG\r\n\x1a\n cut short", 19), 40, 30, QImage()));
-    for (Output output : outputs) {
+    // Decoded on the drawing thread alone or on several workers ahead of it: the same first file.
+    for (const auto& [output, workers] : { std::pair { outputs[0], 1 }, std::pair { outputs[0], 4 },
+             std::pair { outputs[1], 1 }, std::pair { outputs[1], 4 } }) {
+        OrderedWorkPool::setWorkerCount(workers);
         const BoardRenderError error = caught(output, photos, RenderFixtures::exampleSettings());
-        EXPECT_EQ(error, BoardRenderError::invalidImage(QStringLiteral("broken.jpg")));
+        OrderedWorkPool::setWorkerCount(0);
+        EXPECT_EQ(error, BoardRenderError::invalidImage(QStringLiteral("broken.jpg"))) << workers;
         EXPECT_EQ(error.description(),
             QStringLiteral(
                 "Tesserly could not render \"broken.jpg\". Remove it and import the image again."));

@@ -237,7 +237,7 @@ protected:
     FakeBoardPlatform platform;
     FakeBoardPlatform otherPlatform;
     BoardStore store { platform };
-    BoardStore other { &otherPlatform };
+    BoardStore other { otherPlatform };
 
     static QString savedTitle(const QUrl& url) { return BoardProjectStore::load(url).settings.title; }
     static QByteArray manifestBytes(const QUrl& url)
