@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <png.h>
 #include <random>
 #include <utility>
 #include <vector>
@@ -52,32 +51,6 @@ QByteArray bitmap(qint32 width, qint32 height, int bitsPerPixel, quint32 compres
 QRgb pixelAt(const QImage& image, int x, int y)
 {
     return reinterpret_cast<const QRgb*>(image.constScanLine(y))[x];
-}
-
-void appendToByteArray(png_structp png, png_bytep data, png_size_t length)
-{
-    static_cast<QByteArray*>(png_get_io_ptr(png))
-        ->append(reinterpret_cast<const char*>(data), qsizetype(length));
-}
-
-// Qt writes no interlaced PNGs, so libpng makes this one.
-QByteArray interlacedPng(const QImage& picture)
-{
-    const QImage rgb = picture.convertToFormat(QImage::Format_RGB888);
-    QByteArray bytes;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    png_set_write_fn(png, &bytes, appendToByteArray, nullptr);
-    png_set_IHDR(png, info, png_uint_32(rgb.width()), png_uint_32(rgb.height()), 8, PNG_COLOR_TYPE_RGB,
-        PNG_INTERLACE_ADAM7, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    std::vector<png_bytep> rows;
-    for (int y = 0; y < rgb.height(); ++y) {
-        rows.push_back(const_cast<png_bytep>(rgb.constScanLine(y)));
-    }
-    png_set_rows(png, info, rows.data());
-    png_write_png(png, info, PNG_TRANSFORM_IDENTITY, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return bytes;
 }
 
 } // namespace
@@ -151,30 +124,13 @@ TEST(PngDecodingTest, ExpandsEveryColourTypeToTheSameColours)
     EXPECT_EQ(pixelAt(palette, 0, 0), qRgb(255, 0, 0));
     EXPECT_EQ(qAlpha(pixelAt(palette, 7, 7)), 0);
 
-    const QImage interlaced
-        = ImageDecoder::decodeUpright(interlacedPng(TestImages::quadrants(QSize(64, 48))), 32);
+    TestImageEncoders::PngColour adam7;
+    adam7.interlaced = true;
+    const QImage interlaced = ImageDecoder::decodeUpright(
+        TestImageEncoders::png(TestImages::quadrants(QSize(64, 48)), adam7), 32);
     ASSERT_EQ(interlaced.size(), QSize(32, 24));
     EXPECT_EQ(pixelAt(interlaced, 2, 2), qRgb(255, 0, 0));
     EXPECT_EQ(pixelAt(interlaced, 29, 21), qRgb(255, 255, 0));
-}
-
-TEST(AreaDownsamplerTest, WeighsPartlyCoveredPixelsByTheirShare)
-{
-    // Three pixels into two: each output pixel covers one and a half input pixels.
-    const QRgb row[] = { qRgb(0, 0, 0), qRgb(90, 90, 90), qRgb(180, 180, 180) };
-    AreaDownsampler across(QSize(3, 1), QSize(2, 1), true);
-    across.addRow(row);
-    EXPECT_EQ(pixelAt(across.result(), 0, 0), qRgb(30, 30, 30));
-    EXPECT_EQ(pixelAt(across.result(), 1, 0), qRgb(150, 150, 150));
-
-    AreaDownsampler down(QSize(1, 3), QSize(1, 2), true);
-    for (const QRgb& value : row) {
-        EXPECT_TRUE(down.result().isNull()) << "no result before the last row";
-        down.addRow(&value);
-    }
-    EXPECT_EQ(pixelAt(down.result(), 0, 1), qRgb(150, 150, 150));
-
-    EXPECT_TRUE(AreaDownsampler(QSize(2, 2), QSize(3, 2), true).isNull()) << "never enlarges";
 }
 
 // Each output pixel against the mean of the input area it covers, worked out directly in doubles:
@@ -184,7 +140,8 @@ TEST(AreaDownsamplerTest, MatchesAnExactAreaAverageInEveryChannel)
     std::mt19937 random(7);
     for (const auto& [input, output] :
         { std::pair { QSize(37, 23), QSize(10, 7) }, std::pair { QSize(101, 3), QSize(7, 2) },
-            std::pair { QSize(16, 16), QSize(5, 16) }, std::pair { QSize(9, 5), QSize(9, 5) } }) {
+            std::pair { QSize(16, 16), QSize(5, 16) }, std::pair { QSize(9, 5), QSize(9, 5) },
+            std::pair { QSize(3, 1), QSize(2, 1) }, std::pair { QSize(1, 3), QSize(1, 2) } }) {
         for (const bool opaque : { true, false }) {
             std::vector<QRgb> pixels;
             for (int index = 0; index < input.width() * input.height(); ++index) {
@@ -215,6 +172,7 @@ TEST(AreaDownsamplerTest, MatchesAnExactAreaAverageInEveryChannel)
             for (const QImage::Format format : formats) {
                 AreaDownsampler downsampler(input, output, opaque, format);
                 for (int y = 0; y < input.height(); ++y) {
+                    ASSERT_TRUE(downsampler.result().isNull()) << "no result before the last row";
                     downsampler.addRow(pixels.data() + y * input.width());
                 }
                 const QImage result = downsampler.result();
@@ -255,15 +213,12 @@ TEST(AreaDownsamplerTest, FitsTheLongerSideAndKeepsTheAspectRatio)
         EXPECT_EQ(AreaDownsampler::fittedSize(entry.size, entry.maximum), entry.fitted)
             << entry.size.width() << "x" << entry.size.height();
     }
+    EXPECT_TRUE(AreaDownsampler(QSize(2, 2), QSize(3, 2), true).isNull()) << "never enlarges";
 }
 
 TEST(ExifOrientationTest, FallsBackToUprightOnAnythingMalformed)
 {
-    const QByteArray valid = QByteArray::fromHex("49492a0008000000"
-                                                 "0100"
-                                                 "1201030001000000"
-                                                 "06000000"
-                                                 "00000000");
+    const QByteArray valid = TestImages::exif(6);
     EXPECT_EQ(ExifOrientation::fromExif(valid), 6);
     EXPECT_EQ(ExifOrientation::fromExif(QByteArray("Exif\0\0", 6) + valid), 6);
     QByteArray outOfRange = valid;

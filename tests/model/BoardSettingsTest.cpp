@@ -124,20 +124,6 @@ TEST(BoardSettings, EqualityComparesEveryFieldAndNaNNeverEquals)
     }
 }
 
-TEST(BoardSettings, EncodesExactlyTheThirteenKeysWithTheirForms)
-{
-    const BoardSettings settings(40, CellAspect::widescreen, PhotoFit::fill, BoardBackground::dark, false,
-        CaptionMode::custom, QStringLiteral("Trip"), -5, 1.5, 0, 100, 30, 50);
-    const QJsonObject object = settings.toJson();
-    EXPECT_EQ(object.keys(),
-        QStringList({ "background", "captionFontSize", "captionMode", "cellAspect", "columns", "cornerRadius",
-            "outputWidth", "padding", "photoFit", "showNumbers", "spacing", "title", "titleFontSize" }));
-    // The text form of whole-number integers has no fraction.
-    const QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Compact);
-    EXPECT_TRUE(text.contains("\"columns\":40,")) << "no ranges, no fraction: " << text.constData();
-    EXPECT_TRUE(text.contains("\"showNumbers\":false,")) << text.constData();
-}
-
 TEST(BoardSettings, DecodingIsStrict)
 {
     const auto decodeWith = [](const char* key, const QJsonValue& value) {

@@ -92,13 +92,6 @@ TEST_F(HostileProject, ManifestDamageIsRefusedWithItsOwnText)
         { "no image path",
             [](PackageBuilder& builder) { builder.record(0).remove(QStringLiteral("imagePath")); },
             invalidManifest },
-        { "settings in the wrong case",
-            [](PackageBuilder& builder) {
-                QJsonObject settings = builder.manifest().value(QStringLiteral("settings")).toObject();
-                settings.insert(QStringLiteral("background"), QStringLiteral("Dark"));
-                builder.manifest().insert(QStringLiteral("settings"), settings);
-            },
-            invalidManifest },
         { "climbing image path", field(0, "imagePath", "Images/../x.image"), unsafeImagePath },
         { "absolute image path", field(0, "imagePath", "/etc/passwd"), unsafeImagePath },
         { "upper-case image path",

@@ -28,6 +28,8 @@ public:
         double gamma = 0;
         // White, red, green and blue x and y for a cHRM chunk; all zero for none.
         std::array<double, 8> chromaticities {};
+        // Adam7 row order, which Qt cannot write.
+        bool interlaced = false;
     };
     using Inks = std::array<uchar, 4>;
 

@@ -110,8 +110,9 @@ QByteArray TestImageEncoders::png(const QImage& image, const PngColour& colour)
     }
     png_set_write_fn(png, &bytes, appendToByteArray, nullptr);
     png_set_IHDR(png, info, png_uint_32(rgb.width()), png_uint_32(rgb.height()), 8,
-        grey ? PNG_COLOR_TYPE_GRAY : (alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB), PNG_INTERLACE_NONE,
-        PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+        grey ? PNG_COLOR_TYPE_GRAY : (alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB),
+        colour.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+        PNG_FILTER_TYPE_DEFAULT);
     if (!colour.iccProfile.isEmpty()) {
         // Broken profiles are written too: the decoder, not the writer, is under test.
         png_set_option(png, PNG_SKIP_sRGB_CHECK_PROFILE, PNG_OPTION_ON);
@@ -128,8 +129,11 @@ QByteArray TestImageEncoders::png(const QImage& image, const PngColour& colour)
         png_set_cHRM(png, info, xy[0], xy[1], xy[2], xy[3], xy[4], xy[5], xy[6], xy[7]);
     }
     png_write_info(png, info);
-    for (int y = 0; y < rgb.height(); ++y) {
-        png_write_row(png, rgb.constScanLine(y));
+    const int passes = png_set_interlace_handling(png);
+    for (int pass = 0; pass < passes; ++pass) {
+        for (int y = 0; y < rgb.height(); ++y) {
+            png_write_row(png, rgb.constScanLine(y));
+        }
     }
     png_write_end(png, info);
     png_destroy_write_struct(&png, &info);

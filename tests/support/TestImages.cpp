@@ -37,36 +37,22 @@ void appendBigEndian16(QByteArray& bytes, int value)
     bytes.append(char(value & 0xff));
 }
 
-void appendLittleEndian16(QByteArray& bytes, int value)
-{
-    bytes.append(char(value & 0xff));
-    bytes.append(char((value >> 8) & 0xff));
-}
-
 void appendBigEndian32(QByteArray& bytes, quint32 value)
 {
     appendBigEndian16(bytes, int(value >> 16));
     appendBigEndian16(bytes, int(value & 0xffff));
 }
 
-// An APP1 "Exif" segment whose only tag is the orientation (little-endian TIFF structure).
-QByteArray exifOrientationSegment(int orientation)
+// A PNG chunk: length, type, payload and the CRC of type and payload.
+QByteArray pngChunk(const QByteArray& type, const QByteArray& payload)
 {
-    QByteArray tiff("II*\0", 4);
-    tiff.append(QByteArray::fromHex("08000000")); // IFD0 at offset 8
-    tiff.append(QByteArray::fromHex("0100")); // one entry
-    tiff.append(QByteArray::fromHex("1201"
-                                    "0300"
-                                    "01000000")); // orientation, SHORT, count 1
-    appendLittleEndian16(tiff, orientation);
-    tiff.append(QByteArray::fromHex("0000"));
-    tiff.append(QByteArray::fromHex("00000000")); // no next IFD
-    QByteArray payload("Exif\0\0", 6);
-    payload.append(tiff);
-    QByteArray segment = QByteArray::fromHex("ffe1");
-    appendBigEndian16(segment, int(payload.size()) + 2);
-    segment.append(payload);
-    return segment;
+    QByteArray chunk;
+    appendBigEndian32(chunk, quint32(payload.size()));
+    const QByteArray body = type + payload;
+    chunk.append(body);
+    appendBigEndian32(
+        chunk, quint32(crc32(0, reinterpret_cast<const Bytef*>(body.constData()), uInt(body.size()))));
+    return chunk;
 }
 
 } // namespace
@@ -125,6 +111,12 @@ QByteArray TestImages::png(const QImage& image)
     return writeWithQt(image, "png");
 }
 
+QByteArray TestImages::png(const QImage& image, int orientation, bool bigEndianExif)
+{
+    // The eXIf chunk goes right after the signature and the 25 bytes of IHDR.
+    return writeWithQt(image, "png").insert(8 + 25, pngChunk("eXIf", exif(orientation, bigEndianExif)));
+}
+
 QByteArray TestImages::png(QSize size, QColor colour)
 {
     return png(solid(size, colour));
@@ -134,7 +126,10 @@ QByteArray TestImages::jpeg(const QImage& image, int orientation, int quality)
 {
     QByteArray bytes = writeWithQt(image, "jpeg", quality);
     if (orientation != 1 && bytes.startsWith("\xff\xd8")) {
-        bytes.insert(2, exifOrientationSegment(orientation));
+        const QByteArray payload = QByteArray("Exif\0\0", 6) + exif(orientation);
+        QByteArray segment = QByteArray::fromHex("ffe1");
+        appendBigEndian16(segment, int(payload.size()) + 2);
+        bytes.insert(2, segment + payload);
     }
     return bytes;
 }
@@ -208,29 +203,33 @@ QByteArray TestImages::avif(QSize size, QColor colour)
     return TestImageEncoders::heif(solid(size, colour), TestImageEncoders::Codec::av1, 1);
 }
 
-bool TestImages::canEncodeHeic()
-{
-    return TestImageEncoders::canEncode(TestImageEncoders::Codec::hevc);
-}
-
 bool TestImages::canEncodeAvif()
 {
     return TestImageEncoders::canEncode(TestImageEncoders::Codec::av1);
 }
 
+QByteArray TestImages::exif(int orientation, bool bigEndian)
+{
+    // Directory at 8 with one entry: orientation (0x0112), SHORT, count 1; no further directory.
+    QByteArray tiff = QByteArray::fromHex(bigEndian ? "4d4d002a00000008"
+                                                      "0001"
+                                                      "011200030000000100000000"
+                                                      "00000000"
+                                                    : "49492a0008000000"
+                                                      "0100"
+                                                      "120103000100000000000000"
+                                                      "00000000");
+    tiff[bigEndian ? 19 : 18] = char(orientation);
+    return tiff;
+}
+
 QByteArray TestImages::pngHeaderOnly(QSize size)
 {
-    QByteArray bytes("\x89PNG\r\n\x1a\n", 8);
-    QByteArray header("IHDR");
+    QByteArray header;
     appendBigEndian32(header, quint32(size.width()));
     appendBigEndian32(header, quint32(size.height()));
     header.append(QByteArray::fromHex("0802000000")); // 8-bit RGB, no interlace
-    appendBigEndian32(bytes, 13);
-    bytes.append(header);
-    appendBigEndian32(
-        bytes, quint32(crc32(0, reinterpret_cast<const Bytef*>(header.constData()), uInt(header.size()))));
-    bytes.append(QByteArray::fromHex("0000000049454e44ae426082"));
-    return bytes;
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) + pngChunk("IEND", {});
 }
 
 QByteArray TestImages::largePng(QSize size)

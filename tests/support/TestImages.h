@@ -27,6 +27,8 @@ public:
 
     // Encoded bytes. `orientation` is the EXIF-style value 1..8 stored in the file.
     static QByteArray png(const QImage& image);
+    // With an eXIf chunk holding `orientation`, in either byte order.
+    static QByteArray png(const QImage& image, int orientation, bool bigEndianExif = false);
     static QByteArray png(QSize size, QColor colour = Qt::red);
     static QByteArray jpeg(const QImage& image, int orientation = 1, int quality = 90);
     static QByteArray jpeg(QSize size, int orientation = 1, QColor colour = Qt::red);
@@ -45,9 +47,10 @@ public:
     static QByteArray heif(QSize size, QColor colour = Qt::red);
     // AV1-coded HEIF ("avif" brand): recognised, not supported.
     static QByteArray avif(QSize size, QColor colour = Qt::red);
-    static bool canEncodeHeic();
     static bool canEncodeAvif();
 
+    // A TIFF-structured Exif block whose only tag is the orientation.
+    static QByteArray exif(int orientation, bool bigEndian = false);
     // A PNG that is only a signature, an IHDR claiming `size` and IEND: lets a test claim huge
     // dimensions without the pixels.
     static QByteArray pngHeaderOnly(QSize size);
