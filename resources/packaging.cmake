@@ -17,9 +17,9 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The board's typeface is read at run time, so no library names it; without it exports would
-# fall back to another font and differ between machines.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-inter)
+# The board's own faces are compiled in; the fallbacks for emoji and other scripts are found by
+# family name at run time, so no library names them. Without them exports differ between machines.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-symbola, fonts-wqy-microhei, fonts-dejavu-core")
 # Native Wayland windows; without the plugin the window runs through XWayland.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 include(CPack)

@@ -15,7 +15,8 @@ dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
 
 depends=$(dpkg-deb --field "$deb" Depends)
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libqt6dbus6 libheif1 \
-    libjpeg62-turbo libpng16-16 libtiff6 libc6 libstdc++6 fonts-inter; do
+    libjpeg62-turbo libpng16-16 libtiff6 liblcms2-2 libc6 libstdc++6 fonts-symbola fonts-wqy-microhei \
+    fonts-dejavu-core; do
   grep -q "\b$needed\b" <<<"$depends" || fail "Depends lacks $needed"
 done
 
