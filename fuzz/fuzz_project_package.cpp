@@ -2,7 +2,7 @@
 // where files should be, laid out in a scratch folder and opened by the project reader.
 #include "PackageRecipe.h"
 
-#include "io/BoardProjectStore.h"
+#include "io/ProjectPackage.h"
 #include "model/BoardFailure.h"
 #include "model/BoardLimits.h"
 
@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QDir().mkdir(work);
     const QString package = recipe.materialize(work);
     try {
-        const LoadedBoard board = BoardProjectStore::load(QUrl::fromLocalFile(package));
+        const LoadedBoard board = ProjectPackage::load(QUrl::fromLocalFile(package));
         // A board that opens satisfies the same limits as one built by hand.
         if (board.photos.size() > BoardLimits::maxPhotos) {
             std::abort();

@@ -5,8 +5,8 @@
 #include "PackageRecipe.h"
 #include "support/TestImages.h"
 
-#include "io/BoardProjectStore.h"
 #include "io/ImageImportService.h"
+#include "io/ProjectPackage.h"
 #include "model/BoardSettings.h"
 
 #include <cstdio>
@@ -76,7 +76,7 @@ QByteArray savedPackage(const QList<QByteArray>& images, const BoardSettings& se
     }
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("Seed.tesserly"));
-    BoardProjectStore::save(photos, settings, QUrl::fromLocalFile(path));
+    ProjectPackage::save(photos, settings, QUrl::fromLocalFile(path));
     PackageRecipe recipe;
     recipe.flags = flags;
     recipe.manifest = readAll(path + QStringLiteral("/manifest.json"));

@@ -1,8 +1,8 @@
 #include "cli/BoardAssembler.h"
 
 #include "cli/CommandLineError.h"
-#include "io/BoardProjectStore.h"
 #include "io/ImageImportService.h"
+#include "io/ProjectPackage.h"
 #include "model/BoardLimits.h"
 #include "render/BoardPainter.h"
 #include "render/BoardRenderer.h"
@@ -139,7 +139,7 @@ BoardAssembler::Board BoardAssembler::fromImages(const RenderOptions& options)
 BoardAssembler::Board BoardAssembler::fromProject(const RenderOptions& options)
 {
     const LoadedBoard loaded
-        = BoardProjectStore::load(QUrl::fromLocalFile(absolutePath(options.inputs.first())));
+        = ProjectPackage::load(QUrl::fromLocalFile(absolutePath(options.inputs.first())));
     if (options.captions.size() > loaded.photos.size()) {
         throw CommandLineError(QStringLiteral("%1 captions given for %2 images in the project")
                                    .arg(options.captions.size())

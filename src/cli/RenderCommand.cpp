@@ -4,7 +4,7 @@
 #include "cli/CommandLineError.h"
 #include "cli/RenderHelp.h"
 #include "io/AtomicFileWriter.h"
-#include "io/BoardProjectStore.h"
+#include "io/ProjectPackage.h"
 #include "render/BoardRenderer.h"
 #include "render/BoardRenderError.h"
 
@@ -41,7 +41,7 @@ void writeBoard(const RenderOptions& options, const BoardAssembler::Board& board
             outputDescriptor, BoardRenderer::pngData(board.photos, board.settings, board.pictures));
         break;
     case RenderOptions::OutputFormat::project:
-        BoardProjectStore::save(board.photos, board.settings,
+        ProjectPackage::save(board.photos, board.settings,
             QUrl::fromLocalFile(QDir::cleanPath(QDir::current().absoluteFilePath(options.output))));
         break;
     }

@@ -11,7 +11,7 @@
 
 // The JSON manifest of a ".tesserly" package and the fixed names inside the package. Decoding is
 // strict about types and lenient about everything else: extra members are ignored, and the
-// checks on names, counts and sizes belong to BoardProjectStore.
+// checks on names, counts and sizes belong to ProjectPackage.
 class ProjectManifest
 {
 public:

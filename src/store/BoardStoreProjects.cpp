@@ -1,6 +1,6 @@
 #include "store/BoardStore.h"
 
-#include "io/BoardProjectStore.h"
+#include "io/ProjectPackage.h"
 #include "model/ContentTypes.h"
 #include "store/BoardPlatform.h"
 #include "store/BoardStoreJob.h"
@@ -61,7 +61,7 @@ void BoardStore::openProject(const QUrl& url)
         [url] {
             // Taken before reading: a write in between makes a later save ask, never lose it.
             std::optional<ProjectFingerprint> fingerprint = ProjectFingerprint::read(url);
-            return Opened { BoardProjectStore::load(url), std::move(fingerprint) };
+            return Opened { ProjectPackage::load(url), std::move(fingerprint) };
         },
         [this, url](std::optional<Opened> opened, const QString& error) {
             setBusy(false);
@@ -100,7 +100,7 @@ bool BoardStore::saveProject(bool forceSaveAs)
     }
     // Saving blocks the GUI thread on purpose: the board cannot change while it is written.
     try {
-        BoardProjectStore::save(m_photos, m_settings, *destination);
+        ProjectPackage::save(m_photos, m_settings, *destination);
     } catch (const BoardFailure& failure) {
         setErrorMessage(failure.description());
         setStatusMessage(saveFailedText);

@@ -4,10 +4,10 @@
 #include "support/TestImages.h"
 
 #include "io/BoardProjectError.h"
-#include "io/BoardProjectStore.h"
 #include "io/BoundedFileError.h"
 #include "io/BoundedFileReader.h"
 #include "io/FileDescriptor.h"
+#include "io/ProjectPackage.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -101,8 +101,8 @@ TEST(FileChangingWhileRead, ShrinkingGivesFewerBytesAndThePackageReaderReportsTh
         std::optional<BoardProjectError> failure;
         {
             const FirstReadTrigger shrink(imagePath, [&] { resize(imagePath, 4096); });
-            failure = failureOf<BoardProjectError>(
-                [&] { BoardProjectStore::load(QUrl::fromLocalFile(package)); });
+            failure
+                = failureOf<BoardProjectError>([&] { ProjectPackage::load(QUrl::fromLocalFile(package)); });
         }
         if (failure) {
             EXPECT_EQ(failure->description(),

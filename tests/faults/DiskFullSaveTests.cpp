@@ -2,8 +2,8 @@
 #include "FileSizeLimit.h"
 #include "support/FakeBoardPlatform.h"
 
-#include "io/BoardProjectStore.h"
 #include "io/PosixError.h"
+#include "io/ProjectPackage.h"
 #include "store/BoardStore.h"
 
 #include <cerrno>
@@ -54,7 +54,7 @@ struct SavedThenEditedStore
         EXPECT_EQ(store.projectURL(), QUrl::fromLocalFile(destination));
         EXPECT_EQ(FileTesting::treeSnapshot(destination), savedPackage);
         EXPECT_EQ(FileTesting::folderEntries(folder), QStringList { QStringLiteral("Board.tesserly") });
-        const LoadedBoard reopened = BoardProjectStore::load(QUrl::fromLocalFile(destination));
+        const LoadedBoard reopened = ProjectPackage::load(QUrl::fromLocalFile(destination));
         EXPECT_EQ(reopened.settings.title, QStringLiteral("old"));
         EXPECT_EQ(reopened.photos.size(), 1);
     }
@@ -79,6 +79,6 @@ TEST(DiskFullDuringSave, EachFileOfThePackageFailingKeepsTheOldProjectAndLeavesN
         EXPECT_FALSE(fixture.store.hasUnsavedChanges());
         EXPECT_EQ(
             FileTesting::folderEntries(folder.path()), QStringList { QStringLiteral("Board.tesserly") });
-        EXPECT_EQ(BoardProjectStore::load(QUrl::fromLocalFile(fixture.destination)).photos.size(), 3);
+        EXPECT_EQ(ProjectPackage::load(QUrl::fromLocalFile(fixture.destination)).photos.size(), 3);
     }
 }

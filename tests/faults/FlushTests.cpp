@@ -2,7 +2,7 @@
 #include "support/TestImages.h"
 
 #include "io/AtomicFileWriter.h"
-#include "io/BoardProjectStore.h"
+#include "io/ProjectPackage.h"
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
@@ -94,7 +94,7 @@ TEST(FlushedBeforeDone, EveryFileAndFolderOfANewAndAReplacedPackage)
     const QList<BoardPhoto> photos { paddedPhoto(QStringLiteral("a.jpg"), 0), paddedPhoto("b.jpg", 0, 2) };
     for (const qsizetype count : { 2, 1 }) {
         forgetFlushes();
-        BoardProjectStore::save(photos.first(count), BoardSettings(), destination);
+        ProjectPackage::save(photos.first(count), BoardSettings(), destination);
         expectFlushed(destination.toLocalFile());
     }
 }

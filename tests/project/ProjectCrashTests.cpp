@@ -1,7 +1,7 @@
 #include "ProjectTesting.h"
 #include "support/TestImages.h"
 
-#include "io/BoardProjectStore.h"
+#include "io/ProjectPackage.h"
 
 #include <gtest/gtest.h>
 #include <QElapsedTimer>
@@ -21,9 +21,9 @@ TEST(ProjectCrash, AKilledSaveLeavesTheOldOrTheNewBoardWhole)
     const QString destination = folder.filePath(QStringLiteral("Board.tesserly"));
     BoardSettings oldSettings;
     oldSettings.title = QStringLiteral("old");
-    BoardProjectStore::save({ importedPhoto(TestImages::png(QSize(4, 4)), QStringLiteral("a.png")),
-                                importedPhoto(TestImages::png(QSize(5, 4)), QStringLiteral("b.png")),
-                                importedPhoto(TestImages::png(QSize(6, 4)), QStringLiteral("c.png")) },
+    ProjectPackage::save({ importedPhoto(TestImages::png(QSize(4, 4)), QStringLiteral("a.png")),
+                             importedPhoto(TestImages::png(QSize(5, 4)), QStringLiteral("b.png")),
+                             importedPhoto(TestImages::png(QSize(6, 4)), QStringLiteral("c.png")) },
         oldSettings, QUrl::fromLocalFile(destination));
 
     // Each kill lands at a fraction of one save's duration, measured on the child's first
@@ -76,7 +76,7 @@ TEST(ProjectCrash, AKilledSaveLeavesTheOldOrTheNewBoardWhole)
         }
         LoadedBoard board;
         const QString failure = FileTesting::failureMessage(
-            [&] { board = BoardProjectStore::load(QUrl::fromLocalFile(destination)); });
+            [&] { board = ProjectPackage::load(QUrl::fromLocalFile(destination)); });
         ASSERT_EQ(failure, QString());
         const QString title = board.settings.title;
         titlesFound.insert(title);
@@ -94,9 +94,9 @@ TEST(ProjectCrash, AKilledSaveLeavesTheOldOrTheNewBoardWhole)
 
     const QList<BoardPhoto> finalPhotos { importedPhoto(
         TestImages::bmp(QSize(7, 7)), QStringLiteral("final.bmp")) };
-    BoardProjectStore::save(finalPhotos, BoardSettings(), QUrl::fromLocalFile(destination));
+    ProjectPackage::save(finalPhotos, BoardSettings(), QUrl::fromLocalFile(destination));
     EXPECT_TRUE(leftoverSaveFolders(folder.path()).isEmpty());
-    const LoadedBoard board = BoardProjectStore::load(QUrl::fromLocalFile(destination));
+    const LoadedBoard board = ProjectPackage::load(QUrl::fromLocalFile(destination));
     ASSERT_EQ(board.photos.size(), 1);
     EXPECT_EQ(board.photos[0].id(), finalPhotos[0].id());
 }

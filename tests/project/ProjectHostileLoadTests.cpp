@@ -2,9 +2,9 @@
 #include "support/PackageBuilder.h"
 #include "support/TestImages.h"
 
-#include "io/BoardProjectStore.h"
 #include "io/BoundedFileError.h"
 #include "io/PosixError.h"
+#include "io/ProjectPackage.h"
 #include "model/BoardLimits.h"
 
 #include <cerrno>
@@ -31,7 +31,7 @@ protected:
     QString openFailure(const PackageBuilder& builder)
     {
         const QString path = builder.write(folder.filePath(QStringLiteral("P%1.tesserly").arg(++written)));
-        return FileTesting::failureMessage([&] { BoardProjectStore::load(fileUrl(path)); });
+        return FileTesting::failureMessage([&] { ProjectPackage::load(fileUrl(path)); });
     }
 
     static PackageBuilder boardWithImages(int count)
@@ -220,7 +220,7 @@ TEST_F(HostileProject, PackageShapesAreCheckedAndNoSymbolicLinkIsFollowed)
         { fileUrl(at("Huge.tesserly")), BoundedFileError::tooLarge(1'048'576).description() },
     };
     for (const auto& [url, expected] : cases) {
-        EXPECT_EQ(FileTesting::failureMessage([&] { BoardProjectStore::load(url); }), expected)
+        EXPECT_EQ(FileTesting::failureMessage([&] { ProjectPackage::load(url); }), expected)
             << url.toString().toStdString();
     }
 }
@@ -250,7 +250,7 @@ TEST_F(HostileProject, DisplayStringLimitsCountBytesAndCharacters)
     EXPECT_EQ(openFailure(withFileName(QStringLiteral("a/b.png"))), invalidManifest);
     EXPECT_EQ(openFailure(withFileName(QStringLiteral("a") + QChar(u'\0') + "b.png")), invalidManifest);
 
-    const LoadedBoard board = BoardProjectStore::load(fileUrl(
+    const LoadedBoard board = ProjectPackage::load(fileUrl(
         withCaption(family.repeated(2000)).write(folder.filePath(QStringLiteral("Family.tesserly")))));
     ASSERT_EQ(board.photos.size(), 1);
     EXPECT_EQ(board.photos[0].caption(), family.repeated(2000)) << "kept whole, not cut";

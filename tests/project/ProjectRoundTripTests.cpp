@@ -1,8 +1,8 @@
 #include "ProjectTesting.h"
 #include "support/TestImages.h"
 
-#include "io/BoardProjectStore.h"
 #include "io/ProjectManifest.h"
+#include "io/ProjectPackage.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -52,9 +52,9 @@ TEST_F(ProjectRoundTrip, EmptyBoardHasAnEmptyImagesFolderAndNormalizedSettings)
     BoardSettings settings;
     settings.columns = 40;
     settings.title = QString(130, QLatin1Char('t'));
-    BoardProjectStore::save({}, settings, fileUrl(path()));
+    ProjectPackage::save({}, settings, fileUrl(path()));
     EXPECT_EQ(FileTesting::treeSnapshot(path()).keys(), QStringList({ ".", "Images", "manifest.json" }));
-    const LoadedBoard board = BoardProjectStore::load(fileUrl(path()));
+    const LoadedBoard board = ProjectPackage::load(fileUrl(path()));
     EXPECT_TRUE(board.photos.isEmpty());
     EXPECT_EQ(board.settings, settings.normalized());
 }
@@ -76,8 +76,8 @@ TEST_F(ProjectRoundTrip, EveryFormatKeepsItsBytesCaptionOrderAndIdentifier)
     ASSERT_EQ(photos[1].pixelWidth(), 48);
     ASSERT_EQ(photos[1].pixelHeight(), 64);
 
-    BoardProjectStore::save(photos, customSettings(), fileUrl(path()));
-    const LoadedBoard board = BoardProjectStore::load(fileUrl(path()));
+    ProjectPackage::save(photos, customSettings(), fileUrl(path()));
+    const LoadedBoard board = ProjectPackage::load(fileUrl(path()));
 
     expectSamePhotos(board.photos, photos);
     EXPECT_EQ(board.settings, customSettings());
@@ -90,7 +90,7 @@ TEST_F(ProjectRoundTrip, ManifestHasTheFixedLayout)
         importedPhoto(TestImages::bmp(QSize(3, 3)), QStringLiteral("b.bmp"), "B") };
     BoardSettings settings = customSettings();
     settings.outputWidth = 9000;
-    BoardProjectStore::save(photos, settings, fileUrl(path()));
+    ProjectPackage::save(photos, settings, fileUrl(path()));
 
     QJsonArray records;
     QMap<QString, QByteArray> expectedTree { { ".", "folder" }, { "Images", "folder" } };
@@ -115,13 +115,13 @@ TEST_F(ProjectRoundTrip, SavingOverAnOlderSaveReplacesItWhole)
     const QList<BoardPhoto> older { importedPhoto(TestImages::png(QSize(5, 5)), QStringLiteral("one.png")),
         importedPhoto(TestImages::png(QSize(6, 6)), QStringLiteral("two.png")),
         importedPhoto(TestImages::png(QSize(7, 7)), QStringLiteral("three.png")) };
-    BoardProjectStore::save(older, BoardSettings(), fileUrl(path()));
+    ProjectPackage::save(older, BoardSettings(), fileUrl(path()));
 
     const QList<BoardPhoto> newer { older[2],
         importedPhoto(TestImages::gif(QSize(8, 8)), QStringLiteral("new.gif")) };
-    BoardProjectStore::save(newer, customSettings(), fileUrl(path()));
+    ProjectPackage::save(newer, customSettings(), fileUrl(path()));
 
-    const LoadedBoard board = BoardProjectStore::load(fileUrl(path()));
+    const LoadedBoard board = ProjectPackage::load(fileUrl(path()));
     expectSamePhotos(board.photos, newer);
     EXPECT_EQ(board.settings, customSettings());
     EXPECT_EQ(FileTesting::folderEntries(path(QStringLiteral("Board.tesserly/Images"))).size(), 2)
@@ -133,13 +133,13 @@ TEST_F(ProjectRoundTrip, SavingOverAnOlderSaveReplacesItWhole)
 TEST_F(ProjectRoundTrip, ExtensionIsComparedInLowerCaseAndATrailingSlashIsHarmless)
 {
     const QList<BoardPhoto> photos { importedPhoto(TestImages::png(QSize(5, 5)), QStringLiteral("one.png")) };
-    BoardProjectStore::save(photos, BoardSettings(), fileUrl(path(QStringLiteral("Loud.TESSERLY"))));
-    expectSamePhotos(BoardProjectStore::load(fileUrl(path(QStringLiteral("Loud.TESSERLY")))).photos, photos);
-    expectSamePhotos(BoardProjectStore::load(fileUrl(path(QStringLiteral("Loud.TESSERLY/")))).photos, photos);
+    ProjectPackage::save(photos, BoardSettings(), fileUrl(path(QStringLiteral("Loud.TESSERLY"))));
+    expectSamePhotos(ProjectPackage::load(fileUrl(path(QStringLiteral("Loud.TESSERLY")))).photos, photos);
+    expectSamePhotos(ProjectPackage::load(fileUrl(path(QStringLiteral("Loud.TESSERLY/")))).photos, photos);
 
-    BoardProjectStore::save(photos, customSettings(), fileUrl(path(QStringLiteral("Slash.tesserly/"))));
+    ProjectPackage::save(photos, customSettings(), fileUrl(path(QStringLiteral("Slash.tesserly/"))));
     EXPECT_EQ(
-        BoardProjectStore::load(fileUrl(path(QStringLiteral("Slash.tesserly")))).settings, customSettings());
+        ProjectPackage::load(fileUrl(path(QStringLiteral("Slash.tesserly")))).settings, customSettings());
 }
 
 TEST_F(ProjectRoundTrip, PackagesInTheOtherPlatformsSpellingOpen)
@@ -175,7 +175,7 @@ TEST_F(ProjectRoundTrip, PackagesInTheOtherPlatformsSpellingOpen)
     TestImages::writeFile(path(QStringLiteral("Quay.tesserly")), QStringLiteral("manifest.json"), manifest);
     TestImages::writeFile(path(QStringLiteral("Quay.tesserly/Images")), id + ".image", image);
 
-    const LoadedBoard board = BoardProjectStore::load(fileUrl(path(QStringLiteral("Quay.tesserly"))));
+    const LoadedBoard board = ProjectPackage::load(fileUrl(path(QStringLiteral("Quay.tesserly"))));
     ASSERT_EQ(board.photos.size(), 1);
     EXPECT_EQ(board.photos[0].id(), QUuid::fromString(id));
     EXPECT_EQ(board.photos[0].caption(), QStringLiteral("Quay / dusk"));

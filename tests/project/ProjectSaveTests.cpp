@@ -3,8 +3,8 @@
 #include "support/TestImages.h"
 
 #include "io/AtomicPackageWriter.h"
-#include "io/BoardProjectStore.h"
 #include "io/PosixError.h"
+#include "io/ProjectPackage.h"
 #include "model/BoardLimits.h"
 
 #include <cerrno>
@@ -37,7 +37,7 @@ protected:
         const QList<BoardPhoto>& photos, const QString& name = QStringLiteral("Board.tesserly"))
     {
         return FileTesting::failureMessage(
-            [&] { BoardProjectStore::save(photos, BoardSettings(), fileUrl(path(name))); });
+            [&] { ProjectPackage::save(photos, BoardSettings(), fileUrl(path(name))); });
     }
 
     // A real image under exactly the given name; the import service would have tidied the name.
@@ -73,7 +73,7 @@ TEST_F(ProjectSave, DestinationMustBeALocalTesserlyNameInAnExistingFolder)
     };
     for (const auto& [url, failure] : destinations) {
         EXPECT_EQ(
-            FileTesting::failureMessage([&] { BoardProjectStore::save({ photo() }, BoardSettings(), url); }),
+            FileTesting::failureMessage([&] { ProjectPackage::save({ photo() }, BoardSettings(), url); }),
             failure);
     }
     EXPECT_TRUE(folderEntries().isEmpty());
@@ -108,7 +108,7 @@ TEST_F(ProjectSave, AnythingButAnOlderProjectAtTheDestinationIsLeftUntouched)
         SCOPED_TRACE(destination.toStdString());
         const auto before = FileTesting::treeSnapshot(destination);
         EXPECT_EQ(FileTesting::failureMessage(
-                      [&] { BoardProjectStore::save({ photo() }, BoardSettings(), fileUrl(destination)); }),
+                      [&] { ProjectPackage::save({ photo() }, BoardSettings(), fileUrl(destination)); }),
             unsafeExisting);
         EXPECT_EQ(FileTesting::treeSnapshot(destination), before);
     }
@@ -178,7 +178,7 @@ TEST_F(ProjectSave, ExactlyTheBoardByteLimitSavesAndOpens)
         photos.append(BoardPhoto(QUuid::createUuid(), big.fileName(), QString(), big.imageData(), 5, 4, {}));
     }
     ASSERT_EQ(saveFailure(photos), QString());
-    const LoadedBoard board = BoardProjectStore::load(fileUrl(path()));
+    const LoadedBoard board = ProjectPackage::load(fileUrl(path()));
     ASSERT_EQ(board.photos.size(), 4);
     EXPECT_EQ(board.photos[3].imageData(), big.imageData());
 
@@ -205,15 +205,15 @@ TEST_F(ProjectSave, LeftoversOfKilledSavesGoButARunningSaveKeepsItsFolder)
     const int lock = ::open(QFile::encodeName(running).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     ASSERT_GE(lock, 0);
     ASSERT_EQ(flock(lock, LOCK_EX | LOCK_NB), 0);
-    BoardProjectStore::save({ photo() }, BoardSettings(), fileUrl(path()));
+    ProjectPackage::save({ photo() }, BoardSettings(), fileUrl(path()));
     EXPECT_FALSE(QFileInfo::exists(stale));
     EXPECT_TRUE(QFileInfo::exists(running));
     EXPECT_TRUE(QFileInfo::exists(path(otherPrefix + "stale")));
 
     ::close(lock);
-    BoardProjectStore::save({ photo() }, BoardSettings(), fileUrl(path()));
+    ProjectPackage::save({ photo() }, BoardSettings(), fileUrl(path()));
     EXPECT_FALSE(QFileInfo::exists(running));
-    EXPECT_EQ(BoardProjectStore::load(fileUrl(path())).photos.size(), 1);
+    EXPECT_EQ(ProjectPackage::load(fileUrl(path())).photos.size(), 1);
 }
 
 TEST_F(ProjectSave, TemporaryNamesStayShortAndHiddenForLongNames)
@@ -228,8 +228,8 @@ TEST_F(ProjectSave, TemporaryNamesStayShortAndHiddenForLongNames)
         AtomicPackageWriter::temporaryPrefix(
             QFile::encodeName(QStringLiteral("é").repeated(121) + ".tesserly")));
 
-    BoardProjectStore::save({ photo() }, BoardSettings(), fileUrl(path(longName)));
-    EXPECT_EQ(BoardProjectStore::load(fileUrl(path(longName))).photos.size(), 1);
+    ProjectPackage::save({ photo() }, BoardSettings(), fileUrl(path(longName)));
+    EXPECT_EQ(ProjectPackage::load(fileUrl(path(longName))).photos.size(), 1);
     EXPECT_EQ(folderEntries(), QStringList { longName });
 }
 
@@ -242,17 +242,17 @@ TEST_F(ProjectSave, EveryDescriptorIsClosedOnEveryPath)
     const int before = FileTesting::openDescriptorCount();
     for (int round = 0; round < 10; ++round) {
         FileTesting::failureMessage(
-            [&] { BoardProjectStore::save(photos, BoardSettings(), fileUrl(regularFile)); });
+            [&] { ProjectPackage::save(photos, BoardSettings(), fileUrl(regularFile)); });
         FileTesting::failureMessage(
-            [&] { BoardProjectStore::save(photos, BoardSettings(), fileUrl(plainFolder)); });
-        BoardProjectStore::save(photos, BoardSettings(), fileUrl(path()));
+            [&] { ProjectPackage::save(photos, BoardSettings(), fileUrl(plainFolder)); });
+        ProjectPackage::save(photos, BoardSettings(), fileUrl(path()));
     }
     EXPECT_EQ(FileTesting::openDescriptorCount(), before);
 }
 
 TEST_F(ProjectSave, WhatTookAnOldProjectsPlaceAfterItsCheckIsPutBack)
 {
-    BoardProjectStore::save({ photo() }, BoardSettings(), fileUrl(path()));
+    ProjectPackage::save({ photo() }, BoardSettings(), fileUrl(path()));
     {
         AtomicPackageWriter writer(path());
         writer.write({ AtomicPackageWriter::File { QStringLiteral("manifest.json"), "{}" } },

@@ -1,4 +1,4 @@
-#include "io/BoardProjectStore.h"
+#include "io/ProjectPackage.h"
 #include "store/BoardStore.h"
 #include "support/FakeBoardPlatform.h"
 #include "support/StoreTesting.h"
@@ -25,7 +25,7 @@ protected:
         const QUrl url = projectURL(name);
         BoardSettings settings;
         settings.title = QStringLiteral("Saved title");
-        BoardProjectStore::save(StoreTesting::pngPhotos(photoCount), settings, url);
+        ProjectPackage::save(StoreTesting::pngPhotos(photoCount), settings, url);
         return url;
     }
 
@@ -66,8 +66,7 @@ TEST_F(BoardStoreProjects, SaveAsThenSaveInPlace)
     makeEdited();
     EXPECT_TRUE(store.saveProject(false));
     EXPECT_EQ(platform.projectSavePanels.size(), 1);
-    EXPECT_EQ(
-        BoardProjectStore::load(projectURL("First.tesserly")).settings.columns, store.settings().columns);
+    EXPECT_EQ(ProjectPackage::load(projectURL("First.tesserly")).settings.columns, store.settings().columns);
 
     // Save As always asks, and moves the board to the new place.
     BoardSettings titled = store.settings();
@@ -79,7 +78,7 @@ TEST_F(BoardStoreProjects, SaveAsThenSaveInPlace)
     EXPECT_EQ(platform.projectSavePanels.last().proposedName, "Trip- day 1-2.tesserly");
     EXPECT_EQ(store.projectURL(), projectURL("Second.tesserly"));
     EXPECT_EQ(store.windowSubtitle(), "Second");
-    EXPECT_EQ(BoardProjectStore::load(projectURL("Second.tesserly")).photos.size(), 2);
+    EXPECT_EQ(ProjectPackage::load(projectURL("Second.tesserly")).photos.size(), 2);
 
     // A cancelled Save As changes nothing.
     makeEdited();
@@ -187,7 +186,7 @@ TEST_F(BoardStoreProjects, ConfirmDiscardChangesAnswers)
     EXPECT_TRUE(store.confirmDiscardChanges());
     EXPECT_FALSE(store.hasUnsavedChanges());
     EXPECT_EQ(store.projectURL(), projectURL("Asked.tesserly"));
-    EXPECT_EQ(BoardProjectStore::load(projectURL("Asked.tesserly")).photos.size(), 1);
+    EXPECT_EQ(ProjectPackage::load(projectURL("Asked.tesserly")).photos.size(), 1);
 }
 
 TEST_F(BoardStoreProjects, NewBoardStartsOverAfterAsking)
@@ -239,7 +238,7 @@ protected:
     BoardStore store { platform };
     BoardStore other { otherPlatform };
 
-    static QString savedTitle(const QUrl& url) { return BoardProjectStore::load(url).settings.title; }
+    static QString savedTitle(const QUrl& url) { return ProjectPackage::load(url).settings.title; }
     static QByteArray manifestBytes(const QUrl& url)
     {
         QFile manifest(url.toLocalFile() + "/manifest.json");
@@ -285,7 +284,7 @@ TEST_P(SaveConflict, AskBeforeReplacingAPackageChangedByOthers)
 {
     const ConflictCase& row = GetParam();
     const QUrl url = QUrl::fromLocalFile(folder.filePath("Shared.tesserly"));
-    BoardProjectStore::save(StoreTesting::pngPhotos(2), BoardSettings(), url);
+    ProjectPackage::save(StoreTesting::pngPhotos(2), BoardSettings(), url);
     for (BoardStore* board : { &store, &other }) {
         board->openProject(url);
         ASSERT_TRUE(StoreTesting::waitUntilIdle(*board));

@@ -1,6 +1,6 @@
 #include "support/TestImages.h"
 
-#include "io/BoardProjectStore.h"
+#include "io/ProjectPackage.h"
 
 #include <cstdio>
 #include <QGuiApplication>
@@ -36,9 +36,9 @@ int main(int argc, char** argv)
     std::fflush(stdout);
     for (int round = 0;; ++round) {
         if (round % 2 == 0) {
-            BoardProjectStore::save(photos, first, destination);
+            ProjectPackage::save(photos, first, destination);
         } else {
-            BoardProjectStore::save(photos.mid(1), second, destination);
+            ProjectPackage::save(photos.mid(1), second, destination);
         }
         std::printf("saved\n");
         std::fflush(stdout);

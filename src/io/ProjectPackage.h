@@ -16,7 +16,7 @@
 //
 // Both operations are synchronous, keep no state and may run on any thread. Failures throw
 // BoardProjectError, or pass through PosixError, BoundedFileError and ImageImportError.
-class BoardProjectStore
+class ProjectPackage
 {
 public:
     static void save(const QList<BoardPhoto>& photos, const BoardSettings& settings, const QUrl& url);

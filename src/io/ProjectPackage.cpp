@@ -1,4 +1,4 @@
-#include "io/BoardProjectStore.h"
+#include "io/ProjectPackage.h"
 
 #include "io/AtomicPackageWriter.h"
 #include "io/BoardProjectError.h"
@@ -51,7 +51,7 @@ QByteArray readImage(const ProjectManifest::PhotoRecord& record, int imagesFolde
 }
 } // namespace
 
-void BoardProjectStore::validateHeader(const QByteArray& data)
+void ProjectPackage::validateHeader(const QByteArray& data)
 {
     const std::optional<ProjectManifest::Header> header = ProjectManifest::decodeHeader(data);
     if (!header) {
@@ -65,7 +65,7 @@ void BoardProjectStore::validateHeader(const QByteArray& data)
     }
 }
 
-void BoardProjectStore::validateDisplayStrings(const QString& fileName, const QString& caption)
+void ProjectPackage::validateDisplayStrings(const QString& fileName, const QString& caption)
 {
     const QChar nul(u'\0');
     if (fileName.isEmpty() || fileName.toUtf8().size() > maximumFileNameBytes
@@ -75,7 +75,7 @@ void BoardProjectStore::validateDisplayStrings(const QString& fileName, const QS
     }
 }
 
-bool BoardProjectStore::validateExistingDestination(int parentDescriptor, const QByteArray& name)
+bool ProjectPackage::validateExistingDestination(int parentDescriptor, const QByteArray& name)
 {
     struct stat attributes;
     if (fstatat(parentDescriptor, name.constData(), &attributes, AT_SYMLINK_NOFOLLOW) != 0) {
@@ -100,7 +100,7 @@ bool BoardProjectStore::validateExistingDestination(int parentDescriptor, const 
     return true;
 }
 
-void BoardProjectStore::save(const QList<BoardPhoto>& photos, const BoardSettings& settings, const QUrl& url)
+void ProjectPackage::save(const QList<BoardPhoto>& photos, const BoardSettings& settings, const QUrl& url)
 {
     const QString path = withoutTrailingSlashes(url.toLocalFile());
     if (!url.isLocalFile() || QFileInfo(path).suffix().toLower() != ContentTypes::projectExtension) {
@@ -152,7 +152,7 @@ void BoardProjectStore::save(const QList<BoardPhoto>& photos, const BoardSetting
     });
 }
 
-LoadedBoard BoardProjectStore::load(const QUrl& url)
+LoadedBoard ProjectPackage::load(const QUrl& url)
 {
     if (!url.isLocalFile()) {
         refuse(BoardProjectError::Kind::invalidProject);
