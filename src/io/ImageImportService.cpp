@@ -25,9 +25,10 @@ using Kind = ImageImportError::Kind;
 
 // The end of one file's memory scope: the decoder's temporaries are freed by then, and handing
 // their pages back keeps the holes they leave between the kept photos from adding up over a batch.
+// Under AddressSanitizer the heap is the sanitizer's, and glibc's trim walks arenas it never set up.
 void releaseFreedMemory()
 {
-#if defined(__GLIBC__)
+#if defined(__GLIBC__) && !defined(__SANITIZE_ADDRESS__)
     malloc_trim(0);
 #endif
 }
