@@ -2,6 +2,7 @@
 //   bench_import                 makes the cached photos if needed, then runs every mode below
 //   bench_import make            only makes ~/.cache/tesserly-bench/ (see BenchPhotos.h)
 //   bench_import batch           imports the 60 photos through ImageImportService::load(urls)
+//   bench_import batch-p3        the same photos tagged Display P3, so each is converted to sRGB
 //   bench_import decode          decodes the 60 photos (in memory) to 400 and 1024 pixels
 //   bench_import large-png       imports the 10000 × 10000 PNG
 // Each mode prints one line: <mode> key=value ...
@@ -12,7 +13,9 @@
 #include "io/ImageImportService.h"
 
 #include <cstdio>
+#include <lcms2.h>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QProcess>
@@ -47,9 +50,54 @@ QList<QUrl> photoUrls()
     return urls;
 }
 
-int batch()
+// A Display P3 profile as phones embed it: P3 primaries with sRGB's white point and curve.
+QByteArray displayP3Profile()
 {
-    const QList<QUrl> urls = photoUrls();
+    const cmsCIExyY d65 { 0.3127, 0.3290, 1.0 };
+    const cmsCIExyYTRIPLE primaries { { 0.680, 0.320, 1.0 }, { 0.265, 0.690, 1.0 }, { 0.150, 0.060, 1.0 } };
+    const cmsFloat64Number srgbCurve[5] = { 2.4, 1.0 / 1.055, 0.055 / 1.055, 1.0 / 12.92, 0.04045 };
+    cmsToneCurve* curve = cmsBuildParametricToneCurve(nullptr, 4, srgbCurve);
+    cmsToneCurve* curves[3] = { curve, curve, curve };
+    cmsHPROFILE profile = cmsCreateRGBProfile(&d65, &primaries, curves);
+    cmsUInt32Number size = 0;
+    cmsSaveProfileToMem(profile, nullptr, &size);
+    QByteArray bytes(qsizetype(size), '\0');
+    cmsSaveProfileToMem(profile, bytes.data(), &size);
+    cmsCloseProfile(profile);
+    cmsFreeToneCurve(curve);
+    return bytes;
+}
+
+// Copies of the photos with the profile in an APP2 segment right after the start marker; the
+// coded pixels are the same bytes.
+QList<QUrl> displayP3PhotoUrls()
+{
+    const QDir folder(QDir(BenchPhotos::folder()).filePath(QStringLiteral("display-p3")));
+    QDir().mkpath(folder.path());
+    const QByteArray profile = displayP3Profile();
+    QByteArray segment = QByteArray::fromHex("ffe2");
+    const int length = 2 + 12 + 2 + int(profile.size());
+    segment.append(char(length >> 8)).append(char(length & 0xff));
+    segment.append(QByteArray("ICC_PROFILE\0", 12)).append(char(1)).append(char(1)).append(profile);
+    QList<QUrl> urls;
+    for (const QUrl& original : photoUrls()) {
+        const QString path = folder.filePath(original.fileName());
+        QFile tagged(path);
+        if (!tagged.exists()) {
+            QFile source(original.toLocalFile());
+            if (!source.open(QIODevice::ReadOnly) || !tagged.open(QIODevice::WriteOnly)) {
+                return {};
+            }
+            QByteArray bytes = source.readAll();
+            tagged.write(bytes.insert(2, segment));
+        }
+        urls.append(QUrl::fromLocalFile(path));
+    }
+    return urls;
+}
+
+int batch(const char* mode, const QList<QUrl>& urls)
+{
     QElapsedTimer timer;
     timer.start();
     const double cpuStart = cpuMilliseconds();
@@ -61,9 +109,9 @@ int batch()
         bytes += photo.imageData().size();
     }
     std::printf(
-        "batch photos=%lld rejected=%lld ms_per_image=%.1f cpu_ms_per_image=%.1f total_s=%.2f source_mb=%.1f "
+        "%s photos=%lld rejected=%lld ms_per_image=%.1f cpu_ms_per_image=%.1f total_s=%.2f source_mb=%.1f "
         "peak_mb=%.1f\n",
-        qlonglong(result.photos.size()), qlonglong(result.rejected.size()),
+        mode, qlonglong(result.photos.size()), qlonglong(result.rejected.size()),
         milliseconds / double(urls.size()), cpu / double(urls.size()), milliseconds / 1000.0,
         double(bytes) / 1048576.0, peakMegabytes());
     for (const QString& line : result.rejected) {
@@ -129,7 +177,10 @@ int main(int argc, char** argv)
         return BenchPhotos::ensure() ? 0 : 2;
     }
     if (mode == QLatin1String("batch")) {
-        return batch();
+        return batch("batch", photoUrls());
+    }
+    if (mode == QLatin1String("batch-p3")) {
+        return batch("batch-p3", displayP3PhotoUrls());
     }
     if (mode == QLatin1String("decode")) {
         return decode();
@@ -138,11 +189,11 @@ int main(int argc, char** argv)
         return largePng();
     }
     if (!mode.isEmpty()) {
-        std::fprintf(stderr, "usage: bench_import [make|batch|decode|large-png]\n");
+        std::fprintf(stderr, "usage: bench_import [make|batch|batch-p3|decode|large-png]\n");
         return 2;
     }
     int status = 0;
-    for (const char* step : { "make", "batch", "decode", "large-png" }) {
+    for (const char* step : { "make", "batch", "batch-p3", "decode", "large-png" }) {
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedChannels);
         child.start(QCoreApplication::applicationFilePath(), { QString::fromLatin1(step) });

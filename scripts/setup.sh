@@ -6,10 +6,11 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-wayland qt6-image-formats-plugins
-  libheif-dev libjpeg-dev libpng-dev libtiff-dev
-  fonts-inter
+  libheif-dev libjpeg-dev libpng-dev libtiff-dev liblcms2-dev
+  fonts-inter python3-fonttools fonts-symbola fonts-wqy-microhei fonts-dejavu-core poppler-utils
   libgtest-dev libgmock-dev libbenchmark-dev
-  xauth poppler-utils
+  colord-data libgs-common  # real ICC profiles for the colour tests
+  xauth
 )
 if [ "${TESSERLY_EXTRA_PACKAGES:-}" != "" ]; then
   read -r -a extra <<<"$TESSERLY_EXTRA_PACKAGES"

@@ -1,6 +1,7 @@
 #include "io/BmpDecoder.h"
 
 #include "io/AreaDownsampler.h"
+#include "io/ColourTransform.h"
 #include "io/QtFormatDecoder.h"
 
 #include <algorithm>
@@ -176,6 +177,22 @@ void unpackRow(const Layout& layout, const uchar* source, QRgb* row)
     }
 }
 
+// A version 5 header may embed an ICC profile, placed relative to the header's start.
+ColourProfile embeddedProfile(const QByteArray& data)
+{
+    const LittleEndianView bytes(data);
+    constexpr quint32 embedded = 0x4d424544; // 'MBED'
+    if (!bytes.has(14, 124) || bytes.u32(14) < 124 || bytes.u32(14 + 56) != embedded) {
+        return {};
+    }
+    const qint64 offset = 14 + qint64(bytes.u32(14 + 112));
+    const qint64 size = bytes.u32(14 + 116);
+    if (!bytes.has(offset, size)) {
+        return {};
+    }
+    return ColourProfile::fromIcc(data.mid(offset, size));
+}
+
 } // namespace
 
 std::optional<ImageDecoder::Probe> BmpDecoder::probe(const QByteArray& data)
@@ -197,7 +214,9 @@ QImage BmpDecoder::decode(const QByteArray& data, QSize outputSize, QImage::Form
         return {};
     }
     if (layout->compression == rle8 || layout->compression == rle4) {
-        return QtFormatDecoder::decode(data, ImageDecoder::Container::bmp, outputSize, opaqueFormat);
+        QImage result = QtFormatDecoder::decode(data, ImageDecoder::Container::bmp, outputSize, opaqueFormat);
+        ColourTransform::convertToSrgb(result, embeddedProfile(data));
+        return result;
     }
     const bool uncompressed = layout->compression == rgb
         || ((layout->compression == bitFields || layout->compression == alphaBitFields)
@@ -219,5 +238,7 @@ QImage BmpDecoder::decode(const QByteArray& data, QSize outputSize, QImage::Form
         unpackRow(*layout, bytes.at(layout->pixelOffset + storedRow * layout->stride), row.data());
         downsampler.addRow(row.data());
     }
-    return downsampler.result();
+    QImage result = downsampler.result();
+    ColourTransform::convertToSrgb(result, embeddedProfile(data));
+    return result;
 }

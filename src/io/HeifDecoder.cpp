@@ -1,6 +1,7 @@
 #include "io/HeifDecoder.h"
 
 #include "io/AreaDownsampler.h"
+#include "io/ColourTransform.h"
 
 #include <libheif/heif.h>
 #include <memory>
@@ -48,6 +49,79 @@ std::optional<PrimaryImage> openPrimary(const QByteArray& data)
         return std::nullopt;
     }
     return PrimaryImage { std::move(context), HeifHandle(handle) };
+}
+
+struct NclxDeleter
+{
+    void operator()(heif_color_profile_nclx* nclx) const { heif_nclx_color_profile_free(nclx); }
+};
+
+// The nclx description's curve. The BT.709 family is drawn as sRGB, as it always was; the HDR and
+// logarithmic curves have no place on an sRGB board and are left alone too.
+std::optional<ColourProfile::Curve> nclxCurve(heif_transfer_characteristics transfer, double& gamma)
+{
+    switch (transfer) {
+    case heif_transfer_characteristic_ITU_R_BT_470_6_System_M:
+        gamma = 2.2;
+        return ColourProfile::Curve::gamma;
+    case heif_transfer_characteristic_ITU_R_BT_470_6_System_B_G:
+        gamma = 2.8;
+        return ColourProfile::Curve::gamma;
+    case heif_transfer_characteristic_linear:
+        gamma = 1.0;
+        return ColourProfile::Curve::gamma;
+    case heif_transfer_characteristic_ITU_R_BT_709_5:
+    case heif_transfer_characteristic_unspecified:
+    case heif_transfer_characteristic_ITU_R_BT_601_6:
+    case heif_transfer_characteristic_IEC_61966_2_1:
+    case heif_transfer_characteristic_ITU_R_BT_2020_2_10bit:
+    case heif_transfer_characteristic_ITU_R_BT_2020_2_12bit:
+        return ColourProfile::Curve::srgb;
+    default:
+        return std::nullopt;
+    }
+}
+
+ColourProfile nclxProfile(const heif_color_profile_nclx& nclx)
+{
+    double gamma = 1.0;
+    const std::optional<ColourProfile::Curve> curve = nclxCurve(nclx.transfer_characteristics, gamma);
+    const bool srgbPrimaries = nclx.color_primaries == heif_color_primaries_ITU_R_BT_709_5
+        || nclx.color_primaries == heif_color_primaries_unspecified;
+    if (!curve || (srgbPrimaries && curve == ColourProfile::Curve::srgb)) {
+        return {};
+    }
+    ColourProfile::Chromaticities xy = ColourProfile::srgbChromaticities;
+    if (!srgbPrimaries) {
+        xy = { nclx.color_primary_white_x, nclx.color_primary_white_y, nclx.color_primary_red_x,
+            nclx.color_primary_red_y, nclx.color_primary_green_x, nclx.color_primary_green_y,
+            nclx.color_primary_blue_x, nclx.color_primary_blue_y };
+    }
+    // Codes libheif does not know leave no usable chromaticities.
+    for (const double value : { xy.whiteX, xy.whiteY, xy.redY, xy.greenY, xy.blueY }) {
+        if (!(value > 0.0 && value < 1.0)) {
+            return {};
+        }
+    }
+    return ColourProfile::fromChromaticities(xy, *curve, gamma);
+}
+
+// An ICC profile wins over an nclx description when a file has both.
+ColourProfile colourProfile(const heif_image_handle* handle)
+{
+    const std::size_t iccSize = heif_image_handle_get_raw_color_profile_size(handle);
+    if (iccSize > 0) {
+        QByteArray bytes(qsizetype(iccSize), Qt::Uninitialized);
+        if (heif_image_handle_get_raw_color_profile(handle, bytes.data()).code == heif_error_Ok) {
+            return ColourProfile::fromIcc(bytes);
+        }
+    }
+    heif_color_profile_nclx* nclx = nullptr;
+    if (heif_image_handle_get_nclx_color_profile(handle, &nclx).code != heif_error_Ok || !nclx) {
+        return {};
+    }
+    const std::unique_ptr<heif_color_profile_nclx, NclxDeleter> owned(nclx);
+    return nclxProfile(*owned);
 }
 
 } // namespace
@@ -107,5 +181,7 @@ QImage HeifDecoder::decode(const QByteArray& data, QSize outputSize, QImage::For
         }
         downsampler.addRow(row.data());
     }
-    return downsampler.result();
+    QImage result = downsampler.result();
+    ColourTransform::convertToSrgb(result, colourProfile(primary->handle.get()));
+    return result;
 }

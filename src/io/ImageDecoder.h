@@ -9,9 +9,11 @@
 // The one image decoder of the program, shared by import and rendering. It works on bytes in
 // memory and decides the container from the bytes alone, never from a file name.
 //
-// Decoded pictures are Format_RGB32 when the image is opaque and Format_ARGB32_Premultiplied
-// when it has transparency. Every operation is free of shared state and may run on any thread
-// at the same time as others.
+// Decoded pictures are in sRGB: a photo tagged with another colour space (an ICC profile, PNG's
+// cHRM and gAMA, HEIF's nclx description) is converted once, after it was reduced. They are
+// Format_RGB32 when the image is opaque and Format_ARGB32_Premultiplied when it has transparency.
+// Every operation may run on any thread at the same time as others; the only shared state is
+// the guarded cache of colour transforms.
 class ImageDecoder
 {
 public:

@@ -1,11 +1,13 @@
 #include "io/JpegDecoder.h"
 
 #include "io/AreaDownsampler.h"
+#include "io/ColourTransform.h"
 #include "io/DownsamplingThread.h"
 #include "io/ExifOrientation.h"
 
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include <jerror.h>
@@ -63,15 +65,30 @@ private:
     ErrorManager m_errors {};
 };
 
-bool readHeader(JpegSession& session, bool keepExif)
+// The probe keeps APP1 for the EXIF orientation; the decode keeps APP2 for the ICC profile.
+bool readHeader(JpegSession& session, int keptMarker)
 {
     if (setjmp(session.errors().jump)) {
         return false;
     }
-    if (keepExif) {
-        jpeg_save_markers(&session.info(), JPEG_APP0 + 1, 0xffff);
-    }
+    jpeg_save_markers(&session.info(), keptMarker, 0xffff);
     return jpeg_read_header(&session.info(), TRUE) == JPEG_HEADER_OK;
+}
+
+// The ICC profile, joined from its APP2 chunks; empty when there is none or it is incomplete.
+QByteArray iccProfile(JpegSession& session)
+{
+    JOCTET* profile = nullptr;
+    unsigned int length = 0;
+    if (setjmp(session.errors().jump)) {
+        return {};
+    }
+    if (!jpeg_read_icc_profile(&session.info(), &profile, &length) || !profile) {
+        return {};
+    }
+    const QByteArray bytes(reinterpret_cast<const char*>(profile), qsizetype(length));
+    std::free(profile);
+    return bytes;
 }
 
 // Picks the scale and colour space and starts decoding; the output size is then known.
@@ -110,7 +127,25 @@ bool endedTooEarly(const jpeg_decompress_struct& info, const ErrorManager& error
     return errors.endedEarly && errors.endedAtScanline + lastBlockRow < info.output_height;
 }
 
-bool readScanlines(JpegSession& session, DownsamplingThread& downsampler)
+// Adobe writes CMYK JPEGs inverted, as nearly every CMYK JPEG in the wild is. Without a CMYK
+// profile the inks are simply multiplied out.
+void cmykToRgb(QRgb* row, std::size_t width, const ColourTransform* profile)
+{
+    if (profile) {
+        profile->convert(row, row, int(width));
+        return;
+    }
+    const auto* samples = reinterpret_cast<const uchar*>(row);
+    for (std::size_t x = 0; x < width; ++x) {
+        const int k = samples[x * 4 + 3];
+        const int red = samples[x * 4] * k / 255;
+        const int green = samples[x * 4 + 1] * k / 255;
+        const int blue = samples[x * 4 + 2] * k / 255;
+        row[x] = qRgb(red, green, blue);
+    }
+}
+
+bool readScanlines(JpegSession& session, DownsamplingThread& downsampler, const ColourTransform* cmykProfile)
 {
     jpeg_decompress_struct& info = session.info();
     if (setjmp(session.errors().jump)) {
@@ -129,15 +164,7 @@ bool readScanlines(JpegSession& session, DownsamplingThread& downsampler)
             return false;
         }
         if (cmyk) {
-            // Adobe writes CMYK JPEGs inverted, as nearly every CMYK JPEG in the wild is.
-            const auto* samples = reinterpret_cast<const uchar*>(row);
-            for (std::size_t x = 0; x < info.output_width; ++x) {
-                const int k = samples[x * 4 + 3];
-                const int red = samples[x * 4] * k / 255;
-                const int green = samples[x * 4 + 1] * k / 255;
-                const int blue = samples[x * 4 + 2] * k / 255;
-                row[x] = qRgb(red, green, blue);
-            }
+            cmykToRgb(row, info.output_width, cmykProfile);
         }
         downsampler.rowWritten();
     }
@@ -149,7 +176,7 @@ bool readScanlines(JpegSession& session, DownsamplingThread& downsampler)
 std::optional<ImageDecoder::Probe> JpegDecoder::probe(const QByteArray& data)
 {
     JpegSession session(data);
-    if (!readHeader(session, true)) {
+    if (!readHeader(session, JPEG_APP0 + 1)) {
         return std::nullopt;
     }
     const jpeg_decompress_struct& info = session.info();
@@ -173,17 +200,24 @@ std::optional<ImageDecoder::Probe> JpegDecoder::probe(const QByteArray& data)
 QImage JpegDecoder::decode(const QByteArray& data, QSize outputSize, QImage::Format opaqueFormat)
 {
     JpegSession session(data);
-    if (!readHeader(session, false) || !start(session, outputSize)) {
+    if (!readHeader(session, JPEG_APP0 + 2)) {
+        return {};
+    }
+    const ColourProfile profile = ColourProfile::fromIcc(iccProfile(session));
+    if (!start(session, outputSize)) {
         return {};
     }
     const jpeg_decompress_struct& info = session.info();
+    const bool cmyk = info.out_color_space == JCS_CMYK;
+    const std::shared_ptr<const ColourTransform> cmykProfile
+        = cmyk ? ColourTransform::toSrgb(profile, ColourTransform::Layout::invertedCmyk) : nullptr;
     const QSize decodedSize(int(info.output_width), int(info.output_height));
     AreaDownsampler downsampler(decodedSize, outputSize.boundedTo(decodedSize), true, opaqueFormat);
     if (downsampler.isNull()) {
         return {};
     }
     DownsamplingThread averaging(downsampler);
-    if (!readScanlines(session, averaging)) {
+    if (!readScanlines(session, averaging, cmykProfile.get())) {
         return {};
     }
     averaging.finish();
@@ -191,5 +225,9 @@ QImage JpegDecoder::decode(const QByteArray& data, QSize outputSize, QImage::For
     if (endedTooEarly(info, session.errors())) {
         return {};
     }
-    return downsampler.result();
+    QImage result = downsampler.result();
+    if (!cmyk) {
+        ColourTransform::convertToSrgb(result, profile);
+    }
+    return result;
 }

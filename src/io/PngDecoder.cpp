@@ -1,8 +1,10 @@
 #include "io/PngDecoder.h"
 
 #include "io/AreaDownsampler.h"
+#include "io/ColourTransform.h"
 #include "io/ExifOrientation.h"
 
+#include <cmath>
 #include <csetjmp>
 #include <cstring>
 #include <memory>
@@ -78,9 +80,51 @@ private:
     png_infop m_info;
 };
 
+bool nearly(double value, double expected)
+{
+    return std::abs(value - expected) < 0.01;
+}
+
+// cHRM and gAMA describe a matrix-and-curve space. A 1/2.2 gamma with sRGB's primaries (or none)
+// is how many programs wrote "sRGB" before the sRGB chunk existed, and is taken as sRGB.
+ColourProfile chromaticitiesAndGamma(png_structp png, png_infop info)
+{
+    ColourProfile::Chromaticities xy = ColourProfile::srgbChromaticities;
+    const bool hasPrimaries = png_get_cHRM(
+        png, info, &xy.whiteX, &xy.whiteY, &xy.redX, &xy.redY, &xy.greenX, &xy.greenY, &xy.blueX, &xy.blueY);
+    double gamma = 0;
+    const bool hasGamma = png_get_gAMA(png, info, &gamma) && gamma > 0;
+    const ColourProfile::Chromaticities& srgb = ColourProfile::srgbChromaticities;
+    const bool srgbPrimaries = !hasPrimaries
+        || (nearly(xy.whiteX, srgb.whiteX) && nearly(xy.whiteY, srgb.whiteY) && nearly(xy.redX, srgb.redX)
+            && nearly(xy.redY, srgb.redY) && nearly(xy.greenX, srgb.greenX) && nearly(xy.greenY, srgb.greenY)
+            && nearly(xy.blueX, srgb.blueX) && nearly(xy.blueY, srgb.blueY));
+    if (srgbPrimaries && (!hasGamma || std::abs(gamma - 1 / 2.2) < 0.005)) {
+        return {};
+    }
+    return hasGamma ? ColourProfile::fromChromaticities(xy, ColourProfile::Curve::gamma, 1 / gamma)
+                    : ColourProfile::fromChromaticities(xy, ColourProfile::Curve::srgb);
+}
+
+// An ICC profile comes first, then the sRGB chunk, then cHRM and gAMA.
+ColourProfile colourProfile(png_structp png, png_infop info)
+{
+    png_charp name = nullptr;
+    int compression = 0;
+    png_bytep profile = nullptr;
+    png_uint_32 length = 0;
+    if (png_get_iCCP(png, info, &name, &compression, &profile, &length) && profile && length > 0) {
+        return ColourProfile::fromIcc(QByteArray(reinterpret_cast<const char*>(profile), qsizetype(length)));
+    }
+    if (png_get_valid(png, info, PNG_INFO_sRGB)) {
+        return {};
+    }
+    return chromaticitiesAndGamma(png, info);
+}
+
 // libpng reports errors by longjmp: everything with a destructor lives in the callers, so a
 // jump out of libpng skips nothing. Returns false on a damaged file.
-bool setUp(const PngSession& session, MemoryInput& input, bool& opaque, int& passes)
+bool setUp(const PngSession& session, MemoryInput& input, bool& opaque, int& passes, ColourProfile& profile)
 {
     png_structp png = session.png();
     png_infop info = session.info();
@@ -89,6 +133,7 @@ bool setUp(const PngSession& session, MemoryInput& input, bool& opaque, int& pas
     }
     png_set_read_fn(png, &input, readFromMemory);
     png_read_info(png, info);
+    profile = colourProfile(png, info);
     const int colourType = png_get_color_type(png, info);
     opaque = !(colourType & PNG_COLOR_MASK_ALPHA) && !png_get_valid(png, info, PNG_INFO_tRNS);
     png_set_expand(png);
@@ -194,7 +239,8 @@ QImage PngDecoder::decode(const QByteArray& data, QSize outputSize, QImage::Form
     MemoryInput input { data, 0 };
     bool opaque = true;
     int passes = 1;
-    if (!setUp(session, input, opaque, passes)) {
+    ColourProfile profile;
+    if (!setUp(session, input, opaque, passes, profile)) {
         return {};
     }
     const QSize size = header->storedSize;
@@ -209,5 +255,7 @@ QImage PngDecoder::decode(const QByteArray& data, QSize outputSize, QImage::Form
     if (!readRows(session, rows.get(), passes, size.height(), opaque, downsampler)) {
         return {};
     }
-    return downsampler.result();
+    QImage result = downsampler.result();
+    ColourTransform::convertToSrgb(result, profile);
+    return result;
 }

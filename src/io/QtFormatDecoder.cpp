@@ -1,8 +1,11 @@
 #include "io/QtFormatDecoder.h"
 
 #include "io/AreaDownsampler.h"
+#include "io/ColourTransform.h"
+#include "io/GifFrameCheck.h"
 
 #include <QBuffer>
+#include <QColorSpace>
 #include <QImageReader>
 
 namespace {
@@ -79,6 +82,10 @@ std::optional<ImageDecoder::Probe> QtFormatDecoder::probe(
 QImage QtFormatDecoder::decode(
     const QByteArray& data, ImageDecoder::Container container, QSize outputSize, QImage::Format opaqueFormat)
 {
+    if (container == ImageDecoder::Container::gif
+        && !GifFrameCheck::firstFrameComplete(QByteArrayView(data))) {
+        return {};
+    }
     allowFramesUpToThePixelLimit();
     MemoryReader source(data, container);
     const QImage frame = source.reader().read();
@@ -91,5 +98,9 @@ QImage QtFormatDecoder::decode(
         return {};
     }
     addRows(frame, opaque, downsampler);
-    return downsampler.result();
+    QImage result = downsampler.result();
+    if (frame.colorSpace().isValid()) {
+        ColourTransform::convertToSrgb(result, ColourProfile::fromIcc(frame.colorSpace().iccProfile()));
+    }
+    return result;
 }

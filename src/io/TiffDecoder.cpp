@@ -1,6 +1,7 @@
 #include "io/TiffDecoder.h"
 
 #include "io/AreaDownsampler.h"
+#include "io/ColourTransform.h"
 
 #include <algorithm>
 #include <cstring>
@@ -131,6 +132,16 @@ private:
     bool m_started = false;
 };
 
+ColourProfile iccProfile(TIFF* tiff)
+{
+    uint32_t length = 0;
+    const void* bytes = nullptr;
+    if (!TIFFGetField(tiff, TIFFTAG_ICCPROFILE, &length, &bytes) || !bytes) {
+        return {};
+    }
+    return ColourProfile::fromIcc(QByteArray(static_cast<const char*>(bytes), qsizetype(length)));
+}
+
 } // namespace
 
 std::optional<ImageDecoder::Probe> TiffDecoder::probe(const QByteArray& data)
@@ -204,5 +215,7 @@ QImage TiffDecoder::decode(const QByteArray& data, QSize outputSize, QImage::For
             downsampler.addRow(row.data());
         }
     }
-    return downsampler.result();
+    QImage result = downsampler.result();
+    ColourTransform::convertToSrgb(result, iccProfile(tiff.get()));
+    return result;
 }

@@ -1,6 +1,9 @@
 #include "render/BoardFont.h"
 
+#include "render/PdfTextLayer.h"
+
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
 
 namespace {
@@ -31,6 +34,9 @@ void BoardFont::draw(QPainter& painter, QPointF baselineStart, const QString& te
     painter.translate(baselineStart);
     painter.scale(1 / oversampling, 1 / oversampling);
     painter.setFont(m_font);
+    if (painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::Pdf) {
+        PdfTextLayer::noteLine(text, m_font, *painter.device());
+    }
     painter.drawText(QPointF(0, 0), text);
     painter.restore();
 }

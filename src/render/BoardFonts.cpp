@@ -1,11 +1,13 @@
 #include "render/BoardFonts.h"
 
 #include <QFontDatabase>
-#include <QStringList>
 
 namespace {
-const char* const fontFolder = "/usr/share/fonts/opentype/inter/";
-const char* const fontFiles[] = { "Inter-Regular.otf", "Inter-Medium.otf", "Inter-SemiBold.otf" };
+const char* const fontFiles[] = { ":/fonts/TesserlyInter-Regular.otf", ":/fonts/TesserlyInter-Medium.otf",
+    ":/fonts/TesserlyInter-SemiBold.otf" };
+// From Debian's fonts-symbola (vector emoji and symbols, which embed in a PDF), fonts-wqy-microhei
+// (Chinese, Japanese and Korean) and fonts-dejavu-core (Hebrew, Arabic, Armenian, Georgian...).
+const char* const fallbackFamilies[] = { "Symbola", "WenQuanYi Micro Hei", "DejaVu Sans" };
 
 QFont::Weight weight(BoardFonts::Role role)
 {
@@ -28,16 +30,11 @@ const QString& BoardFonts::loadedFamily()
     static const QString family = [] {
         QString found;
         for (const char* file : fontFiles) {
-            const int id = QFontDatabase::addApplicationFont(QLatin1String(fontFolder) + QLatin1String(file));
+            const int id = QFontDatabase::addApplicationFont(QLatin1String(file));
             const QStringList families = id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList();
             if (found.isEmpty() && !families.isEmpty()) {
                 found = families.first();
             }
-        }
-        // The package may also be known to the system's font configuration without the files
-        // above being where we expect them.
-        if (found.isEmpty() && QFontDatabase::families().contains(QLatin1String("Inter"))) {
-            found = QStringLiteral("Inter");
         }
         return found;
     }();
@@ -50,12 +47,23 @@ QString BoardFonts::family()
     return family.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family() : family;
 }
 
+QStringList BoardFonts::families()
+{
+    QStringList result;
+    if (!loadedFamily().isEmpty()) {
+        result.append(loadedFamily());
+    }
+    for (const char* fallback : fallbackFamilies) {
+        result.append(QLatin1String(fallback));
+    }
+    result.append(QStringLiteral("sans-serif"));
+    return result;
+}
+
 BoardFont BoardFonts::font(Role role, double pixelSize, const QPaintDevice& device)
 {
     QFont font;
-    const QString& family = loadedFamily();
-    font.setFamilies(family.isEmpty() ? QStringList { QStringLiteral("sans-serif") }
-                                      : QStringList { family, QStringLiteral("sans-serif") });
+    font.setFamilies(families());
     font.setStyleHint(QFont::SansSerif);
     font.setWeight(weight(role));
     // Unhinted outlines scale linearly, so a preview drawn at any zoom breaks lines where the export does.

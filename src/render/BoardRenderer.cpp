@@ -4,6 +4,7 @@
 #include "render/BoardPainter.h"
 #include "render/BoardRenderError.h"
 #include "render/PdfPageBox.h"
+#include "render/PdfTextLayer.h"
 #include "render/PhotoDecodeQueue.h"
 #include "render/PngEncoder.h"
 
@@ -103,6 +104,7 @@ QByteArray BoardRenderer::pdfData(const QList<BoardPhoto>& photos, const BoardSe
     if (!buffer.open(QIODevice::WriteOnly)) {
         throw BoardRenderError(BoardRenderError::Kind::cannotCreateContext);
     }
+    const PdfTextLayer textLayer;
     {
         QPdfWriter writer(&buffer);
         writer.setCreator(pdfCreator());
@@ -131,6 +133,7 @@ QByteArray BoardRenderer::pdfData(const QList<BoardPhoto>& photos, const BoardSe
         throw BoardRenderError(BoardRenderError::Kind::cannotEncode);
     }
     PdfPageBox::setMediaBox(pdf, pageSize);
+    textLayer.complete(pdf);
     return pdf;
 }
 

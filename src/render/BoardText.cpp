@@ -18,6 +18,42 @@ bool isHardBreak(QChar character)
         || character == QChar::ParagraphSeparator;
 }
 
+// The text QTextLayout breaks: hard breaks become Unicode line separators, which are the only
+// ones it honours, and a zero-width space follows every hyphen inside a word. Unicode's line
+// breaking keeps a hyphen with a following digit, since "-2560" may be a negative number, but in
+// a file name such as "Autumn-2560x1600.jpg" a typesetter breaks after the hyphen; the space
+// allows that break. `origins` maps each position of the result back to the text's.
+struct BreakableText
+{
+    QString text;
+    QList<qsizetype> origins;
+};
+
+bool isHyphen(QChar character)
+{
+    return character == u'-' || character == QChar(0x2010);
+}
+
+BreakableText breakable(const QString& text)
+{
+    BreakableText result;
+    result.text.reserve(text.size() + 8);
+    for (qsizetype index = 0; index < text.size(); ++index) {
+        const QChar character = text[index];
+        result.origins.append(index);
+        result.text.append(
+            character == u'\n' || character == u'\r' ? QChar(QChar::LineSeparator) : character);
+        const bool insideWord = index > 0 && text[index - 1].isLetterOrNumber() && index + 1 < text.size()
+            && !text[index + 1].isSpace();
+        if (isHyphen(character) && insideWord) {
+            result.origins.append(index + 1);
+            result.text.append(QChar(0x200B));
+        }
+    }
+    result.origins.append(text.size());
+    return result;
+}
+
 // A line is drawn without its closing hard break.
 QString withoutHardBreaks(QString text)
 {
@@ -34,15 +70,8 @@ QStringList BoardText::blockLines(const QString& text, double width, const Board
     if (prepared.isEmpty() || !(width > 0) || maximumLines < 1) {
         return {};
     }
-    // QTextLayout breaks only at Unicode line separators, so line feeds and lone carriage
-    // returns become separators; the text keeps its length, so positions stay valid.
-    QString breakable = prepared;
-    for (QChar& character : breakable) {
-        if (character == u'\n' || character == u'\r') {
-            character = QChar::LineSeparator;
-        }
-    }
-    QTextLayout layout(breakable, font.oversampledFont(), &font.device());
+    const BreakableText breakableText = breakable(prepared);
+    QTextLayout layout(breakableText.text, font.oversampledFont(), &font.device());
     QTextOption option;
     option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     option.setUseDesignMetrics(true);
@@ -58,8 +87,8 @@ QStringList BoardText::blockLines(const QString& text, double width, const Board
             break;
         }
         line.setLineWidth(width * BoardFont::oversampling);
-        const qsizetype count
-            = std::clamp<qsizetype>(line.textStart() + line.textLength() - start, 1, length - start);
+        const qsizetype end = breakableText.origins.value(line.textStart() + line.textLength(), length);
+        const qsizetype count = std::clamp<qsizetype>(end - start, 1, length - start);
         if (index == maximumLines - 1 && start + count < length) {
             QString rest = prepared.mid(start);
             for (QChar& character : rest) {

@@ -32,7 +32,7 @@ struct ExportingStore
     {
         platform.exportDestinations.append(QUrl::fromLocalFile(path));
         asPDF ? store.exportPDF() : store.exportPNG();
-        ASSERT_TRUE(waitUntilIdle(store));
+        ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
     }
 };
 } // namespace
@@ -47,7 +47,7 @@ TEST(DiskFullDuringExport, TheOldFileStaysWholeAndNoTemporaryFileIsLeft)
         ExportingStore fixture;
         fixture.exportTo(destination, asPDF);
         ASSERT_EQ(fixture.store.errorMessage(), std::nullopt);
-        const QByteArray oldExport = fileBytes(destination);
+        const QByteArray oldExport = FileTesting::fileBytes(destination);
         ASSERT_GT(oldExport.size(), 4096);
 
         BoardSettings darker = fixture.store.settings();
@@ -60,8 +60,8 @@ TEST(DiskFullDuringExport, TheOldFileStaysWholeAndNoTemporaryFileIsLeft)
         EXPECT_EQ(fixture.store.errorMessage(), PosixError(EFBIG).description());
         EXPECT_EQ(fixture.store.statusMessage(), exportFailed);
         EXPECT_EQ(fixture.platform.revealed.size(), 1) << "only the first export may be revealed";
-        EXPECT_EQ(fileBytes(destination), oldExport);
-        EXPECT_EQ(folderEntries(folder.path()), QStringList { name });
+        EXPECT_EQ(FileTesting::fileBytes(destination), oldExport);
+        EXPECT_EQ(FileTesting::folderEntries(folder.path()), QStringList { name });
     }
 }
 
@@ -76,7 +76,7 @@ TEST(DiskFullDuringExport, AFailedFirstExportCreatesNoFile)
     EXPECT_EQ(fixture.store.errorMessage(), PosixError(EFBIG).description());
     EXPECT_EQ(fixture.store.statusMessage(), exportFailed);
     EXPECT_TRUE(fixture.platform.revealed.isEmpty());
-    EXPECT_EQ(folderEntries(folder.path()), QStringList());
+    EXPECT_EQ(FileTesting::folderEntries(folder.path()), QStringList());
 }
 
 TEST(DiskFullDuringExport, ARealFullFileSystemKeepsTheOldFile)
@@ -91,7 +91,7 @@ TEST(DiskFullDuringExport, ARealFullFileSystemKeepsTheOldFile)
     ExportingStore fixture;
     fixture.exportTo(destination, false);
     ASSERT_EQ(fixture.store.errorMessage(), std::nullopt);
-    const QByteArray oldExport = fileBytes(destination);
+    const QByteArray oldExport = FileTesting::fileBytes(destination);
 
     ASSERT_TRUE(disk->leaveFree(8 * 1024));
     BoardSettings titled = fixture.store.settings();
@@ -100,6 +100,6 @@ TEST(DiskFullDuringExport, ARealFullFileSystemKeepsTheOldFile)
     fixture.exportTo(destination, false);
     EXPECT_EQ(fixture.store.errorMessage(), PosixError(ENOSPC).description());
     EXPECT_EQ(fixture.store.statusMessage(), exportFailed);
-    EXPECT_EQ(fileBytes(destination), oldExport);
-    EXPECT_EQ(folderEntries(folder), QStringList { QStringLiteral("Board.png") });
+    EXPECT_EQ(FileTesting::fileBytes(destination), oldExport);
+    EXPECT_EQ(FileTesting::folderEntries(folder), QStringList { QStringLiteral("Board.png") });
 }

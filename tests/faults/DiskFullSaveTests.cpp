@@ -10,26 +10,10 @@
 #include <cerrno>
 #include <gtest/gtest.h>
 #include <QDir>
-#include <QDirIterator>
-#include <QMap>
 #include <QTemporaryDir>
 
 namespace {
 const QString couldNotSave = QStringLiteral("Could not save board");
-
-// Every file under `path` with its bytes, and every folder: tells whether anything changed.
-QMap<QString, QByteArray> packageSnapshot(const QString& path)
-{
-    QMap<QString, QByteArray> entries;
-    QDirIterator iterator(path, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-        QDirIterator::Subdirectories);
-    while (iterator.hasNext()) {
-        const QString entry = iterator.next();
-        entries.insert(
-            QDir(path).relativeFilePath(entry), QFileInfo(entry).isDir() ? "folder" : fileBytes(entry));
-    }
-    return entries;
-}
 
 // A store whose board was saved once to `destination` and has since been replaced by a bigger,
 // edited one that is not saved yet.
@@ -49,7 +33,7 @@ struct SavedThenEditedStore
             LoadedBoard { { paddedPhoto(QStringLiteral("small.jpg"), 2'000) }, settings }, std::nullopt);
         platform.projectDestinations.append(QUrl::fromLocalFile(destination));
         EXPECT_TRUE(store.saveProject(false));
-        savedPackage = packageSnapshot(destination);
+        savedPackage = FileTesting::treeSnapshot(destination);
 
         // Sizes that make a limit meet a different file of the package: the small one, the
         // middle one or the large one.
@@ -69,8 +53,8 @@ struct SavedThenEditedStore
         EXPECT_EQ(store.statusMessage(), couldNotSave);
         EXPECT_TRUE(store.hasUnsavedChanges());
         EXPECT_EQ(store.projectURL(), QUrl::fromLocalFile(destination));
-        EXPECT_EQ(packageSnapshot(destination), savedPackage);
-        EXPECT_EQ(folderEntries(folder), QStringList { QStringLiteral("Board.tesserly") });
+        EXPECT_EQ(FileTesting::treeSnapshot(destination), savedPackage);
+        EXPECT_EQ(FileTesting::folderEntries(folder), QStringList { QStringLiteral("Board.tesserly") });
         const LoadedBoard reopened = BoardProjectStore::load(QUrl::fromLocalFile(destination));
         EXPECT_EQ(reopened.settings.title, QStringLiteral("old"));
         EXPECT_EQ(reopened.photos.size(), 1);
@@ -94,7 +78,8 @@ TEST(DiskFullDuringSave, EachFileOfThePackageFailingKeepsTheOldProjectAndLeavesN
         fixture.store.setErrorMessage(std::nullopt);
         EXPECT_TRUE(fixture.store.saveProject(false));
         EXPECT_FALSE(fixture.store.hasUnsavedChanges());
-        EXPECT_EQ(folderEntries(folder.path()), QStringList { QStringLiteral("Board.tesserly") });
+        EXPECT_EQ(
+            FileTesting::folderEntries(folder.path()), QStringList { QStringLiteral("Board.tesserly") });
         EXPECT_EQ(BoardProjectStore::load(QUrl::fromLocalFile(fixture.destination)).photos.size(), 3);
     }
 }

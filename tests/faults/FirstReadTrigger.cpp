@@ -18,7 +18,6 @@ FirstReadTrigger::FirstReadTrigger(const QString& path, std::function<void()> ac
         while (::poll(sources, 2, -1) < 0 && errno == EINTR) { }
         if (sources[0].revents & POLLIN) {
             action();
-            m_fired = true;
         }
     });
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <atomic>
 #include <functional>
 #include <QString>
 #include <thread>
@@ -16,12 +15,8 @@ public:
     FirstReadTrigger& operator=(const FirstReadTrigger&) = delete;
     ~FirstReadTrigger();
 
-    // True once the action has run.
-    bool fired() const { return m_fired; }
-
 private:
     int m_inotify = -1;
     int m_stopPipe[2] = { -1, -1 };
     std::thread m_thread;
-    std::atomic<bool> m_fired { false };
 };

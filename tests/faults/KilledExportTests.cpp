@@ -80,12 +80,12 @@ TEST(KilledDuringExport, TheDestinationHoldsTheOldOrANewFileWhole)
         ASSERT_EQ(::waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status)) << "the child stopped on its own: " << status;
 
-        const QByteArray found = fileBytes(destination);
+        const QByteArray found = FileTesting::fileBytes(destination);
         EXPECT_TRUE(found == oldExport || found == exports[0] || found == exports[1])
             << "the destination holds " << found.size() << " bytes of neither file";
 
         // A kill inside a write leaves its hidden temporary file; remove it for the next round.
-        for (const QString& name : folderEntries(folder.path())) {
+        for (const QString& name : FileTesting::folderEntries(folder.path())) {
             if (name != QStringLiteral("Board.png")) {
                 ++killsDuringAWrite;
                 // Hidden, so that a file manager never offers it as an export.

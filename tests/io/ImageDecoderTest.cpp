@@ -1,7 +1,9 @@
 #include "io/ImageDecoder.h"
+#include "support/TestImageEncoders.h"
 #include "support/TestImages.h"
 
 #include <gtest/gtest.h>
+#include <QFile>
 #include <QtConcurrent/QtConcurrentMap>
 #include <tuple>
 #include <zlib.h>
@@ -87,6 +89,38 @@ QByteArray exifWithOrientation(int orientation, bool bigEndian)
     return tiff;
 }
 
+// A Truevision TGA 1.0 of 4 × 2 pixels of `type` and `depth`, with its pixels.
+QByteArray targa(int type, int depth)
+{
+    QByteArray bytes = QByteArray::fromHex("0000") + char(type) + QByteArray(9, '\0');
+    bytes += QByteArray::fromHex("04000200") + char(depth) + char(0);
+    return bytes + QByteArray(4 * 2 * (depth / 8), '\x40');
+}
+
+// A one-page TIFF whose samples are IEEE floats (SampleFormat 3), classic or BigTIFF.
+QByteArray floatTiff(bool bigTiff)
+{
+    if (!bigTiff) {
+        // Little-endian, first directory at 8: one entry, SampleFormat SHORT 1 = 3.
+        return QByteArray::fromHex("49492a0008000000"
+                                   "0100"
+                                   "5301"
+                                   "0300"
+                                   "01000000"
+                                   "03000000"
+                                   "00000000");
+    }
+    // Big-endian BigTIFF, directory at 16: one entry, SampleFormat SHORT 3 = 3, 3, 3 (inline).
+    return QByteArray::fromHex("4d4d002b00080000"
+                               "0000000000000010"
+                               "0000000000000001"
+                               "0153"
+                               "0003"
+                               "0000000000000003"
+                               "0003000300030000"
+                               "0000000000000000");
+}
+
 } // namespace
 
 TEST(ImageDecoderTest, TellsContainersFromTheirBytes)
@@ -94,10 +128,30 @@ TEST(ImageDecoderTest, TellsContainersFromTheirBytes)
     for (const Sample& sample : quadrantSamples()) {
         EXPECT_EQ(ImageDecoder::detect(sample.bytes), sample.container) << sample.name;
     }
-    EXPECT_EQ(ImageDecoder::detect(TestImages::webp(QSize(8, 8))), Container::unsupported);
-    EXPECT_EQ(
-        ImageDecoder::detect(QByteArray::fromHex("000001000100101000000000")), Container::unsupported); // ICO
-    EXPECT_EQ(ImageDecoder::detect("P6\n2 2\n255\n"), Container::unsupported);
+    // Images of kinds the program does not read: refused as unsupported, never as damaged.
+    const struct
+    {
+        const char* name;
+        QByteArray bytes;
+    } unsupported[] = {
+        { "WebP", TestImages::webp(QSize(8, 8)) },
+        { "ICO", QByteArray::fromHex("000001000100101000000000") },
+        { "PPM", "P6\n2 2\n255\n" },
+        { "SVG", "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"8\" height=\"8\"/>" },
+        { "SVG after a declaration",
+            "\xef\xbb\xbf<?xml version=\"1.0\"?>\n<!-- drawn -->\n<svg width=\"8\"/>" },
+        { "TGA 2.0", targa(2, 24) + "TRUEVISION-XFILE." + QByteArray(1, '\0') },
+        { "TGA 1.0 grey", targa(3, 8) },
+        { "TGA 1.0 run-length true colour", targa(10, 24) },
+        { "FITS", QByteArray("SIMPLE  =                    T / conforms") + QByteArray(50, ' ') },
+        { "TIFF of 32-bit floats", floatTiff(false) },
+        { "big-endian BigTIFF of floats", floatTiff(true) },
+    };
+    for (const auto& entry : unsupported) {
+        EXPECT_EQ(ImageDecoder::detect(entry.bytes), Container::unsupported) << entry.name;
+    }
+    EXPECT_EQ(ImageDecoder::detect("<html><body>not an image</body></html>"), std::nullopt);
+    EXPECT_EQ(ImageDecoder::detect(targa(3, 8).left(20)), std::nullopt) << "pixels missing";
     if (TestImages::canEncodeAvif()) {
         EXPECT_EQ(ImageDecoder::detect(TestImages::avif(QSize(16, 16))), Container::unsupported);
     }
@@ -240,18 +294,53 @@ TEST(ImageDecoderTest, AveragesAreasWhenShrinking)
     }
 }
 
+// A GIF whose only frame claims 4 × 4 pixels while its LZW data ends after the first one.
+QByteArray gifWithShortFrameData()
+{
+    return QByteArray("GIF89a")
+        + QByteArray::fromHex("04000400"
+                              "800000"
+                              "000000ffffff")
+        + QByteArray::fromHex("2c"
+                              "00000000"
+                              "04000400"
+                              "00")
+        + QByteArray::fromHex("02"
+                              "024401"
+                              "00"
+                              "3b");
+}
+
 TEST(ImageDecoderTest, RefusesDamagedAndOversizedImagesBeforeDecoding)
 {
     const QByteArray jpeg = TestImages::jpeg(TestImages::photograph(QSize(640, 480)));
-    EXPECT_TRUE(ImageDecoder::decodeUpright(jpeg.left(jpeg.size() / 2), 100).isNull());
-    // Only the final marker missing still decodes.
-    EXPECT_FALSE(ImageDecoder::decodeUpright(jpeg.left(jpeg.size() - 2), 100).isNull());
     const QByteArray png = TestImages::png(TestImages::photograph(QSize(200, 200)));
-    EXPECT_TRUE(ImageDecoder::decodeUpright(png.left(png.size() / 2), 100).isNull());
     const QByteArray tiff = TestImages::tiff(QList<QImage> { TestImages::photograph(QSize(200, 200)) });
-    EXPECT_TRUE(ImageDecoder::decodeUpright(tiff.left(tiff.size() / 2), 100).isNull());
     const QByteArray heic = TestImages::heic(QSize(64, 64));
-    EXPECT_TRUE(ImageDecoder::decodeUpright(heic.left(heic.size() / 2), 100).isNull());
+    const QByteArray gif = TestImages::gif(QList<QImage> { TestImages::photograph(QSize(200, 200)) });
+    const QByteArray bmp = TestImages::bmp(TestImages::photograph(QSize(200, 200)));
+    const struct
+    {
+        const char* name;
+        QByteArray bytes;
+        bool decodes;
+    } cases[] = {
+        { "JPEG cut in half", jpeg.left(jpeg.size() / 2), false },
+        { "JPEG without its final marker", jpeg.left(jpeg.size() - 2), true },
+        { "PNG cut in half", png.left(png.size() / 2), false },
+        { "TIFF cut in half", tiff.left(tiff.size() / 2), false },
+        { "HEIC cut in half", heic.left(heic.size() / 2), false },
+        { "BMP cut in half", bmp.left(bmp.size() / 2), false },
+        { "GIF cut in half", gif.left(gif.size() / 2), false },
+        { "GIF cut inside its colour table", gif.left(100), false },
+        { "GIF cut inside its last data block", gif.left(gif.size() - 40), false },
+        { "GIF whose frame data ends early", gifWithShortFrameData(), false },
+        { "GIF without its trailer", gif.left(gif.size() - 1), true },
+    };
+    for (const auto& entry : cases) {
+        ASSERT_NE(ImageDecoder::detect(entry.bytes), Container::unsupported) << entry.name;
+        EXPECT_EQ(ImageDecoder::decodeUpright(entry.bytes, 100).isNull(), !entry.decodes) << entry.name;
+    }
     EXPECT_FALSE(ImageDecoder::probe("\x89PNG\r\n\x1a\nnonsense"));
 
     // Headers alone claim these sizes; no pixels exist, so a decode attempt would fail loudly
@@ -281,6 +370,14 @@ TEST(ImageDecoderTest, DecodesConcurrentlyWithTheSameResults)
     for (const Sample& sample : quadrantSamples()) {
         inputs.append(sample.bytes);
         inputs.append(sample.bytes);
+    }
+    // Tagged photos share one cached colour transform.
+    QFile profile(QStringLiteral("/usr/share/color/icc/colord/AdobeRGB1998.icc"));
+    ASSERT_TRUE(profile.open(QIODevice::ReadOnly)) << "run scripts/setup.sh";
+    const QByteArray tagged
+        = TestImageEncoders::jpeg(TestImages::quadrants(QSize(300, 200)), profile.readAll());
+    for (int copy = 0; copy < 6; ++copy) {
+        inputs.append(tagged);
     }
     const QList<QImage> together = QtConcurrent::blockingMapped(
         inputs, [](const QByteArray& bytes) { return ImageDecoder::decodeUpright(bytes, 77); });

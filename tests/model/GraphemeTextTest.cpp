@@ -14,14 +14,6 @@ const QString hangulSyllable = QString::fromUtf8("\u1100\u1161\u11A8");
 const QString englandFlag
     = QString::fromUtf8("\U0001F3F4\U000E0067\U000E0062\U000E0065\U000E006E\U000E0067\U000E007F");
 
-QString repeated(const QString& unit, int times)
-{
-    QString text;
-    for (int i = 0; i < times; ++i) {
-        text += unit;
-    }
-    return text;
-}
 } // namespace
 
 TEST(GraphemeText, CountsEachMultiCodePointCharacterOnce)
@@ -61,18 +53,28 @@ TEST(GraphemeText, CountsEachMultiCodePointCharacterOnce)
     }
 }
 
-TEST(GraphemeText, PrefixNeverSplitsACharacter)
+TEST(GraphemeText, PrefixNeverSplitsACharacterAndKeepsWhitespace)
 {
-    const QString families = repeated(family, 5);
-    EXPECT_EQ(GraphemeText::prefix(families, 2), family + family);
-    EXPECT_EQ(GraphemeText::prefix(families, 5), families);
-    EXPECT_EQ(GraphemeText::prefix(families, 6), families);
-    EXPECT_EQ(GraphemeText::prefix(flagOfJapan + flagOfJapan + flagOfJapan, 1), flagOfJapan);
-    EXPECT_EQ(GraphemeText::prefix(QStringLiteral("x") + combiningE + QStringLiteral("y"), 2),
-        QStringLiteral("x") + combiningE);
-    EXPECT_EQ(GraphemeText::prefix(QStringLiteral("abc"), 0), QString());
-    EXPECT_EQ(GraphemeText::prefix(QStringLiteral("abc"), -1), QString());
-    EXPECT_EQ(GraphemeText::prefix(QString(), 3), QString());
+    struct Case
+    {
+        QString text;
+        qsizetype count;
+        QString expected;
+    };
+    const Case cases[] = {
+        { family.repeated(5), 2, family.repeated(2) },
+        { family.repeated(5), 6, family.repeated(5) },
+        { flagOfJapan.repeated(3), 1, flagOfJapan },
+        { QStringLiteral("x") + combiningE + QStringLiteral("y"), 2, QStringLiteral("x") + combiningE },
+        { QStringLiteral("abc"), 0, QString() },
+        { QStringLiteral("abc"), -1, QString() },
+        { QStringLiteral("  a b  "), 4, QStringLiteral("  a ") },
+        { QStringLiteral("a\r\nb"), 2, QStringLiteral("a\r\n") },
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(GraphemeText::prefix(c.text, c.count), c.expected)
+            << c.text.toStdString() << " " << c.count;
+    }
 }
 
 TEST(GraphemeText, PrefixNeverCutsASurrogatePair)
@@ -97,10 +99,4 @@ TEST(GraphemeText, PrefixNeverCutsASurrogatePair)
             ASSERT_EQ(GraphemeText::count(prefix), n) << "round " << round;
         }
     }
-}
-
-TEST(GraphemeText, PrefixKeepsWhitespaceAndLineBreaks)
-{
-    EXPECT_EQ(GraphemeText::prefix(QStringLiteral("  a b  "), 4), QStringLiteral("  a "));
-    EXPECT_EQ(GraphemeText::prefix(QStringLiteral("a\r\nb"), 2), QStringLiteral("a\r\n"));
 }

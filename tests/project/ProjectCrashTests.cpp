@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 #include <QElapsedTimer>
+#include <QMap>
 #include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
@@ -13,23 +14,6 @@
 #ifndef TESSERLY_SAVE_CHILD
 #error "TESSERLY_SAVE_CHILD must name the project_save_child executable"
 #endif
-
-namespace {
-// What each board that may legitimately be at the destination holds.
-qsizetype expectedPhotoCount(const QString& title)
-{
-    if (title == QStringLiteral("old")) {
-        return 3;
-    }
-    if (title == QStringLiteral("new A")) {
-        return 12;
-    }
-    if (title == QStringLiteral("new B")) {
-        return 11;
-    }
-    return -1;
-}
-} // namespace
 
 TEST(ProjectCrash, AKilledSaveLeavesTheOldOrTheNewBoardWhole)
 {
@@ -56,6 +40,8 @@ TEST(ProjectCrash, AKilledSaveLeavesTheOldOrTheNewBoardWhole)
     qint64 saveDuration = 0;
     int killsThatLeftATemporaryFolder = 0;
     QSet<QString> titlesFound;
+    // What each board that may legitimately be at the destination holds.
+    const QMap<QString, qsizetype> photoCounts { { "old", 3 }, { "new A", 12 }, { "new B", 11 } };
     for (const KillMoment& moment : killMoments) {
         SCOPED_TRACE(QStringLiteral("%1 %2").arg(moment.afterFirstSave).arg(moment.fraction).toStdString());
         QProcess child;
@@ -89,12 +75,12 @@ TEST(ProjectCrash, AKilledSaveLeavesTheOldOrTheNewBoardWhole)
             ++killsThatLeftATemporaryFolder;
         }
         LoadedBoard board;
-        const QString failure
-            = failureMessage([&] { board = BoardProjectStore::load(QUrl::fromLocalFile(destination)); });
+        const QString failure = FileTesting::failureMessage(
+            [&] { board = BoardProjectStore::load(QUrl::fromLocalFile(destination)); });
         ASSERT_EQ(failure, QString());
         const QString title = board.settings.title;
         titlesFound.insert(title);
-        EXPECT_EQ(board.photos.size(), expectedPhotoCount(title)) << title.toStdString();
+        EXPECT_EQ(board.photos.size(), photoCounts.value(title, -1)) << title.toStdString();
         if (title != QStringLiteral("old")) {
             for (const BoardPhoto& photo : board.photos) {
                 EXPECT_EQ(photo.imageData().size(), 3'000'000);

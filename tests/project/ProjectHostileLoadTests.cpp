@@ -7,6 +7,7 @@
 #include "io/PosixError.h"
 
 #include <cerrno>
+#include <functional>
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
@@ -29,7 +30,7 @@ protected:
     QString openFailure(const PackageBuilder& builder)
     {
         const QString path = builder.write(folder.filePath(QStringLiteral("P%1.tesserly").arg(++written)));
-        return failureMessage([&] { BoardProjectStore::load(fileUrl(path)); });
+        return FileTesting::failureMessage([&] { BoardProjectStore::load(fileUrl(path)); });
     }
 
     static PackageBuilder boardWithImages(int count)
@@ -46,81 +47,77 @@ protected:
 };
 } // namespace
 
-TEST_F(HostileProject, HeaderIsJudgedBeforeTheRest)
+TEST_F(HostileProject, ManifestDamageIsRefusedWithItsOwnText)
 {
-    PackageBuilder otherFormat = boardWithImages(1);
-    otherFormat.manifest().insert(QStringLiteral("format"), QStringLiteral("com.example.board"));
-    EXPECT_EQ(
-        openFailure(otherFormat), QStringLiteral("This is not a Tesserly project. Choose a .tesserly file."));
-
-    // A later version may change everything else, so only its number is reported.
-    PackageBuilder later;
-    later.manifest().insert(QStringLiteral("schemaVersion"), 2);
-    later.manifest().remove(QStringLiteral("settings"));
-    EXPECT_EQ(openFailure(later),
-        QStringLiteral("This board uses project format 2, which this version of Tesserly cannot open."));
-
-    PackageBuilder noPhotos = boardWithImages(1);
-    noPhotos.manifest().remove(QStringLiteral("photos"));
-    EXPECT_EQ(openFailure(noPhotos), invalidManifest);
-
-    PackageBuilder fractionalVersion;
-    fractionalVersion.manifest().insert(QStringLiteral("schemaVersion"), 1.5);
-    EXPECT_EQ(openFailure(fractionalVersion), invalidManifest);
-
-    for (const QByteArray& raw : { QByteArray("not json"), QByteArray("[1, 2]"), QByteArray(),
-             QByteArray("{\"format\": \"com.vandrel.tesserly.project\"}") }) {
-        PackageBuilder damaged;
-        damaged.setManifestBytes(raw);
-        EXPECT_EQ(openFailure(damaged), invalidManifest) << raw.constData();
-    }
-}
-
-TEST_F(HostileProject, RecordsOfTheWrongShapeAreDamage)
-{
-    const QList<std::pair<QString, QJsonValue>> edits {
-        { QStringLiteral("id"), QStringLiteral("not-a-uuid") },
-        { QStringLiteral("id"), QStringLiteral("{3f2504e0-4f89-11d3-9a0c-0305e82c3301}") },
-        { QStringLiteral("byteCount"), 10.5 },
-        { QStringLiteral("byteCount"), QStringLiteral("10") },
-        { QStringLiteral("caption"), QJsonValue::Null },
-        { QStringLiteral("fileName"), 7 },
+    const QString notTesserly = QStringLiteral("This is not a Tesserly project. Choose a .tesserly file.");
+    const auto member = [](const char* key, const QJsonValue& value) {
+        return [=](PackageBuilder& builder) { builder.manifest().insert(QLatin1String(key), value); };
     };
-    for (const auto& [key, value] : edits) {
-        PackageBuilder builder = boardWithImages(1);
-        builder.record(0).insert(key, value);
-        EXPECT_EQ(openFailure(builder), invalidManifest) << key.toStdString();
+    const auto field = [](qsizetype record, const char* key, const QJsonValue& value) {
+        return [=](PackageBuilder& builder) { builder.record(record).insert(QLatin1String(key), value); };
+    };
+    const auto bytes = [](const QByteArray& raw) {
+        return [=](PackageBuilder& builder) { builder.setManifestBytes(raw); };
+    };
+    const QString id = QStringLiteral("3f2504e0-4f89-11d3-9a0c-0305e82c3301");
+    struct Case
+    {
+        const char* name;
+        std::function<void(PackageBuilder&)> edit;
+        QString expected;
+    };
+    const Case cases[] = {
+        { "other format", member("format", "com.example.board"), notTesserly },
+        // A later version may change everything else, so only its number is reported.
+        { "later version without settings",
+            [](PackageBuilder& builder) {
+                builder.manifest().insert(QStringLiteral("schemaVersion"), 2);
+                builder.manifest().remove(QStringLiteral("settings"));
+            },
+            QStringLiteral("This board uses project format 2, which this version of Tesserly cannot open.") },
+        { "fractional version", member("schemaVersion", 1.5), invalidManifest },
+        { "no photos", [](PackageBuilder& builder) { builder.manifest().remove(QStringLiteral("photos")); },
+            invalidManifest },
+        { "not json", bytes("not json"), invalidManifest },
+        { "an array", bytes("[1, 2]"), invalidManifest },
+        { "empty", bytes(""), invalidManifest },
+        { "header only", bytes("{\"format\": \"com.vandrel.tesserly.project\"}"), invalidManifest },
+        { "bad identifier", field(0, "id", "not-a-uuid"), invalidManifest },
+        { "braced identifier", field(0, "id", "{" + id + "}"), invalidManifest },
+        { "fractional byte count", field(0, "byteCount", 10.5), invalidManifest },
+        { "byte count as text", field(0, "byteCount", "10"), invalidManifest },
+        { "null caption", field(0, "caption", QJsonValue::Null), invalidManifest },
+        { "numeric file name", field(0, "fileName", 7), invalidManifest },
+        { "no image path",
+            [](PackageBuilder& builder) { builder.record(0).remove(QStringLiteral("imagePath")); },
+            invalidManifest },
+        { "settings in the wrong case",
+            [](PackageBuilder& builder) {
+                QJsonObject settings = builder.manifest().value(QStringLiteral("settings")).toObject();
+                settings.insert(QStringLiteral("background"), QStringLiteral("Dark"));
+                builder.manifest().insert(QStringLiteral("settings"), settings);
+            },
+            invalidManifest },
+        { "climbing image path", field(0, "imagePath", "Images/../x.image"), unsafeImagePath },
+        { "absolute image path", field(0, "imagePath", "/etc/passwd"), unsafeImagePath },
+        { "upper-case image path",
+            [](PackageBuilder& builder) {
+                builder.record(0).insert(QStringLiteral("imagePath"),
+                    builder.record(0).value(QStringLiteral("imagePath")).toString().toUpper());
+            },
+            unsafeImagePath },
+        { "borrowed image path",
+            [](PackageBuilder& builder) {
+                builder.record(1).insert(
+                    QStringLiteral("imagePath"), builder.record(0).value(QStringLiteral("imagePath")));
+            },
+            unsafeImagePath },
+    };
+    for (const Case& c : cases) {
+        PackageBuilder builder = boardWithImages(2);
+        c.edit(builder);
+        EXPECT_EQ(openFailure(builder), c.expected) << c.name;
     }
-    PackageBuilder missingMember = boardWithImages(1);
-    missingMember.record(0).remove(QStringLiteral("imagePath"));
-    EXPECT_EQ(openFailure(missingMember), invalidManifest);
-
-    PackageBuilder badSettings = boardWithImages(1);
-    QJsonObject settings = badSettings.manifest().value(QStringLiteral("settings")).toObject();
-    settings.insert(QStringLiteral("background"), QStringLiteral("Dark"));
-    badSettings.manifest().insert(QStringLiteral("settings"), settings);
-    EXPECT_EQ(openFailure(badSettings), invalidManifest);
-}
-
-TEST_F(HostileProject, ImagePathsMustBeDerivedFromTheirOwnIdentifier)
-{
-    PackageBuilder climbing = boardWithImages(1);
-    climbing.record(0).insert(QStringLiteral("imagePath"), QStringLiteral("Images/../x.image"));
-    EXPECT_EQ(openFailure(climbing), unsafeImagePath);
-
-    PackageBuilder upperCase = boardWithImages(1);
-    upperCase.record(0).insert(QStringLiteral("imagePath"),
-        upperCase.record(0).value(QStringLiteral("imagePath")).toString().toUpper());
-    EXPECT_EQ(openFailure(upperCase), unsafeImagePath);
-
-    PackageBuilder borrowed = boardWithImages(2);
-    borrowed.record(1).insert(
-        QStringLiteral("imagePath"), borrowed.record(0).value(QStringLiteral("imagePath")));
-    EXPECT_EQ(openFailure(borrowed), unsafeImagePath);
-
-    PackageBuilder absolute = boardWithImages(1);
-    absolute.record(0).insert(QStringLiteral("imagePath"), QStringLiteral("/etc/passwd"));
-    EXPECT_EQ(openFailure(absolute), unsafeImagePath);
 }
 
 TEST_F(HostileProject, IdentifiersMustBeUniqueInAnyLetterCase)
@@ -183,64 +180,52 @@ TEST_F(HostileProject, ImageFilesMustMatchTheirDeclaredSize)
     EXPECT_EQ(openFailure(text), QStringLiteral("The image is damaged or could not be decoded."));
 }
 
-TEST_F(HostileProject, NoSymbolicLinkIsFollowed)
+TEST_F(HostileProject, PackageShapesAreCheckedAndNoSymbolicLinkIsFollowed)
 {
     const QString real = boardWithImages(2).write(folder.filePath(QStringLiteral("Real.tesserly")));
-    ASSERT_NO_THROW(BoardProjectStore::load(fileUrl(real)));
-
-    const QString linkedPackage = folder.filePath(QStringLiteral("Linked.tesserly"));
-    ASSERT_TRUE(QFile::link(real, linkedPackage));
-    EXPECT_EQ(failureMessage([&] { BoardProjectStore::load(fileUrl(linkedPackage)); }), cannotOpenPackage);
-    EXPECT_EQ(
-        failureMessage([&] { BoardProjectStore::load(fileUrl(linkedPackage + "/")); }), cannotOpenPackage);
+    const auto at = [&](const char* name) { return folder.filePath(QLatin1String(name)); };
+    ASSERT_TRUE(QFile::link(real, at("Linked.tesserly")));
 
     PackageBuilder linkedImages = boardWithImages(2);
     linkedImages.setWritesImagesFolder(false);
-    const QString imagesLinked = linkedImages.write(folder.filePath(QStringLiteral("ImagesLinked.tesserly")));
-    ASSERT_TRUE(QFile::link(real + "/Images", imagesLinked + "/Images"));
-    EXPECT_EQ(failureMessage([&] { BoardProjectStore::load(fileUrl(imagesLinked)); }), missingImages);
+    ASSERT_TRUE(QFile::link(real + "/Images", linkedImages.write(at("ImagesLinked.tesserly")) + "/Images"));
 
     PackageBuilder linkedImage = boardWithImages(1);
     const QString imageName = linkedImage.imageFiles().firstKey();
     linkedImage.imageFiles().clear();
-    const QString imageLinked = linkedImage.write(folder.filePath(QStringLiteral("ImageLinked.tesserly")));
-    const QString target
-        = TestImages::writeFile(folder.path(), QStringLiteral("outside.png"), TestImages::png(QSize(3, 2)));
-    ASSERT_TRUE(QFile::link(target, imageLinked + "/Images/" + imageName));
-    EXPECT_EQ(failureMessage([&] { BoardProjectStore::load(fileUrl(imageLinked)); }),
-        PosixError(ELOOP).description());
+    const QString outside = TestImages::writeFile(folder.path(), "outside.png", TestImages::png(QSize(3, 2)));
+    ASSERT_TRUE(QFile::link(outside, linkedImage.write(at("ImageLinked.tesserly")) + "/Images/" + imageName));
 
-    const QString manifestLinked = folder.filePath(QStringLiteral("ManifestLinked.tesserly"));
-    ASSERT_TRUE(QDir().mkpath(manifestLinked + "/Images"));
-    ASSERT_TRUE(QFile::link(real + "/manifest.json", manifestLinked + "/manifest.json"));
-    EXPECT_EQ(failureMessage([&] { BoardProjectStore::load(fileUrl(manifestLinked)); }),
-        PosixError(ELOOP).description());
-}
-
-TEST_F(HostileProject, PackageAndFolderShapesAreChecked)
-{
-    EXPECT_EQ(failureMessage(
-                  [] { BoardProjectStore::load(QUrl(QStringLiteral("https://example.com/a.tesserly"))); }),
-        QStringLiteral("This is not a Tesserly project. Choose a .tesserly file."));
-    EXPECT_EQ(failureMessage([&] {
-        BoardProjectStore::load(fileUrl(folder.filePath(QStringLiteral("None.tesserly"))));
-    }),
-        cannotOpenPackage);
-    const QString file = TestImages::writeFile(folder.path(), QStringLiteral("File.tesserly"), "{}");
-    EXPECT_EQ(failureMessage([&] { BoardProjectStore::load(fileUrl(file)); }), cannotOpenPackage);
-
+    ASSERT_TRUE(QDir().mkpath(at("ManifestLinked.tesserly/Images")));
+    ASSERT_TRUE(QFile::link(real + "/manifest.json", at("ManifestLinked.tesserly/manifest.json")));
+    ASSERT_TRUE(QDir().mkpath(at("NoManifest.tesserly/Images")));
+    TestImages::writeFile(folder.path(), QStringLiteral("File.tesserly"), "{}");
     PackageBuilder noImagesFolder;
     noImagesFolder.setWritesImagesFolder(false);
-    EXPECT_EQ(openFailure(noImagesFolder), missingImages);
-
-    const QString noManifest = folder.filePath(QStringLiteral("NoManifest.tesserly"));
-    ASSERT_TRUE(QDir().mkpath(noManifest + "/Images"));
-    EXPECT_EQ(failureMessage([&] { BoardProjectStore::load(fileUrl(noManifest)); }),
-        PosixError(ENOENT).description());
-
+    noImagesFolder.write(at("NoImages.tesserly"));
     PackageBuilder huge;
     huge.setManifestBytes(QByteArray(1'048'577, ' '));
-    EXPECT_EQ(openFailure(huge), BoundedFileError::tooLarge(1'048'576).description());
+    huge.write(at("Huge.tesserly"));
+
+    const std::pair<QUrl, QString> cases[] = {
+        { fileUrl(real), QString() },
+        { QUrl(QStringLiteral("https://example.com/a.tesserly")),
+            QStringLiteral("This is not a Tesserly project. Choose a .tesserly file.") },
+        { fileUrl(at("None.tesserly")), cannotOpenPackage },
+        { fileUrl(at("File.tesserly")), cannotOpenPackage },
+        { fileUrl(at("Linked.tesserly")), cannotOpenPackage },
+        { fileUrl(at("Linked.tesserly") + "/"), cannotOpenPackage },
+        { fileUrl(at("ImagesLinked.tesserly")), missingImages },
+        { fileUrl(at("NoImages.tesserly")), missingImages },
+        { fileUrl(at("ImageLinked.tesserly")), PosixError(ELOOP).description() },
+        { fileUrl(at("ManifestLinked.tesserly")), PosixError(ELOOP).description() },
+        { fileUrl(at("NoManifest.tesserly")), PosixError(ENOENT).description() },
+        { fileUrl(at("Huge.tesserly")), BoundedFileError::tooLarge(1'048'576).description() },
+    };
+    for (const auto& [url, expected] : cases) {
+        EXPECT_EQ(FileTesting::failureMessage([&] { BoardProjectStore::load(url); }), expected)
+            << url.toString().toStdString();
+    }
 }
 
 TEST_F(HostileProject, DisplayStringLimitsCountBytesAndCharacters)
@@ -289,11 +274,11 @@ TEST_F(HostileProject, EveryDescriptorIsClosedOnEveryPath)
     for (const PackageBuilder& package : packages) {
         openFailure(package);
     }
-    const int before = openDescriptorCount();
+    const int before = FileTesting::openDescriptorCount();
     for (int round = 0; round < 20; ++round) {
         for (const PackageBuilder& package : packages) {
             openFailure(package);
         }
     }
-    EXPECT_EQ(openDescriptorCount(), before);
+    EXPECT_EQ(FileTesting::openDescriptorCount(), before);
 }

@@ -7,14 +7,12 @@
 #include "io/PosixError.h"
 
 #include <cerrno>
-#include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <sys/file.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -37,7 +35,8 @@ protected:
     QString saveFailure(
         const QList<BoardPhoto>& photos, const QString& name = QStringLiteral("Board.tesserly"))
     {
-        return failureMessage([&] { BoardProjectStore::save(photos, BoardSettings(), fileUrl(path(name))); });
+        return FileTesting::failureMessage(
+            [&] { BoardProjectStore::save(photos, BoardSettings(), fileUrl(path(name))); });
     }
 
     // A real image under exactly the given name; the import service would have tidied the name.
@@ -55,31 +54,26 @@ protected:
         return BoardPhoto(id, QStringLiteral("b.png"), QString(), bytes, 1, 1, QImage());
     }
 
-    QStringList folderEntries() const
-    {
-        return QDir(folder.path())
-            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    }
+    QStringList folderEntries() const { return FileTesting::folderEntries(folder.path()); }
 
     QTemporaryDir folder;
 };
 } // namespace
 
-TEST_F(ProjectSave, DestinationMustBeALocalTesserlyName)
+TEST_F(ProjectSave, DestinationMustBeALocalTesserlyNameInAnExistingFolder)
 {
-    EXPECT_EQ(saveFailure({ photo() }, QStringLiteral("Board.tesserly.zip")), invalidDestination);
-    EXPECT_EQ(saveFailure({ photo() }, QStringLiteral("Board")), invalidDestination);
-    EXPECT_EQ(saveFailure({ photo() }, QStringLiteral("Board.tesserlyx")), invalidDestination);
-    EXPECT_EQ(failureMessage([] {
-        BoardProjectStore::save(
-            {}, BoardSettings(), QUrl(QStringLiteral("https://example.com/Board.tesserly")));
-    }),
-        invalidDestination);
-    EXPECT_TRUE(folderEntries().isEmpty());
-    EXPECT_EQ(failureMessage([&] {
-        BoardProjectStore::save({}, BoardSettings(), fileUrl(path(QStringLiteral("Missing/Board.tesserly"))));
-    }),
-        PosixError(ENOENT).description());
+    const std::pair<QUrl, QString> destinations[] = {
+        { fileUrl(path(QStringLiteral("Board.tesserly.zip"))), invalidDestination },
+        { fileUrl(path(QStringLiteral("Board"))), invalidDestination },
+        { fileUrl(path(QStringLiteral("Board.tesserlyx"))), invalidDestination },
+        { QUrl(QStringLiteral("https://example.com/Board.tesserly")), invalidDestination },
+        { fileUrl(path(QStringLiteral("Missing/Board.tesserly"))), PosixError(ENOENT).description() },
+    };
+    for (const auto& [url, failure] : destinations) {
+        EXPECT_EQ(
+            FileTesting::failureMessage([&] { BoardProjectStore::save({ photo() }, BoardSettings(), url); }),
+            failure);
+    }
     EXPECT_TRUE(folderEntries().isEmpty());
 }
 
@@ -110,11 +104,11 @@ TEST_F(ProjectSave, AnythingButAnOlderProjectAtTheDestinationIsLeftUntouched)
 
     for (const QString& destination : { regularFile, link, plainFolder, later, other, linkedManifest }) {
         SCOPED_TRACE(destination.toStdString());
-        const auto before = treeSnapshot(destination);
-        EXPECT_EQ(failureMessage(
+        const auto before = FileTesting::treeSnapshot(destination);
+        EXPECT_EQ(FileTesting::failureMessage(
                       [&] { BoardProjectStore::save({ photo() }, BoardSettings(), fileUrl(destination)); }),
             unsafeExisting);
-        EXPECT_EQ(treeSnapshot(destination), before);
+        EXPECT_EQ(FileTesting::treeSnapshot(destination), before);
     }
     EXPECT_TRUE(leftoverSaveFolders(folder.path()).isEmpty());
 }
@@ -187,34 +181,11 @@ TEST_F(ProjectSave, ExactlyTheBoardByteLimitSavesAndOpens)
     EXPECT_EQ(board.photos[3].imageData(), big.imageData());
 
     const QString manifestPath = path(QStringLiteral("Board.tesserly/manifest.json"));
-    const QByteArray manifest = treeSnapshot(manifestPath).value(QStringLiteral("."));
+    const QByteArray manifest = FileTesting::treeSnapshot(manifestPath).value(QStringLiteral("."));
     photos.append(withBytes("1"));
     EXPECT_EQ(saveFailure(photos), boardTooLarge);
-    EXPECT_EQ(treeSnapshot(path()).value(QStringLiteral("manifest.json")), manifest)
+    EXPECT_EQ(FileTesting::treeSnapshot(path()).value(QStringLiteral("manifest.json")), manifest)
         << "the saved board is untouched";
-}
-
-TEST_F(ProjectSave, AFailedWriteLeavesTheOlderSaveAndNoTemporaryFolder)
-{
-    const QList<BoardPhoto> older { photo(QStringLiteral("old.png"), QStringLiteral("old")) };
-    BoardProjectStore::save(older, BoardSettings(), fileUrl(path()));
-    const auto before = treeSnapshot(path());
-
-    // A file-size limit makes the kernel refuse the large image half-way, as a full disk would.
-    const QByteArray large = TestImages::padded(TestImages::png(QSize(5, 4)), 4'000'000);
-    rlimit original {};
-    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &original), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = original;
-    limited.rlim_cur = 1'000'000;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    const QString failure = saveFailure({ photo(), importedPhoto(large, QStringLiteral("large.png")) });
-    setrlimit(RLIMIT_FSIZE, &original);
-    std::signal(SIGXFSZ, previousHandler);
-
-    EXPECT_EQ(failure, PosixError(EFBIG).description());
-    EXPECT_EQ(treeSnapshot(path()), before);
-    EXPECT_EQ(folderEntries(), QStringList { QStringLiteral("Board.tesserly") });
 }
 
 TEST_F(ProjectSave, LeftoversOfKilledSavesGoButARunningSaveKeepsItsFolder)
@@ -266,13 +237,15 @@ TEST_F(ProjectSave, EveryDescriptorIsClosedOnEveryPath)
     const QString plainFolder = path(QStringLiteral("Folder.tesserly"));
     ASSERT_TRUE(QDir().mkpath(plainFolder));
     const QList<BoardPhoto> photos { photo(), photo() };
-    const int before = openDescriptorCount();
+    const int before = FileTesting::openDescriptorCount();
     for (int round = 0; round < 10; ++round) {
-        failureMessage([&] { BoardProjectStore::save(photos, BoardSettings(), fileUrl(regularFile)); });
-        failureMessage([&] { BoardProjectStore::save(photos, BoardSettings(), fileUrl(plainFolder)); });
+        FileTesting::failureMessage(
+            [&] { BoardProjectStore::save(photos, BoardSettings(), fileUrl(regularFile)); });
+        FileTesting::failureMessage(
+            [&] { BoardProjectStore::save(photos, BoardSettings(), fileUrl(plainFolder)); });
         BoardProjectStore::save(photos, BoardSettings(), fileUrl(path()));
     }
-    EXPECT_EQ(openDescriptorCount(), before);
+    EXPECT_EQ(FileTesting::openDescriptorCount(), before);
 }
 
 TEST_F(ProjectSave, WhatTookAnOldProjectsPlaceAfterItsCheckIsPutBack)
@@ -287,10 +260,10 @@ TEST_F(ProjectSave, WhatTookAnOldProjectsPlaceAfterItsCheckIsPutBack)
         ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("Board.tesserly/mine"))));
         TestImages::writeFile(
             path(QStringLiteral("Board.tesserly/mine")), QStringLiteral("letter.txt"), "dear");
-        const auto before = treeSnapshot(path());
+        const auto before = FileTesting::treeSnapshot(path());
 
         QByteArray checkedName;
-        const QString failure = failureMessage([&] {
+        const QString failure = FileTesting::failureMessage([&] {
             writer.commit(true, [&](int, const QByteArray& name) {
                 checkedName = name;
                 throw PosixError(EPERM);
@@ -299,7 +272,7 @@ TEST_F(ProjectSave, WhatTookAnOldProjectsPlaceAfterItsCheckIsPutBack)
         EXPECT_EQ(failure, PosixError(EPERM).description());
         EXPECT_TRUE(checkedName.startsWith(AtomicPackageWriter::temporaryPrefix("Board.tesserly")))
             << "the displaced item is checked where it was moved";
-        EXPECT_EQ(treeSnapshot(path()), before);
+        EXPECT_EQ(FileTesting::treeSnapshot(path()), before);
     }
     EXPECT_EQ(folderEntries(), QStringList { QStringLiteral("Board.tesserly") });
 }

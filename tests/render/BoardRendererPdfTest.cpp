@@ -3,7 +3,9 @@
 #include "RenderFixtures.h"
 
 #include <gtest/gtest.h>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 namespace {
 // An info-dictionary string: literal with escapes or hex, UTF-16BE after a byte-order mark.
@@ -66,6 +68,34 @@ int validCrossReferences(const QByteArray& pdf)
     }
     return valid;
 }
+// The text layer as Poppler's pdftotext reads it back, one entry per line. Its physical layout
+// mode keeps lines apart; the reading-order mode would join a line ending in a hyphen to the next.
+QStringList extractedLines(const QByteArray& pdf)
+{
+    QTemporaryDir folder;
+    QFile file(folder.filePath(QStringLiteral("board.pdf")));
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size()) {
+        return { QStringLiteral("<not written>") };
+    }
+    file.close();
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"),
+        { QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), file.fileName(),
+            QStringLiteral("-") });
+    // Poppler complains on its error stream about a damaged document that it can still read.
+    const bool finished = process.waitForFinished(60000);
+    const QByteArray errors = process.readAllStandardError();
+    if (!finished || process.exitCode() != 0 || !errors.isEmpty()) {
+        return { QStringLiteral("<pdftotext failed: %1 %2>").arg(process.errorString(), errors) };
+    }
+    QStringList lines;
+    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split(u'\n')) {
+        if (!line.trimmed().isEmpty()) {
+            lines.append(line.trimmed());
+        }
+    }
+    return lines;
+}
 } // namespace
 
 TEST(BoardRendererPdf, OnePageOfExactlyHalfTheLayoutInPoints)
@@ -116,4 +146,42 @@ TEST(BoardRendererPdf, PhotosAreEmbeddedAtTheirDecodeSize)
     EXPECT_LE(match.captured(1).toInt(), 558);
     EXPECT_GE(match.captured(1).toInt(), 540);
     EXPECT_NEAR(match.captured(2).toInt(), match.captured(1).toInt() * 0.75, 1.0);
+}
+
+TEST(BoardRendererPdf, TextReadsBackAsDrawn)
+{
+    const QString rows[] = {
+        QStringLiteral("Before/after: colour grade v2 — café"),
+        QStringLiteral("Mixed formats (34 inputs) — A→B Ελληνικά"),
+        QStringLiteral("‘single’ “double” 1–2 wait… mid·dot (x) 3×4"),
+        QStringLiteral("Autumn-2560x1600.jpg 10x20 (ABC) -HIJ- A-B"),
+        QStringLiteral("Çà et là: naïve façade, Ærø, Øst, ŁÓDŹ, ıi"),
+        QStringLiteral("Ωμέγα ι ɩ Δ ∆ Ω Ω µ μ ΆΈΉ"),
+        QStringLiteral("Съешь же ещё этих булок, Ёж"),
+        QStringLiteral("office affine fluffy ffl fi fl ft tt"),
+        QStringLiteral("Trip 🌋 2024 ★ ✓ ⌘ 🇳🇴 👍🏽"),
+        QStringLiteral("東京タワー 서울 北京"),
+    };
+    BoardSettings settings;
+    settings.columns = 2;
+    settings.showNumbers = false;
+    settings.captionMode = CaptionMode::custom;
+    for (const QString& row : rows) {
+        SCOPED_TRACE(row.toStdString());
+        settings.title = row;
+        const QList<BoardPhoto> photos { RenderFixtures::photo(
+            RenderFixtures::solid(40, 30, Qt::gray), QStringLiteral("a.png"), "PNG", row) };
+        const QByteArray pdf = BoardRenderer::pdfData(photos, settings);
+        // The title's line, then the caption's.
+        EXPECT_EQ(extractedLines(pdf), QStringList({ row, row }));
+        EXPECT_GT(validCrossReferences(pdf), 5);
+    }
+    // One line read back per line drawn: a file name in a six-column board wraps after its hyphen.
+    settings.title.clear();
+    settings.columns = 6;
+    settings.captionMode = CaptionMode::filename;
+    const QList<BoardPhoto> named { RenderFixtures::photo(
+        RenderFixtures::solid(40, 30, Qt::gray), QStringLiteral("OneStandsOut-2560x1600.jpg")) };
+    EXPECT_EQ(extractedLines(BoardRenderer::pdfData(named, settings)),
+        QStringList({ "OneStandsOut-", "2560x1600.jpg" }));
 }

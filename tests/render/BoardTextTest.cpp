@@ -1,9 +1,12 @@
 #include "render/BoardText.h"
 #include "render/BoardFonts.h"
+#include "RenderFixtures.h"
 
 #include <gtest/gtest.h>
+#include <QGlyphRun>
 #include <QImage>
 #include <QPainter>
+#include <QTextLayout>
 
 namespace {
 // A page at the export's density, so that font sizes are pixels of the exported PNG.
@@ -19,7 +22,7 @@ QImage exportPage(int width, int height)
 
 TEST(BoardText, InterAtFractionalPixelSizesOnAnyDevice)
 {
-    EXPECT_EQ(BoardFonts::family(), QStringLiteral("Inter"));
+    EXPECT_EQ(BoardFonts::family(), QStringLiteral("Tesserly Inter"));
     const QImage page = exportPage(10, 10);
     QImage screen(10, 10, QImage::Format_RGB32);
     screen.setDotsPerMeterX(3780);
@@ -32,6 +35,32 @@ TEST(BoardText, InterAtFractionalPixelSizesOnAnyDevice)
     EXPECT_NEAR(atScreen.advance("Harbour 1234"), atExport.advance("Harbour 1234"), 0.02);
     EXPECT_NEAR(BoardFonts::font(BoardFonts::Role::caption, 25.6, page).advance("Harbour 1234"),
         2 * atExport.advance("Harbour 1234"), 0.05);
+    // Badge numbers have tabular digits, captions proportional ones.
+    const BoardFont number = BoardFonts::font(BoardFonts::Role::number, 32, page);
+    EXPECT_DOUBLE_EQ(number.advance("11"), number.advance("00"));
+    EXPECT_LT(atExport.advance("11"), atExport.advance("00"));
+}
+
+TEST(BoardText, CharactersMissingFromTheTypefaceComeFromFallbackFonts)
+{
+    const QImage page = exportPage(10, 10);
+    const BoardFont font = BoardFonts::font(BoardFonts::Role::caption, 26, page);
+    const QString rows[]
+        = { "Trip 🌋 👍🏽 ★ ✓", "東京タワー 北京", "서울", "Ελληνικά Ёлка", "שלום עולם", "مرحبا" };
+    for (const QString& row : rows) {
+        SCOPED_TRACE(row.toStdString());
+        QTextLayout layout(row, font.oversampledFont(), &font.device());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        int glyphs = 0;
+        for (const QGlyphRun& run : layout.glyphRuns()) {
+            glyphs += int(run.glyphIndexes().size());
+            // Glyph 0 is the empty box of a character the font lacks.
+            EXPECT_FALSE(run.glyphIndexes().contains(0u)) << run.rawFont().familyName().toStdString();
+        }
+        EXPECT_GT(glyphs, 0);
+    }
 }
 
 TEST(BoardText, LinesBreakAtWordsHonourHardBreaksAndEndInAnEllipsis)
@@ -56,6 +85,10 @@ TEST(BoardText, LinesBreakAtWordsHonourHardBreaksAndEndInAnEllipsis)
             { "Morning light over ", font.elided("the harbour and the boats", narrow) } },
         { word, font.advance(word) / 2 + 1, 1, { font.elided(word, font.advance(word) / 2 + 1) } },
         { "Harbour\nwalk", 4, 1, { "\u2026" } },
+        // After a hyphen even before digits; inside a word only when the word alone is too wide.
+        { "OneStandsOut-2560x1600.jpg", font.advance("OneStandsOut-2560x1600.jp") + 1, 2,
+            { "OneStandsOut-", "2560x1600.jpg" } },
+        { "Pier -12 m-2", 2000, 2, { "Pier -12 m-2" } },
         { "", 2000, 2, {} },
         { "Harbour", 0, 2, {} },
     };

@@ -3,6 +3,7 @@
 #include "model/BoardPhoto.h"
 #include "model/BoardSettings.h"
 
+#include <ostream>
 #include <QColor>
 #include <QImage>
 #include <QList>
@@ -28,3 +29,9 @@ QImage renderedPng(const QList<BoardPhoto>& photos, const BoardSettings& setting
 bool near(QColor actual, QColor expected, int tolerance = 3);
 
 } // namespace RenderFixtures
+
+// Readable texts in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* stream)
+{
+    *stream << '"' << text.toStdString() << '"';
+}

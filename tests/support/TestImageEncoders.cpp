@@ -81,7 +81,13 @@ heif_error appendToByteArray(heif_context*, const void* data, size_t size, void*
     return heif_error { heif_error_Ok, heif_suberror_Unspecified, "" };
 }
 
-QByteArray encodeHeif(const QImage& source, heif_compression_format format, int orientation)
+struct HeifNclxDeleter
+{
+    void operator()(heif_color_profile_nclx* nclx) const { heif_nclx_color_profile_free(nclx); }
+};
+
+QByteArray encodeHeif(const QImage& source, heif_compression_format format, int orientation,
+    const TestImageEncoders::HeifColour& colour)
 {
     if (!heif_have_encoder_for_format(format)) {
         ADD_FAILURE() << "libheif has no encoder for this format";
@@ -95,7 +101,11 @@ QByteArray encodeHeif(const QImage& source, heif_compression_format format, int 
         return {};
     }
     std::unique_ptr<heif_encoder, HeifEncoderDeleter> encoder(rawEncoder);
+    const bool described = !colour.iccProfile.isEmpty() || colour.primaries != 0;
     heif_encoder_set_lossy_quality(encoder.get(), 90);
+    if (described) {
+        heif_encoder_set_lossless(encoder.get(), 1);
+    }
     heif_image* rawImage = nullptr;
     heif_image_create(rgb.width(), rgb.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGB, &rawImage);
     std::unique_ptr<heif_image, HeifImageDeleter> image(rawImage);
@@ -105,8 +115,22 @@ QByteArray encodeHeif(const QImage& source, heif_compression_format format, int 
     for (int y = 0; y < rgb.height(); ++y) {
         std::memcpy(plane + qsizetype(y) * stride, rgb.constScanLine(y), size_t(rgb.width()) * 3);
     }
+    if (!colour.iccProfile.isEmpty()) {
+        heif_image_set_raw_color_profile(
+            image.get(), "prof", colour.iccProfile.constData(), size_t(colour.iccProfile.size()));
+    }
     std::unique_ptr<heif_encoding_options, HeifOptionsDeleter> options(heif_encoding_options_alloc());
     options->image_orientation = heif_orientation(orientation);
+    const std::unique_ptr<heif_color_profile_nclx, HeifNclxDeleter> nclx(heif_nclx_color_profile_alloc());
+    if (colour.primaries != 0) {
+        heif_nclx_color_profile_set_color_primaries(nclx.get(), uint16_t(colour.primaries));
+        heif_nclx_color_profile_set_transfer_characteristics(nclx.get(), uint16_t(colour.transfer));
+        heif_nclx_color_profile_set_matrix_coefficients(nclx.get(), 6);
+        nclx->full_range_flag = 1;
+        heif_image_set_nclx_color_profile(image.get(), nclx.get());
+        options->output_nclx_profile = nclx.get();
+        options->macOS_compatibility_workaround_no_nclx_profile = 0;
+    }
     const heif_error encoded
         = heif_context_encode_image(context.get(), image.get(), encoder.get(), options.get(), nullptr);
     if (encoded.code != heif_error_Ok) {
@@ -127,7 +151,7 @@ void pngAppendToByteArray(png_structp png, png_bytep data, png_size_t length)
 
 } // namespace
 
-QByteArray TestImageEncoders::tiff(const QList<QImage>& pages, int orientation)
+QByteArray TestImageEncoders::tiff(const QList<QImage>& pages, int orientation, const QByteArray& iccProfile)
 {
     // libtiff writes to a path; a temporary file keeps that away from the caller.
     QTemporaryFile file;
@@ -152,6 +176,9 @@ QByteArray TestImageEncoders::tiff(const QList<QImage>& pages, int orientation)
         TIFFSetField(tiff, TIFFTAG_COMPRESSION, COMPRESSION_LZW);
         TIFFSetField(tiff, TIFFTAG_ORIENTATION, uint16_t(orientation));
         TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, uint32_t(16));
+        if (!iccProfile.isEmpty()) {
+            TIFFSetField(tiff, TIFFTAG_ICCPROFILE, uint32_t(iccProfile.size()), iccProfile.constData());
+        }
         if (pages.size() > 1) {
             TIFFSetField(tiff, TIFFTAG_SUBFILETYPE, FILETYPE_PAGE);
             TIFFSetField(tiff, TIFFTAG_PAGENUMBER, uint16_t(page), uint16_t(pages.size()));
@@ -239,8 +266,14 @@ QByteArray TestImageEncoders::largePng(QSize size)
 
 QByteArray TestImageEncoders::heif(const QImage& image, Codec codec, int orientation)
 {
+    return heif(image, codec, orientation, HeifColour());
+}
+
+QByteArray TestImageEncoders::heif(
+    const QImage& image, Codec codec, int orientation, const HeifColour& colour)
+{
     return encodeHeif(
-        image, codec == Codec::hevc ? heif_compression_HEVC : heif_compression_AV1, orientation);
+        image, codec == Codec::hevc ? heif_compression_HEVC : heif_compression_AV1, orientation, colour);
 }
 
 bool TestImageEncoders::canEncode(Codec codec)

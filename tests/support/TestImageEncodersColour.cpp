@@ -1,0 +1,135 @@
+#include "TestImageEncoders.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <jpeglib.h>
+#include <png.h>
+#include <vector>
+
+namespace {
+
+// Owns one libjpeg compressor writing to memory; errors of these fixed, valid inputs end the test.
+class JpegWriter
+{
+public:
+    JpegWriter(QSize size, int components, J_COLOR_SPACE space)
+    {
+        m_info.err = jpeg_std_error(&m_errors);
+        jpeg_create_compress(&m_info);
+        jpeg_mem_dest(&m_info, &m_buffer, &m_size);
+        m_info.image_width = JDIMENSION(size.width());
+        m_info.image_height = JDIMENSION(size.height());
+        m_info.input_components = components;
+        m_info.in_color_space = space;
+        jpeg_set_defaults(&m_info);
+        jpeg_set_quality(&m_info, 100, TRUE);
+        for (int component = 0; component < m_info.num_components; ++component) {
+            m_info.comp_info[component].h_samp_factor = 1;
+            m_info.comp_info[component].v_samp_factor = 1;
+        }
+    }
+    ~JpegWriter()
+    {
+        jpeg_destroy_compress(&m_info);
+        std::free(m_buffer);
+    }
+    JpegWriter(const JpegWriter&) = delete;
+    JpegWriter& operator=(const JpegWriter&) = delete;
+
+    QByteArray write(const QByteArray& iccProfile, const std::vector<uchar>& pixels)
+    {
+        jpeg_start_compress(&m_info, TRUE);
+        if (!iccProfile.isEmpty()) {
+            jpeg_write_icc_profile(&m_info, reinterpret_cast<const JOCTET*>(iccProfile.constData()),
+                unsigned(iccProfile.size()));
+        }
+        const std::size_t stride = std::size_t(m_info.image_width) * std::size_t(m_info.input_components);
+        while (m_info.next_scanline < m_info.image_height) {
+            JSAMPROW line = const_cast<JSAMPROW>(pixels.data() + stride * m_info.next_scanline);
+            jpeg_write_scanlines(&m_info, &line, 1);
+        }
+        jpeg_finish_compress(&m_info);
+        return QByteArray(reinterpret_cast<const char*>(m_buffer), qsizetype(m_size));
+    }
+
+private:
+    jpeg_compress_struct m_info {};
+    jpeg_error_mgr m_errors {};
+    unsigned char* m_buffer = nullptr;
+    unsigned long m_size = 0;
+};
+
+void appendToByteArray(png_structp png, png_bytep data, png_size_t length)
+{
+    static_cast<QByteArray*>(png_get_io_ptr(png))
+        ->append(reinterpret_cast<const char*>(data), qsizetype(length));
+}
+
+} // namespace
+
+QByteArray TestImageEncoders::jpeg(const QImage& image, const QByteArray& iccProfile)
+{
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+    std::vector<uchar> pixels;
+    for (int y = 0; y < rgb.height(); ++y) {
+        pixels.insert(pixels.end(), rgb.constScanLine(y), rgb.constScanLine(y) + rgb.width() * 3);
+    }
+    return JpegWriter(rgb.size(), 3, JCS_RGB).write(iccProfile, pixels);
+}
+
+QByteArray TestImageEncoders::cmykJpeg(
+    QSize size, const std::array<Inks, 4>& quadrants, const QByteArray& iccProfile)
+{
+    std::vector<uchar> pixels;
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x) {
+            const Inks& ink = quadrants[std::size_t((y * 2 / size.height()) * 2 + x * 2 / size.width())];
+            for (const uchar value : ink) {
+                pixels.push_back(uchar(255 - value));
+            }
+        }
+    }
+    // jpeg_set_defaults picks YCCK and the Adobe marker for CMYK input, as Photoshop does.
+    return JpegWriter(size, 4, JCS_CMYK).write(iccProfile, pixels);
+}
+
+QByteArray TestImageEncoders::png(const QImage& image, const PngColour& colour)
+{
+    const bool alpha = image.hasAlphaChannel();
+    const QImage rgb = image.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+    QByteArray bytes;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        ADD_FAILURE() << "libpng could not write the tagged PNG";
+        return {};
+    }
+    png_set_write_fn(png, &bytes, appendToByteArray, nullptr);
+    png_set_IHDR(png, info, png_uint_32(rgb.width()), png_uint_32(rgb.height()), 8,
+        alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+        PNG_FILTER_TYPE_DEFAULT);
+    if (!colour.iccProfile.isEmpty()) {
+        // Broken profiles are written too: the decoder, not the writer, is under test.
+        png_set_option(png, PNG_SKIP_sRGB_CHECK_PROFILE, PNG_OPTION_ON);
+        png_set_benign_errors(png, 1);
+        png_set_iCCP(png, info, "test", PNG_COMPRESSION_TYPE_BASE,
+            reinterpret_cast<png_const_bytep>(colour.iccProfile.constData()),
+            png_uint_32(colour.iccProfile.size()));
+    }
+    if (colour.gamma > 0) {
+        png_set_gAMA(png, info, colour.gamma);
+    }
+    const std::array<double, 8>& xy = colour.chromaticities;
+    if (xy[0] > 0) {
+        png_set_cHRM(png, info, xy[0], xy[1], xy[2], xy[3], xy[4], xy[5], xy[6], xy[7]);
+    }
+    png_write_info(png, info);
+    for (int y = 0; y < rgb.height(); ++y) {
+        png_write_row(png, rgb.constScanLine(y));
+    }
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    return bytes;
+}
