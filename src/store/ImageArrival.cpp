@@ -2,9 +2,11 @@
 
 #include "model/BoardLimits.h"
 
+#include <QCoreApplication>
+
 QString ImageArrival::excessLine(qsizetype excessCount)
 {
-    return QStringLiteral("%1 additional images exceeded the %2-image limit.")
+    return QCoreApplication::translate("BoardStore", "%1 additional images exceeded the %2-image limit.")
         .arg(excessCount)
         .arg(BoardLimits::maxPhotos);
 }
@@ -20,12 +22,13 @@ ImageImportResult ImageArrival::admit(const QList<BoardPhoto>& board, const Imag
     for (const BoardPhoto& photo : result.photos) {
         const qint64 bytes = photo.imageData().size();
         if (board.size() + admitted.photos.size() >= BoardLimits::maxPhotos) {
-            admitted.rejected << photo.fileName() + QStringLiteral(": the board is full.");
+            admitted.rejected
+                << QCoreApplication::translate("BoardStore", "%1: the board is full.").arg(photo.fileName());
         } else if (boardBytes + bytes > BoardLimits::maxTotalSourceBytes) {
             // A later, smaller image may still fit, so the loop goes on.
-            admitted.rejected << photo.fileName()
-                    + QStringLiteral(
-                        ": adding this image would exceed the board's 256 MB source-image limit.");
+            admitted.rejected << QCoreApplication::translate(
+                "BoardStore", "%1: adding this image would exceed the board's 256 MB source-image limit.")
+                                     .arg(photo.fileName());
         } else {
             admitted.photos << photo;
             boardBytes += bytes;

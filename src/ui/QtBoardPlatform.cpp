@@ -167,7 +167,8 @@ std::optional<qsizetype> QtBoardPlatform::runAlert(const AlertRequest& request)
         // One role for all keeps the buttons in the order given.
         QPushButton* button = box.addButton(title, QMessageBox::ActionRole);
         buttons.append(button);
-        if (title == QLatin1String("Cancel")) {
+        // The store's Cancel, in whichever language it was written.
+        if (title == QCoreApplication::translate("BoardStore", "Cancel")) {
             box.setEscapeButton(button);
         }
     }

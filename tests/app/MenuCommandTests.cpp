@@ -236,7 +236,7 @@ TEST_F(MenuCommandTest, ShortcutsReachTheBoardButLeaveTextFieldsTheirEditingKeys
     EXPECT_EQ(app.store().statusMessage(), QStringLiteral("Undid last change"));
 }
 
-TEST_F(MenuCommandTest, InGermanTheMenusAndTheGuideAreGerman)
+TEST_F(MenuCommandTest, InGermanTheMenusTheGuideAndTheStoresQuestionsAreGerman)
 {
     QTranslator german;
     ASSERT_TRUE(TesserlyApp::loadTranslation(german, QLocale(QLocale::German, QLocale::Germany)));
@@ -271,4 +271,13 @@ TEST_F(MenuCommandTest, InGermanTheMenusAndTheGuideAreGerman)
     EXPECT_EQ(m_platform.alerts.last().message, QStringLiteral("Ein Board in drei Schritten"));
     EXPECT_EQ(m_platform.alerts.last().buttons, QStringList { QStringLiteral("Verstanden") });
     EXPECT_TRUE(m_platform.alerts.last().informativeText.startsWith(QStringLiteral("1. Ziehen Sie Bilder")));
+
+    // The store's question before an edited board is replaced.
+    changeSettings();
+    m_platform.alertAnswers = { 2 };
+    menuItem(QStringLiteral("Datei"), QStringLiteral("Neues Board"))->trigger();
+    EXPECT_EQ(m_platform.alerts.last().message, QStringLiteral("\u00C4nderungen an diesem Board speichern?"));
+    EXPECT_EQ(m_platform.alerts.last().buttons,
+        QStringList({ "Speichern \u2026", "\u00C4nderungen verwerfen", "Abbrechen" }));
+    EXPECT_TRUE(m_app->store().hasUnsavedChanges());
 }
