@@ -2,6 +2,227 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
+    <name>AboutView</name>
+    <message>
+        <source>Tesserly icon</source>
+        <translation>Tesserly-Symbol</translation>
+    </message>
+    <message>
+        <source>Made by %1</source>
+        <translation>Von %1</translation>
+    </message>
+    <message>
+        <source>About Tesserly</source>
+        <translation>Über Tesserly</translation>
+    </message>
+</context>
+<context>
+    <name>AppInfo</name>
+    <message>
+        <source>Version %1 (%2)</source>
+        <translation>Version %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Image boards — made offline, on your computer.</source>
+        <translation>Bild-Boards – offline erstellt, auf Ihrem Computer.</translation>
+    </message>
+    <message>
+        <source>Designed and made independently by Vandrel</source>
+        <translation>Unabhängig entworfen und gebaut von Vandrel</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundButton</name>
+    <message>
+        <source>%1 board background</source>
+        <translation>Board-Hintergrund %1</translation>
+    </message>
+    <message>
+        <source>Not selected</source>
+        <translation>Nicht ausgewählt</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>Ausgewählt</translation>
+    </message>
+</context>
+<context>
+    <name>BoardFooter</name>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Ungesicherte Änderungen</translation>
+    </message>
+    <message>
+        <source>This board has unsaved changes</source>
+        <translation>Dieses Board hat ungesicherte Änderungen</translation>
+    </message>
+    <message>
+        <source>Copy PNG</source>
+        <translation>PNG kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the finished board as an image</source>
+        <translation>Das fertige Board als Bild kopieren</translation>
+    </message>
+    <message>
+        <source>Export PNG…</source>
+        <translation>Als PNG exportieren …</translation>
+    </message>
+    <message>
+        <source>Export PDF…</source>
+        <translation>Als PDF exportieren …</translation>
+    </message>
+    <message>
+        <source>Export the finished board as PNG or PDF</source>
+        <translation>Das fertige Board als PNG oder PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>1 image</source>
+        <translation>1 Bild</translation>
+    </message>
+    <message>
+        <source>%1 images</source>
+        <translation>%1 Bilder</translation>
+    </message>
+</context>
+<context>
+    <name>BoardOptions</name>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>File names</source>
+        <translation>Dateinamen</translation>
+    </message>
+    <message>
+        <source>Custom captions</source>
+        <translation>Eigene Beschriftungen</translation>
+    </message>
+    <message>
+        <source>Square · 1:1</source>
+        <translation>Quadrat · 1:1</translation>
+    </message>
+    <message>
+        <source>Landscape · 4:3</source>
+        <translation>Querformat · 4:3</translation>
+    </message>
+    <message>
+        <source>Widescreen · 16:9</source>
+        <translation>Breitbild · 16:9</translation>
+    </message>
+    <message>
+        <source>Portrait · 3:4</source>
+        <translation>Hochformat · 3:4</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Füllen</translation>
+    </message>
+</context>
+<context>
+    <name>BoardProjectError</name>
+    <message>
+        <source>This board uses project format %1, which this version of Tesserly cannot open.</source>
+        <translation>Dieses Board verwendet das Projektformat %1, das diese Version von Tesserly nicht öffnen kann.</translation>
+    </message>
+    <message>
+        <source>The saved image %1 is incomplete or has changed.</source>
+        <translation>Das gespeicherte Bild %1 ist unvollständig oder wurde verändert.</translation>
+    </message>
+    <message>
+        <source>This is not a Tesserly project. Choose a .tesserly file.</source>
+        <translation>Dies ist kein Tesserly-Projekt. Wählen Sie eine .tesserly-Datei.</translation>
+    </message>
+    <message>
+        <source>The board&apos;s project information is incomplete or damaged.</source>
+        <translation>Die Projektdaten des Boards sind unvollständig oder beschädigt.</translation>
+    </message>
+    <message>
+        <source>Save the project with the .tesserly extension.</source>
+        <translation>Speichern Sie das Projekt mit der Endung .tesserly.</translation>
+    </message>
+    <message>
+        <source>The board could not be opened. Make sure it is fully downloaded and is not a symbolic link.</source>
+        <translation>Das Board konnte nicht geöffnet werden. Stellen Sie sicher, dass es vollständig heruntergeladen und kein symbolischer Link ist.</translation>
+    </message>
+    <message>
+        <source>That location contains something other than a supported Tesserly project. Choose a different name to keep its contents safe.</source>
+        <translation>An diesem Ort liegt etwas anderes als ein unterstütztes Tesserly-Projekt. Wählen Sie einen anderen Namen, damit sein Inhalt erhalten bleibt.</translation>
+    </message>
+    <message>
+        <source>The board&apos;s project information exceeds the supported size.</source>
+        <translation>Die Projektdaten des Boards überschreiten die unterstützte Größe.</translation>
+    </message>
+    <message>
+        <source>A board can contain up to %1 images.</source>
+        <translation>Ein Board kann bis zu %1 Bilder enthalten.</translation>
+    </message>
+    <message>
+        <source>An image in this board is empty or exceeds the 64 MB limit.</source>
+        <translation>Ein Bild in diesem Board ist leer oder überschreitet die Grenze von 64 MB.</translation>
+    </message>
+    <message>
+        <source>The original images in one board can total up to 256 MB.</source>
+        <translation>Die Originalbilder eines Boards dürfen zusammen bis zu 256 MB groß sein.</translation>
+    </message>
+    <message>
+        <source>The board contains duplicate image identifiers and cannot be opened safely.</source>
+        <translation>Das Board enthält doppelte Bildkennungen und kann nicht sicher geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>The board contains an invalid image reference.</source>
+        <translation>Das Board enthält einen ungültigen Bildverweis.</translation>
+    </message>
+    <message>
+        <source>The board&apos;s Images folder is missing or is a symbolic link.</source>
+        <translation>Der Bilder-Ordner des Boards fehlt oder ist ein symbolischer Link.</translation>
+    </message>
+</context>
+<context>
+    <name>BoardRenderError</name>
+    <message>
+        <source>Tesserly could not render &quot;%1&quot;. Remove it and import the image again.</source>
+        <translation>Tesserly konnte „%1“ nicht zeichnen. Entfernen Sie es und importieren Sie das Bild erneut.</translation>
+    </message>
+    <message>
+        <source>Add at least one image before exporting.</source>
+        <translation>Fügen Sie vor dem Exportieren mindestens ein Bild hinzu.</translation>
+    </message>
+    <message>
+        <source>A board can contain up to %1 images.</source>
+        <translation>Ein Board kann bis zu %1 Bilder enthalten.</translation>
+    </message>
+    <message>
+        <source>This board is too large to export. Increase the column count or choose a smaller export width.</source>
+        <translation>Dieses Board ist zu groß für den Export. Erhöhen Sie die Spaltenzahl oder wählen Sie eine geringere Exportbreite.</translation>
+    </message>
+    <message>
+        <source>There is not enough memory to create this export. Try a smaller export width.</source>
+        <translation>Für diesen Export ist nicht genug Speicher vorhanden. Versuchen Sie eine geringere Exportbreite.</translation>
+    </message>
+    <message>
+        <source>Tesserly could not finish the export. Try again with a smaller board.</source>
+        <translation>Tesserly konnte den Export nicht abschließen. Versuchen Sie es mit einem kleineren Board erneut.</translation>
+    </message>
+</context>
+<context>
     <name>BoardStore</name>
     <message>
         <source>Cancel</source>
@@ -225,6 +446,395 @@
     </message>
 </context>
 <context>
+    <name>BoundedFileError</name>
+    <message>
+        <source>Zero KB</source>
+        <translation>Null KB</translation>
+    </message>
+    <message>
+        <source>1 byte</source>
+        <translation>1 Byte</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Byte</translation>
+    </message>
+    <message>
+        <source>Choose a regular image file, rather than a folder or special file.</source>
+        <translation>Wählen Sie eine normale Bilddatei statt eines Ordners oder einer Spezialdatei.</translation>
+    </message>
+    <message>
+        <source>The file is larger than the available %1 import limit.</source>
+        <translation>Die Datei ist größer als die verfügbare Importgrenze von %1.</translation>
+    </message>
+</context>
+<context>
+    <name>CaptionEditor</name>
+    <message>
+        <source>Caption for %1</source>
+        <translation>Beschriftung für %1</translation>
+    </message>
+    <message>
+        <source>Select an image to write its caption.</source>
+        <translation>Wählen Sie ein Bild, um seine Beschriftung zu schreiben.</translation>
+    </message>
+    <message>
+        <source>Select another image to edit its caption.</source>
+        <translation>Wählen Sie ein anderes Bild, um seine Beschriftung zu bearbeiten.</translation>
+    </message>
+</context>
+<context>
+    <name>ContentView</name>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Add Images</source>
+        <translation>Bilder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add images from this computer</source>
+        <translation>Bilder von diesem Computer hinzufügen</translation>
+    </message>
+    <message>
+        <source>Open Board</source>
+        <translation>Board öffnen</translation>
+    </message>
+    <message>
+        <source>Open a saved Tesserly project</source>
+        <translation>Ein gespeichertes Tesserly-Projekt öffnen</translation>
+    </message>
+    <message>
+        <source>Save Board</source>
+        <translation>Board speichern</translation>
+    </message>
+    <message>
+        <source>Save an editable copy of this board</source>
+        <translation>Eine bearbeitbare Kopie dieses Boards speichern</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Dimensions of the exported board</source>
+        <translation>Abmessungen des exportierten Boards</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>An unexpected error occurred.</source>
+        <translation>Ein unerwarteter Fehler ist aufgetreten.</translation>
+    </message>
+</context>
+<context>
+    <name>ExportMenuButton</name>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>ImageImportError</name>
+    <message>
+        <source>Choose an image stored on this computer.</source>
+        <translation>Wählen Sie ein Bild, das auf diesem Computer gespeichert ist.</translation>
+    </message>
+    <message>
+        <source>The image file is empty.</source>
+        <translation>Die Bilddatei ist leer.</translation>
+    </message>
+    <message>
+        <source>This image exceeds the 64 MB import limit.</source>
+        <translation>Dieses Bild überschreitet die Importgrenze von 64 MB.</translation>
+    </message>
+    <message>
+        <source>The original images in one board can total up to 256 MB.</source>
+        <translation>Die Originalbilder eines Boards dürfen zusammen bis zu 256 MB groß sein.</translation>
+    </message>
+    <message>
+        <source>The image is damaged or could not be decoded.</source>
+        <translation>Das Bild ist beschädigt oder konnte nicht dekodiert werden.</translation>
+    </message>
+    <message>
+        <source>Use PNG, JPEG, HEIC, TIFF, GIF, or BMP. Animated images use their first frame.</source>
+        <translation>Verwenden Sie PNG, JPEG, HEIC, TIFF, GIF oder BMP. Von animierten Bildern wird das erste Bild verwendet.</translation>
+    </message>
+    <message>
+        <source>This image exceeds the 100-megapixel import limit. Export a smaller copy first.</source>
+        <translation>Dieses Bild überschreitet die Importgrenze von 100 Megapixeln. Exportieren Sie zuerst eine kleinere Kopie.</translation>
+    </message>
+</context>
+<context>
+    <name>ImageImportService</name>
+    <message>
+        <source>The remaining %1 files were skipped. A board can contain up to %2 images.</source>
+        <translation>Die übrigen %1 Dateien wurden übersprungen. Ein Board kann bis zu %2 Bilder enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>InspectorSlider</name>
+    <message>
+        <source>%1 pixels</source>
+        <translation>%1 Pixel</translation>
+    </message>
+</context>
+<context>
+    <name>InspectorView</name>
+    <message>
+        <source>Board</source>
+        <translation>Board</translation>
+    </message>
+    <message>
+        <source>Reset Settings</source>
+        <translation>Einstellungen zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Restore the default layout and appearance. Images stay on the board.</source>
+        <translation>Standardlayout und -aussehen wiederherstellen. Die Bilder bleiben auf dem Board.</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message>
+        <source>Columns</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>Number of columns</source>
+        <translation>Anzahl der Spalten</translation>
+    </message>
+    <message>
+        <source>Image shape</source>
+        <translation>Bildform</translation>
+    </message>
+    <message>
+        <source>Image fit</source>
+        <translation>Bildanpassung</translation>
+    </message>
+    <message>
+        <source>Appearance</source>
+        <translation>Aussehen</translation>
+    </message>
+    <message>
+        <source>Board background</source>
+        <translation>Board-Hintergrund</translation>
+    </message>
+    <message>
+        <source>Spacing</source>
+        <translation>Abstand</translation>
+    </message>
+    <message>
+        <source>Outer margin</source>
+        <translation>Außenrand</translation>
+    </message>
+    <message>
+        <source>Corners</source>
+        <translation>Ecken</translation>
+    </message>
+    <message>
+        <source>Labels</source>
+        <translation>Beschriftung</translation>
+    </message>
+    <message>
+        <source>Image numbers</source>
+        <translation>Bildnummern</translation>
+    </message>
+    <message>
+        <source>Captions</source>
+        <translation>Bildunterschriften</translation>
+    </message>
+    <message>
+        <source>Caption size</source>
+        <translation>Größe der Bildunterschrift</translation>
+    </message>
+    <message>
+        <source>Board title</source>
+        <translation>Board-Titel</translation>
+    </message>
+    <message>
+        <source>Optional title</source>
+        <translation>Titel (optional)</translation>
+    </message>
+    <message>
+        <source>Title size</source>
+        <translation>Titelgröße</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Output width</source>
+        <translation>Ausgabebreite</translation>
+    </message>
+    <message>
+        <source>Export width in pixels</source>
+        <translation>Exportbreite in Pixeln</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Fit keeps the entire image visible.</source>
+        <translation>Einpassen zeigt das ganze Bild.</translation>
+    </message>
+    <message>
+        <source>Fill crops the image to match its cell.</source>
+        <translation>Füllen beschneidet das Bild passend zu seiner Zelle.</translation>
+    </message>
+    <message>
+        <source>Use more columns or a smaller width to export this board.</source>
+        <translation>Verwenden Sie mehr Spalten oder eine geringere Breite, um dieses Board zu exportieren.</translation>
+    </message>
+    <message>
+        <source>PNG for sharing. PDF for printing.</source>
+        <translation>PNG zum Teilen. PDF zum Drucken.</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoStripView</name>
+    <message>
+        <source>Paste copied images (%1)</source>
+        <translation>Kopierte Bilder einfügen (%1)</translation>
+    </message>
+    <message>
+        <source>Paste images</source>
+        <translation>Bilder einfügen</translation>
+    </message>
+    <message>
+        <source>Move selected image earlier</source>
+        <translation>Ausgewähltes Bild nach vorn verschieben</translation>
+    </message>
+    <message>
+        <source>Move selected image later</source>
+        <translation>Ausgewähltes Bild nach hinten verschieben</translation>
+    </message>
+    <message>
+        <source>Remove selected image from this board</source>
+        <translation>Ausgewähltes Bild von diesem Board entfernen</translation>
+    </message>
+    <message>
+        <source>Remove selected image</source>
+        <translation>Ausgewähltes Bild entfernen</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Bilder</translation>
+    </message>
+    <message>
+        <source>Add images above, or drop them onto the preview.</source>
+        <translation>Fügen Sie oben Bilder hinzu oder legen Sie sie auf der Vorschau ab.</translation>
+    </message>
+    <message>
+        <source>Your images will appear here</source>
+        <translation>Hier erscheinen Ihre Bilder</translation>
+    </message>
+    <message>
+        <source>Drag to reorder</source>
+        <translation>Zum Umordnen ziehen</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoThumbnail</name>
+    <message>
+        <source>Image %1, %2</source>
+        <translation>Bild %1, %2</translation>
+    </message>
+    <message>
+        <source>Selected</source>
+        <translation>Ausgewählt</translation>
+    </message>
+    <message>
+        <source>Not selected</source>
+        <translation>Nicht ausgewählt</translation>
+    </message>
+    <message>
+        <source>Move Earlier</source>
+        <translation>Nach vorn</translation>
+    </message>
+    <message>
+        <source>Move Later</source>
+        <translation>Nach hinten</translation>
+    </message>
+    <message>
+        <source>Remove from Board</source>
+        <translation>Vom Board entfernen</translation>
+    </message>
+</context>
+<context>
+    <name>PosixError</name>
+    <message>
+        <source>The operation couldn&apos;t be completed. (%1)</source>
+        <translation>Der Vorgang konnte nicht abgeschlossen werden. (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewEmptyState</name>
+    <message>
+        <source>Add Images…</source>
+        <translation>Bilder hinzufügen …</translation>
+    </message>
+    <message>
+        <source>Paste Images</source>
+        <translation>Bilder einfügen</translation>
+    </message>
+    <message>
+        <source>Bring your images together</source>
+        <translation>Bringen Sie Ihre Bilder zusammen</translation>
+    </message>
+    <message>
+        <source>Drop images here to create a comparison sheet.</source>
+        <translation>Legen Sie Bilder hier ab, um einen Vergleichsbogen zu erstellen.</translation>
+    </message>
+    <message>
+        <source>Photos · Film stills · Design variations</source>
+        <translation>Fotos · Filmstandbilder · Designvarianten</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewTile</name>
+    <message>
+        <source>Select %1. Drag to change its position.</source>
+        <translation>%1 auswählen. Ziehen, um die Position zu ändern.</translation>
+    </message>
+    <message>
+        <source>Image %1, %2</source>
+        <translation>Bild %1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>QtBoardPlatform</name>
+    <message>
+        <source>Tesserly Projects</source>
+        <translation>Tesserly-Projekte</translation>
+    </message>
+    <message>
+        <source>Images</source>
+        <translation>Bilder</translation>
+    </message>
+</context>
+<context>
+    <name>TesserlyAppDelegate</name>
+    <message>
+        <source>Tesserly is finishing an operation</source>
+        <translation>Tesserly schließt einen Vorgang ab</translation>
+    </message>
+    <message>
+        <source>Wait for the current import or export to finish, then quit again.</source>
+        <translation>Warten Sie, bis der laufende Import oder Export abgeschlossen ist, und beenden Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
     <name>TesserlyCommands</name>
     <message>
         <source>About Tesserly</source>
@@ -333,6 +943,33 @@
     <message>
         <source>Got It</source>
         <translation>Verstanden</translation>
+    </message>
+</context>
+<context>
+    <name>TesserlySettingsView</name>
+    <message>
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message>
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message>
+        <source>Tesserly Settings</source>
+        <translation>Tesserly-Einstellungen</translation>
+    </message>
+    <message>
+        <source>App appearance</source>
+        <translation>Erscheinungsbild</translation>
+    </message>
+    <message>
+        <source>A small, private contact-sheet maker.</source>
+        <translation>Ein kleines, privates Programm für Kontaktbögen.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,8 @@
 
 #include "model/BoardLimits.h"
 
+#include <QCoreApplication>
+
 BoardProjectError BoardProjectError::unsupportedVersion(qint64 version)
 {
     BoardProjectError error(Kind::unsupportedVersion);
@@ -20,37 +22,50 @@ QString BoardProjectError::description() const
 {
     switch (m_kind) {
     case Kind::unsupportedVersion:
-        return QStringLiteral(
+        return QCoreApplication::translate("BoardProjectError",
             "This board uses project format %1, which this version of Tesserly cannot open.")
             .arg(m_version);
     case Kind::changedImage:
-        return QStringLiteral("The saved image %1 is incomplete or has changed.").arg(m_fileName);
+        return QCoreApplication::translate(
+            "BoardProjectError", "The saved image %1 is incomplete or has changed.")
+            .arg(m_fileName);
     case Kind::invalidProject:
-        return QStringLiteral("This is not a Tesserly project. Choose a .tesserly file.");
+        return QCoreApplication::translate(
+            "BoardProjectError", "This is not a Tesserly project. Choose a .tesserly file.");
     case Kind::invalidManifest:
-        return QStringLiteral("The board's project information is incomplete or damaged.");
+        return QCoreApplication::translate(
+            "BoardProjectError", "The board's project information is incomplete or damaged.");
     case Kind::invalidDestination:
-        return QStringLiteral("Save the project with the .tesserly extension.");
+        return QCoreApplication::translate(
+            "BoardProjectError", "Save the project with the .tesserly extension.");
     case Kind::cannotOpenPackage:
-        return QStringLiteral(
+        return QCoreApplication::translate("BoardProjectError",
             "The board could not be opened. Make sure it is fully downloaded and is not a symbolic link.");
     case Kind::unsafeExistingDestination:
-        return QStringLiteral("That location contains something other than a supported Tesserly project. "
-                              "Choose a different name to keep its contents safe.");
+        return QCoreApplication::translate("BoardProjectError",
+            "That location contains something other than a supported Tesserly project. "
+            "Choose a different name to keep its contents safe.");
     case Kind::manifestTooLarge:
-        return QStringLiteral("The board's project information exceeds the supported size.");
+        return QCoreApplication::translate(
+            "BoardProjectError", "The board's project information exceeds the supported size.");
     case Kind::tooManyImages:
-        return QStringLiteral("A board can contain up to %1 images.").arg(BoardLimits::maxPhotos);
+        return QCoreApplication::translate("BoardProjectError", "A board can contain up to %1 images.")
+            .arg(BoardLimits::maxPhotos);
     case Kind::imageTooLarge:
-        return QStringLiteral("An image in this board is empty or exceeds the 64 MB limit.");
+        return QCoreApplication::translate(
+            "BoardProjectError", "An image in this board is empty or exceeds the 64 MB limit.");
     case Kind::boardTooLarge:
-        return QStringLiteral("The original images in one board can total up to 256 MB.");
+        return QCoreApplication::translate(
+            "BoardProjectError", "The original images in one board can total up to 256 MB.");
     case Kind::duplicateIdentifier:
-        return QStringLiteral("The board contains duplicate image identifiers and cannot be opened safely.");
+        return QCoreApplication::translate("BoardProjectError",
+            "The board contains duplicate image identifiers and cannot be opened safely.");
     case Kind::unsafeImagePath:
-        return QStringLiteral("The board contains an invalid image reference.");
+        return QCoreApplication::translate(
+            "BoardProjectError", "The board contains an invalid image reference.");
     case Kind::missingImages:
         break;
     }
-    return QStringLiteral("The board's Images folder is missing or is a symbolic link.");
+    return QCoreApplication::translate(
+        "BoardProjectError", "The board's Images folder is missing or is a symbolic link.");
 }

@@ -1,6 +1,7 @@
 #include "io/BoundedFileError.h"
 
 #include <cmath>
+#include <QCoreApplication>
 #include <QString>
 
 namespace {
@@ -25,13 +26,13 @@ QString trimmedNumber(double value, int decimals)
 QString BoundedFileError::formattedByteCount(qint64 bytes)
 {
     if (bytes <= 0) {
-        return QStringLiteral("Zero KB");
+        return QCoreApplication::translate("BoundedFileError", "Zero KB");
     }
     if (bytes == 1) {
-        return QStringLiteral("1 byte");
+        return QCoreApplication::translate("BoundedFileError", "1 byte");
     }
     if (bytes < 1000) {
-        return QStringLiteral("%1 bytes").arg(bytes);
+        return QCoreApplication::translate("BoundedFileError", "%1 bytes").arg(bytes);
     }
     struct Unit
     {
@@ -61,8 +62,10 @@ QString BoundedFileError::formattedByteCount(qint64 bytes)
 QString BoundedFileError::description() const
 {
     if (m_kind == Kind::notRegularFile) {
-        return QStringLiteral("Choose a regular image file, rather than a folder or special file.");
+        return QCoreApplication::translate(
+            "BoundedFileError", "Choose a regular image file, rather than a folder or special file.");
     }
-    return QStringLiteral("The file is larger than the available %1 import limit.")
+    return QCoreApplication::translate(
+        "BoundedFileError", "The file is larger than the available %1 import limit.")
         .arg(formattedByteCount(std::max<qint64>(m_limit, 0)));
 }

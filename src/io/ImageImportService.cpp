@@ -7,6 +7,7 @@
 #include "model/GraphemeText.h"
 
 #include <new>
+#include <QCoreApplication>
 #include <QSet>
 #include <QUuid>
 
@@ -122,10 +123,10 @@ ImageImportResult ImageImportService::load(const QList<QUrl>& urls)
     qint64 acceptedBytes = 0;
     for (qsizetype index = 0; index < urls.size(); ++index) {
         if (result.photos.size() >= BoardLimits::maxPhotos) {
-            result.rejected.append(
-                QStringLiteral("The remaining %1 files were skipped. A board can contain up to %2 images.")
-                    .arg(urls.size() - index)
-                    .arg(BoardLimits::maxPhotos));
+            result.rejected.append(QCoreApplication::translate("ImageImportService",
+                "The remaining %1 files were skipped. A board can contain up to %2 images.")
+                                       .arg(urls.size() - index)
+                                       .arg(BoardLimits::maxPhotos));
             break;
         }
         // Everything read for one file (its bytes, its decoder's state) is released at the end

@@ -1,5 +1,7 @@
 #include "io/PosixError.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 
@@ -17,5 +19,6 @@ QString PosixError::description() const
     char buffer[256] = {};
     // GNU strerror_r may return a static string instead of filling the buffer.
     const char* text = strerror_r(m_code, buffer, sizeof buffer);
-    return QStringLiteral("The operation couldn't be completed. (%1)").arg(QString::fromLocal8Bit(text));
+    return QCoreApplication::translate("PosixError", "The operation couldn't be completed. (%1)")
+        .arg(QString::fromLocal8Bit(text));
 }

@@ -3,6 +3,7 @@
 #include "ui/InterfaceStyle.h"
 #include "ui/SymbolIcon.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 BackgroundButton::BackgroundButton(BoardBackground background, QWidget* parent)
@@ -13,8 +14,9 @@ BackgroundButton::BackgroundButton(BoardBackground background, QWidget* parent)
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     setText(displayName(background));
-    setAccessibleName(displayName(background) + QStringLiteral(" board background"));
-    setAccessibleDescription(QStringLiteral("Not selected"));
+    setAccessibleName(
+        QCoreApplication::translate("BackgroundButton", "%1 board background").arg(displayName(background)));
+    setAccessibleDescription(QCoreApplication::translate("BackgroundButton", "Not selected"));
 }
 
 QString BackgroundButton::displayName(BoardBackground background)
@@ -29,7 +31,8 @@ void BackgroundButton::setSelected(bool selected)
         return;
     }
     m_selected = selected;
-    setAccessibleDescription(selected ? QStringLiteral("Selected") : QStringLiteral("Not selected"));
+    setAccessibleDescription(selected ? QCoreApplication::translate("BackgroundButton", "Selected")
+                                      : QCoreApplication::translate("BackgroundButton", "Not selected"));
     update();
 }
 
