@@ -21,8 +21,8 @@ BackgroundButton::BackgroundButton(BoardBackground background, QWidget* parent)
 
 QString BackgroundButton::displayName(BoardBackground background)
 {
-    const QString name = identifier(background);
-    return name.left(1).toUpper() + name.mid(1);
+    // The option's own title, in the application's language.
+    return title(background);
 }
 
 void BackgroundButton::setSelected(bool selected)
