@@ -20,6 +20,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The board's typeface is read at run time, so no library names it; without it exports would
 # fall back to another font and differ between machines.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-inter)
-# Native Wayland windows; without the plugin the window runs through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# Native Wayland windows (without the plugin the window runs through XWayland), and Qt's own
+# texts in the standard dialogs in the desktop's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 include(CPack)

@@ -14,9 +14,12 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMenuBar>
 #include <QSessionManager>
 #include <QTimer>
+#include <QTranslator>
 
 TesserlyApp::TesserlyApp(BoardPlatform& platform, std::function<void()> beep, QObject* parent)
     : QObject(parent)
@@ -150,9 +153,26 @@ void TesserlyApp::boardWindowClosed()
     }
 }
 
+bool TesserlyApp::loadTranslation(QTranslator& translator, const QLocale& locale)
+{
+    return translator.load(
+        locale, QStringLiteral("tesserly"), QStringLiteral("_"), QStringLiteral(":/translations"));
+}
+
 int TesserlyApp::run(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    // The desktop's language, before any text is made: Tesserly's own texts, and Qt's for the
+    // standard dialogs when Qt's translations are installed.
+    QTranslator texts;
+    if (loadTranslation(texts, QLocale())) {
+        QCoreApplication::installTranslator(&texts);
+    }
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qtTexts);
+    }
     QApplication::setOrganizationName(QString(AppearancePreference::organization));
     QApplication::setApplicationName(QString(AppearancePreference::application));
     QApplication::setApplicationDisplayName(QString(AppInfo::name));

@@ -15,7 +15,9 @@
 class AboutView;
 class BoardPlatform;
 class BoardWindow;
+class QLocale;
 class QSessionManager;
+class QTranslator;
 class TesserlySettingsView;
 
 // The application: one board store for the whole process, the one board window with the menu
@@ -32,6 +34,9 @@ public:
     // Creates the QApplication, the desktop platform and the application, opens the first project
     // among the arguments once the window is shown, and runs until the application ends.
     static int run(int argc, char** argv);
+    // Loads Tesserly's own texts for the first language of `locale` that has a translation;
+    // false when there is none (English needs none).
+    static bool loadTranslation(QTranslator& translator, const QLocale& locale);
 
     // The platform runs the store's panels and alerts and must outlive the application. `beep`
     // plays the desktop's alert sound when a close is refused (QApplication::beep() when empty).

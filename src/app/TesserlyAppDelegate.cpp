@@ -81,8 +81,7 @@ bool TesserlyAppDelegate::shouldTerminate()
         return true;
     }
     if (m_store->isBusy()) {
-        m_showAlert(
-            AlertRequest { QString(busyQuitMessage), QString(busyQuitInformation), { QString(okButton) } });
+        m_showAlert(AlertRequest { tr(busyQuitMessage), tr(busyQuitInformation), { tr(okButton) } });
         return false;
     }
     if (!m_store->confirmDiscardChanges()) {

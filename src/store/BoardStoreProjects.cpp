@@ -5,17 +5,42 @@
 #include "store/BoardPlatform.h"
 #include "store/BoardStoreJob.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
-const QString newBoardText = QStringLiteral("New board");
-const QString openingText = QStringLiteral("Opening board\u2026");
-const QString openFailedText = QStringLiteral("Could not open board");
-const QString savedText = QStringLiteral("Board saved");
-const QString saveFailedText = QStringLiteral("Could not save board");
-const QString saveButton = QStringLiteral("Save\u2026");
-const QString discardButton = QStringLiteral("Discard Changes");
-const QString cancelButton = QStringLiteral("Cancel");
+QString newBoardText()
+{
+    return QCoreApplication::translate("BoardStore", "New board");
+}
+QString openingText()
+{
+    return QCoreApplication::translate("BoardStore", "Opening board\u2026");
+}
+QString openFailedText()
+{
+    return QCoreApplication::translate("BoardStore", "Could not open board");
+}
+QString savedText()
+{
+    return QCoreApplication::translate("BoardStore", "Board saved");
+}
+QString saveFailedText()
+{
+    return QCoreApplication::translate("BoardStore", "Could not save board");
+}
+QString saveButton()
+{
+    return QCoreApplication::translate("BoardStore", "Save\u2026");
+}
+QString discardButton()
+{
+    return QCoreApplication::translate("BoardStore", "Discard Changes");
+}
+QString cancelButton()
+{
+    return QCoreApplication::translate("BoardStore", "Cancel");
+}
 
 PanelRequest projectPanel(const QString& title)
 {
@@ -33,7 +58,7 @@ void BoardStore::newBoard()
         return;
     }
     replaceBoard(LoadedBoard { {}, BoardSettings() }, std::nullopt);
-    setStatusMessage(newBoardText);
+    setStatusMessage(newBoardText());
 }
 
 void BoardStore::openProject()
@@ -41,8 +66,8 @@ void BoardStore::openProject()
     if (m_isBusy) {
         return;
     }
-    const std::optional<QUrl> url
-        = m_platform.chooseProjectToOpen(projectPanel(QStringLiteral("Open Tesserly Project")));
+    const std::optional<QUrl> url = m_platform.chooseProjectToOpen(
+        projectPanel(QCoreApplication::translate("BoardStore", "Open Tesserly Project")));
     if (url && !url->isEmpty()) {
         openProject(*url);
     }
@@ -54,17 +79,18 @@ void BoardStore::openProject(const QUrl& url)
         return;
     }
     runInBackground<LoadedBoard>(
-        openingText, [url] { return BoardProjectStore::load(url); },
+        openingText(), [url] { return BoardProjectStore::load(url); },
         [this, url](std::optional<LoadedBoard> board, const QString& error) {
             setBusy(false);
             if (!board) {
                 setErrorMessage(error);
-                setStatusMessage(openFailedText);
+                setStatusMessage(openFailedText());
                 emit projectOpenFailed(url);
                 return;
             }
             replaceBoard(*board, url);
-            setStatusMessage(QStringLiteral("Opened ") + QFileInfo(url.path()).completeBaseName());
+            setStatusMessage(QCoreApplication::translate("BoardStore", "Opened %1")
+                                 .arg(QFileInfo(url.path()).completeBaseName()));
         });
 }
 
@@ -75,8 +101,10 @@ bool BoardStore::saveProject(bool forceSaveAs)
     }
     std::optional<QUrl> destination = forceSaveAs ? std::nullopt : m_projectURL;
     if (!destination) {
-        PanelRequest request = projectPanel(QStringLiteral("Save Tesserly Project"));
-        request.message = QStringLiteral("The project includes your images, captions, and layout.");
+        PanelRequest request
+            = projectPanel(QCoreApplication::translate("BoardStore", "Save Tesserly Project"));
+        request.message = QCoreApplication::translate(
+            "BoardStore", "The project includes your images, captions, and layout.");
         request.proposedName = suggestedName() + QLatin1Char('.') + ContentTypes::projectExtension;
         destination = m_platform.chooseProjectDestination(request);
         if (!destination || destination->isEmpty()) {
@@ -88,16 +116,16 @@ bool BoardStore::saveProject(bool forceSaveAs)
         BoardProjectStore::save(m_photos, m_settings, *destination);
     } catch (const BoardFailure& failure) {
         setErrorMessage(failure.description());
-        setStatusMessage(saveFailedText);
+        setStatusMessage(saveFailedText());
         return false;
     } catch (const std::exception&) {
         setErrorMessage(BoardStoreJob::unexpectedFailureText());
-        setStatusMessage(saveFailedText);
+        setStatusMessage(saveFailedText());
         return false;
     }
     setProjectURL(destination);
     setHasUnsavedChanges(false);
-    setStatusMessage(savedText);
+    setStatusMessage(savedText());
     return true;
 }
 
@@ -109,9 +137,10 @@ bool BoardStore::confirmDiscardChanges()
     if (!m_hasUnsavedChanges) {
         return true;
     }
-    const AlertRequest alert { QStringLiteral("Save changes to this board?"),
-        QStringLiteral("Save a Tesserly project to keep your images, order, captions, and layout."),
-        { saveButton, discardButton, cancelButton } };
+    const AlertRequest alert { QCoreApplication::translate("BoardStore", "Save changes to this board?"),
+        QCoreApplication::translate(
+            "BoardStore", "Save a Tesserly project to keep your images, order, captions, and layout."),
+        { saveButton(), discardButton(), cancelButton() } };
     const std::optional<qsizetype> choice = m_platform.runAlert(alert);
     if (choice == 0) {
         return saveProject(false);

@@ -5,6 +5,7 @@
 #include "ui/InterfaceStyle.h"
 #include "ui/ToneWidgets.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 
 #include <QLabel>
@@ -77,7 +78,8 @@ void CaptionEditor::refresh()
     }
     m_fileName->setText(photo->fileName());
     m_fileName->setToolTip(photo->fileName());
-    m_editor->setAccessibleName(QStringLiteral("Caption for ") + photo->fileName());
+    m_editor->setAccessibleName(
+        QCoreApplication::translate("CaptionEditor", "Caption for %1").arg(photo->fileName()));
     if (m_editor->toPlainText() != photo->caption()) {
         // The store may have cut the text; keep the cursor at the end of what remains.
         const QSignalBlocker blocker(m_editor);
