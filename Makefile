@@ -6,7 +6,7 @@ CMAKE_FLAGS := -G Ninja -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
 # Rebuilds after a branch switch or in a second work tree come from the cache when ccache is there.
 CMAKE_FLAGS += $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
-.PHONY: setup build run test package bench fuzz fuzz-smoke format clean
+.PHONY: setup build run test package translations bench fuzz fuzz-smoke format clean
 
 setup:
 	@bash scripts/setup.sh
@@ -29,6 +29,15 @@ package: build
 	rm -f $(RELEASE_DIR)/tesserly_*.deb
 	cd $(RELEASE_DIR) && cpack -G DEB
 	bash scripts/check-package.sh $(RELEASE_DIR)/tesserly_*.deb
+
+# Refreshes translations/*.ts from the sources (lupdate), then builds the .qm files into the
+# release build (lrelease). The command line is not translated: its output is for scripts.
+LUPDATE := $(shell qtpaths6 --query QT_HOST_BINS 2>/dev/null)/lupdate
+translations: setup
+	$(LUPDATE) -no-obsolete -locations none src/app src/ui src/store src/io src/render src/model \
+		-ts translations/tesserly.ts translations/tesserly_*.ts
+	cmake -S . -B $(RELEASE_DIR) $(CMAKE_FLAGS) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSERLY_TESTS=OFF
+	cmake --build $(RELEASE_DIR)
 
 bench: setup
 	TESSERLY_EXTRA_PACKAGES="imagemagick libvips-tools libjpeg-turbo-progs libheif-examples" bash scripts/setup.sh

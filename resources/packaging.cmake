@@ -20,6 +20,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The board's own faces are compiled in; the fallbacks for emoji and other scripts are found by
 # family name at run time, so no library names them. Without them exports differ between machines.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-symbola, fonts-wqy-microhei, fonts-dejavu-core")
-# Native Wayland windows; without the plugin the window runs through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# Native Wayland windows (without the plugin the window runs through XWayland), and Qt's own
+# texts in the standard dialogs in the desktop's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 include(CPack)

@@ -11,7 +11,7 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 echo "== $deb"
-dpkg-deb --info "$deb" | sed -n '/Package:/,$p'
+dpkg-deb --field "$deb" Package Version Architecture Installed-Size Section Depends Recommends
 
 depends=$(dpkg-deb --field "$deb" Depends)
 for needed in libqt6widgets6 libqt6gui6 libqt6core6 libqt6printsupport6 libqt6dbus6 libheif1 \

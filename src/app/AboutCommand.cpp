@@ -13,7 +13,7 @@ AboutCommand::AboutCommand(QMenuBar& menuBar, std::function<void()> openAboutWin
     if (!help->isEmpty()) {
         help->addSeparator();
     }
-    QAction* about = help->addAction(QString(title));
+    QAction* about = help->addAction(TesserlyCommands::translated(title));
     about->setMenuRole(QAction::AboutRole);
     connect(about, &QAction::triggered, this, std::move(openAboutWindow));
 }

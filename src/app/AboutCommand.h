@@ -1,7 +1,6 @@
 #pragma once
 
 #include <functional>
-#include <QLatin1StringView>
 #include <QObject>
 
 class QMenuBar;
@@ -13,7 +12,7 @@ class AboutCommand : public QObject
     Q_OBJECT
 
 public:
-    static constexpr QLatin1StringView title { "About Tesserly" };
+    static constexpr const char* title = QT_TRANSLATE_NOOP("TesserlyCommands", "About Tesserly");
 
     AboutCommand(QMenuBar& menuBar, std::function<void()> openAboutWindow);
 };

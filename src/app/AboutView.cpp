@@ -3,6 +3,7 @@
 #include "app/CloseShortcut.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -42,7 +43,7 @@ AboutView::AboutView(const AppInfo& info, QWidget* parent)
     : QWidget(parent, Qt::Window)
 {
     setObjectName(QString(identifier));
-    setWindowTitle(QString(title));
+    setWindowTitle(tr(title));
     CloseShortcut::install(this);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Window);
@@ -58,7 +59,7 @@ AboutView::AboutView(const AppInfo& info, QWidget* parent)
     icon->setObjectName(QStringLiteral("icon"));
     icon->setFixedSize(iconSize, iconSize);
     icon->setPixmap(applicationIcon(iconSize, devicePixelRatioF()));
-    icon->setAccessibleName(QStringLiteral("Tesserly icon"));
+    icon->setAccessibleName(tr("Tesserly icon"));
     column->addWidget(icon, 0, Qt::AlignHCenter);
 
     column->addSpacing(10);
@@ -67,7 +68,8 @@ AboutView::AboutView(const AppInfo& info, QWidget* parent)
     column->addWidget(addLabel(info.version(), 12, QFont::Normal, true));
 
     column->addSpacing(14);
-    QLabel* description = addLabel(AppInfo::description.toString(), 12.5, QFont::Normal, true);
+    QLabel* description
+        = addLabel(QCoreApplication::translate("AppInfo", AppInfo::description), 12.5, QFont::Normal, true);
     description->setWordWrap(true);
     description->setFixedWidth(contentWidth - 2 * 30);
     // A fixed-size layout asks for no height-for-width, so the wrapped height is given here.
@@ -75,8 +77,7 @@ AboutView::AboutView(const AppInfo& info, QWidget* parent)
     column->addWidget(description, 0, Qt::AlignHCenter);
 
     column->addSpacing(16);
-    column->addWidget(
-        addLabel(QStringLiteral("Made by ") + QString(AppInfo::creator), 13, QFont::Medium, false));
+    column->addWidget(addLabel(tr("Made by %1").arg(QString(AppInfo::creator)), 13, QFont::Medium, false));
     column->addSpacing(4);
     const QUrl website = AppInfo::website();
     QLabel* link = addLabel(QString(), 13, QFont::Normal, false);
@@ -100,8 +101,8 @@ AboutView::AboutView(const AppInfo& info, QWidget* parent)
         frame->setStyleSheet(
             QStringLiteral("#originBadge { background: white; border: 1px solid rgba(0, 0, 0, 20); "
                            "border-radius: 10px; }"));
-        frame->setToolTip(QString(AppInfo::originBadgeHelp));
-        frame->setAccessibleName(QString(AppInfo::originBadgeHelp));
+        frame->setToolTip(QCoreApplication::translate("AppInfo", AppInfo::originBadgeHelp));
+        frame->setAccessibleName(QCoreApplication::translate("AppInfo", AppInfo::originBadgeHelp));
         auto* padding = new QHBoxLayout(frame);
         padding->setContentsMargins(18, 12, 18, 12);
         auto* image = new QLabel(frame);

@@ -15,7 +15,7 @@ class AboutView : public QWidget
 
 public:
     static constexpr QLatin1StringView identifier { "about" };
-    static constexpr QLatin1StringView title { "About Tesserly" };
+    static constexpr const char* title = QT_TRANSLATE_NOOP("AboutView", "About Tesserly");
     static constexpr int contentWidth = 340;
     static constexpr int iconSize = 96;
 

@@ -1,5 +1,6 @@
 #include "app/AppInfo.h"
 
+#include <QCoreApplication>
 #include <QDate>
 
 namespace {
@@ -53,7 +54,7 @@ QString AppInfo::websiteLabel()
 
 QString AppInfo::version() const
 {
-    return QStringLiteral("Version ") + m_shortVersion + QStringLiteral(" (") + m_build + QLatin1Char(')');
+    return QCoreApplication::translate("AppInfo", "Version %1 (%2)").arg(m_shortVersion, m_build);
 }
 
 QString AppInfo::year()

@@ -14,12 +14,14 @@ class AppInfo
 public:
     static constexpr QLatin1StringView name { "Tesserly" };
     static constexpr QLatin1StringView creator { "Vandrel" };
-    static constexpr QStringView description { u"Image boards \u2014 made offline, on your computer." };
+    static constexpr const char* description
+        = QT_TRANSLATE_NOOP("AppInfo", "Image boards \u2014 made offline, on your computer.");
     static constexpr QLatin1StringView fallbackShortVersion { "1.0" };
     static constexpr QLatin1StringView fallbackBuild { "1" };
     // Where the optional origin badge is looked for among the application's resources.
     static constexpr QLatin1StringView originBadgeResource { ":/OriginBadge.png" };
-    static constexpr QLatin1StringView originBadgeHelp { "Designed and made independently by Vandrel" };
+    static constexpr const char* originBadgeHelp
+        = QT_TRANSLATE_NOOP("AppInfo", "Designed and made independently by Vandrel");
 
     // Empty values count as absent, as an unset build definition would be.
     AppInfo(std::optional<QString> shortVersion, std::optional<QString> build,

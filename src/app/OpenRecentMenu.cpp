@@ -33,7 +33,7 @@ OpenRecentMenu::OpenRecentMenu(BoardStore& store, RecentProjects& recent, QMenuB
     , m_recent(recent)
 {
     QMenu* file = TesserlyCommands::menu(menuBar, TesserlyCommands::fileMenuTitle);
-    m_menu = new QMenu(title.toString(), file);
+    m_menu = new QMenu(TesserlyCommands::translated(title), file);
     file->insertMenu(TesserlyCommands::actionAfter(*file, TesserlyCommands::openBoardTitle), m_menu);
 
     connect(&store, &BoardStore::projectURLChanged, this, [this] {
@@ -64,7 +64,7 @@ void OpenRecentMenu::rebuild()
     if (!urls.isEmpty()) {
         m_menu->addSeparator();
     }
-    QAction* clear = m_menu->addAction(clearTitle.toString());
+    QAction* clear = m_menu->addAction(TesserlyCommands::translated(clearTitle));
     clear->setEnabled(!urls.isEmpty());
     connect(clear, &QAction::triggered, &m_recent, &RecentProjects::clear);
 }

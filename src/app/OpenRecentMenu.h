@@ -2,7 +2,6 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QStringView>
 
 class BoardStore;
 class QMenu;
@@ -17,8 +16,8 @@ class OpenRecentMenu : public QObject
     Q_OBJECT
 
 public:
-    static constexpr QStringView title { u"Open Recent" };
-    static constexpr QStringView clearTitle { u"Clear Menu" };
+    static constexpr const char* title = QT_TRANSLATE_NOOP("TesserlyCommands", "Open Recent");
+    static constexpr const char* clearTitle = QT_TRANSLATE_NOOP("TesserlyCommands", "Clear Menu");
 
     // Placed after File > Open Board…; owned by the menu bar. Store and list must outlive it.
     OpenRecentMenu(BoardStore& store, RecentProjects& recent, QMenuBar& menuBar);

@@ -12,7 +12,7 @@ PrintCommand::PrintCommand(BoardStore& store, QMenuBar& menuBar)
     : QObject(&menuBar)
 {
     QMenu* file = TesserlyCommands::menu(menuBar, TesserlyCommands::fileMenuTitle);
-    m_action = new QAction(title.toString(), file);
+    m_action = new QAction(TesserlyCommands::translated(title), file);
     m_action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     m_action->setShortcutContext(Qt::WindowShortcut);
     file->insertAction(TesserlyCommands::actionAfter(*file, TesserlyCommands::exportPDFTitle), m_action);

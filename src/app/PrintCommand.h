@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QStringView>
 
 class BoardStore;
 class QAction;
@@ -13,7 +12,7 @@ class PrintCommand : public QObject
     Q_OBJECT
 
 public:
-    static constexpr QStringView title { u"Print\u2026" };
+    static constexpr const char* title = QT_TRANSLATE_NOOP("TesserlyCommands", "Print\u2026");
 
     // Owned by the menu bar; the store must outlive it.
     PrintCommand(BoardStore& store, QMenuBar& menuBar);

@@ -14,9 +14,12 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMenuBar>
 #include <QSessionManager>
 #include <QTimer>
+#include <QTranslator>
 
 TesserlyApp::TesserlyApp(BoardPlatform& platform, std::function<void()> beep, QObject* parent)
     : QObject(parent)
@@ -143,6 +146,12 @@ void TesserlyApp::boardWindowClosed()
     }
 }
 
+bool TesserlyApp::loadTranslation(QTranslator& translator, const QLocale& locale)
+{
+    return translator.load(
+        locale, QStringLiteral("tesserly"), QStringLiteral("_"), QStringLiteral(":/translations"));
+}
+
 void TesserlyApp::configureApplication()
 {
     QApplication::setOrganizationName(QString(AppearancePreference::organization));
@@ -158,6 +167,17 @@ void TesserlyApp::configureApplication()
 int TesserlyApp::run(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    // The desktop's language, before any text is made: Tesserly's own texts, and Qt's for the
+    // standard dialogs when Qt's translations are installed.
+    QTranslator texts;
+    if (loadTranslation(texts, QLocale())) {
+        QCoreApplication::installTranslator(&texts);
+    }
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&qtTexts);
+    }
     configureApplication();
 
     QtBoardPlatform platform;

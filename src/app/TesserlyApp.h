@@ -15,7 +15,9 @@
 class AboutView;
 class BoardPlatform;
 class BoardWindow;
+class QLocale;
 class QSessionManager;
+class QTranslator;
 class TesserlySettingsView;
 
 // The application: one board store for the whole process, the one board window with the menu
@@ -34,6 +36,9 @@ public:
     static int run(int argc, char** argv);
     // The process-wide names, icon and quit rule that run() gives the QApplication.
     static void configureApplication();
+    // Loads Tesserly's own texts for the first language of `locale` that has a translation;
+    // false when there is none (English needs none).
+    static bool loadTranslation(QTranslator& translator, const QLocale& locale);
 
     // The platform runs the store's panels and alerts and must outlive the application. `beep`
     // plays the desktop's alert sound when a close is refused (QApplication::beep() when empty).

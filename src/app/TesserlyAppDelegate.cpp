@@ -81,8 +81,8 @@ bool TesserlyAppDelegate::shouldTerminate()
         return true;
     }
     if (m_store->isBusy()) {
-        m_showAlert(AlertRequest { QString(busyQuitMessage), QString(busyQuitInformation),
-            { QString(okButton) }, AlertIcon::information });
+        m_showAlert(AlertRequest {
+            tr(busyQuitMessage), tr(busyQuitInformation), { tr(okButton) }, AlertIcon::information });
         return false;
     }
     if (!m_store->confirmDiscardChanges()) {

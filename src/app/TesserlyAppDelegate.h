@@ -19,11 +19,11 @@ class TesserlyAppDelegate : public QObject
     Q_OBJECT
 
 public:
-    static constexpr QLatin1StringView busyQuitMessage { "Tesserly is finishing an operation" };
-    static constexpr QLatin1StringView busyQuitInformation {
-        "Wait for the current import or export to finish, then quit again."
-    };
-    static constexpr QLatin1StringView okButton { "OK" };
+    static constexpr const char* busyQuitMessage
+        = QT_TRANSLATE_NOOP("TesserlyAppDelegate", "Tesserly is finishing an operation");
+    static constexpr const char* busyQuitInformation = QT_TRANSLATE_NOOP(
+        "TesserlyAppDelegate", "Wait for the current import or export to finish, then quit again.");
+    static constexpr const char* okButton = QT_TRANSLATE_NOOP("TesserlyAppDelegate", "OK");
 
     // `showAlert` runs a modal alert (the store's platform in the application).
     explicit TesserlyAppDelegate(

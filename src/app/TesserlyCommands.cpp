@@ -3,6 +3,7 @@
 #include "store/BoardStore.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -28,25 +29,35 @@ QList<QKeySequence> preferencesShortcuts()
 AlertRequest TesserlyCommands::quickGuide()
 {
     const QStringList paragraphs {
-        QStringLiteral("1. Drop images onto the preview, or choose Add Images."),
-        QStringLiteral("2. Set the columns, image shape, captions, and background. Drag the thumbnails to "
-                       "reorder; use the arrow buttons for precise movement."),
-        QStringLiteral(
+        QCoreApplication::translate(
+            "TesserlyCommands", "1. Drop images onto the preview, or choose Add Images."),
+        QCoreApplication::translate("TesserlyCommands",
+            "2. Set the columns, image shape, captions, and background. Drag the thumbnails to "
+            "reorder; use the arrow buttons for precise movement."),
+        QCoreApplication::translate("TesserlyCommands",
             "3. Copy a PNG or export a PNG/PDF. Save a .tesserly project to continue editing later."),
-        QStringLiteral("Everything stays on your computer. Original images are never edited."),
+        QCoreApplication::translate(
+            "TesserlyCommands", "Everything stays on your computer. Original images are never edited."),
     };
-    return AlertRequest { QStringLiteral("Make a board in three steps"),
-        paragraphs.join(QStringLiteral("\n\n")), { QStringLiteral("Got It") }, AlertIcon::information };
+    return AlertRequest { QCoreApplication::translate("TesserlyCommands", "Make a board in three steps"),
+        paragraphs.join(QStringLiteral("\n\n")),
+        { QCoreApplication::translate("TesserlyCommands", "Got It") }, AlertIcon::information };
 }
 
-QMenu* TesserlyCommands::menu(QMenuBar& menuBar, QStringView title)
+QString TesserlyCommands::translated(const char* title)
 {
+    return QCoreApplication::translate("TesserlyCommands", title);
+}
+
+QMenu* TesserlyCommands::menu(QMenuBar& menuBar, const char* title)
+{
+    const QString text = translated(title);
     for (QAction* action : menuBar.actions()) {
-        if (action->menu() && action->text() == title) {
+        if (action->menu() && action->text() == text) {
             return action->menu();
         }
     }
-    return menuBar.addMenu(title.toString());
+    return menuBar.addMenu(text);
 }
 
 TesserlyCommands::TesserlyCommands(BoardStore& store, QMenuBar& menuBar, ApplicationActions actions)
@@ -103,9 +114,9 @@ TesserlyCommands::TesserlyCommands(BoardStore& store, QMenuBar& menuBar, Applica
 }
 
 QAction* TesserlyCommands::addItem(
-    QMenu* menu, QStringView title, const QList<QKeySequence>& shortcuts, std::function<void()> trigger)
+    QMenu* menu, const char* title, const QList<QKeySequence>& shortcuts, std::function<void()> trigger)
 {
-    QAction* action = menu->addAction(title.toString());
+    QAction* action = menu->addAction(translated(title));
     action->setShortcuts(shortcuts);
     // Active anywhere in the board window. Text fields claim their own editing keys (Ctrl+Z,
     // Ctrl+V, ...) before a window shortcut sees them, so typing in a caption is never undone
@@ -137,11 +148,12 @@ void TesserlyCommands::updateEnabledStates()
     }
 }
 
-QAction* TesserlyCommands::actionAfter(const QMenu& menu, QStringView title)
+QAction* TesserlyCommands::actionAfter(const QMenu& menu, const char* title)
 {
+    const QString text = translated(title);
     const QList<QAction*> actions = menu.actions();
     for (qsizetype index = 0; index < actions.size(); ++index) {
-        if (actions[index]->text() == title) {
+        if (actions[index]->text() == text) {
             return actions.value(index + 1);
         }
     }

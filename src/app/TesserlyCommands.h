@@ -21,24 +21,27 @@ class TesserlyCommands : public QObject
     Q_OBJECT
 
 public:
-    static constexpr QStringView fileMenuTitle { u"&File" };
-    static constexpr QStringView editMenuTitle { u"&Edit" };
-    static constexpr QStringView helpMenuTitle { u"&Help" };
+    // Titles in English; menus show them through translated(), in the desktop's language.
+    static constexpr const char* fileMenuTitle = QT_TRANSLATE_NOOP("TesserlyCommands", "&File");
+    static constexpr const char* editMenuTitle = QT_TRANSLATE_NOOP("TesserlyCommands", "&Edit");
+    static constexpr const char* helpMenuTitle = QT_TRANSLATE_NOOP("TesserlyCommands", "&Help");
 
-    static constexpr QStringView newBoardTitle { u"New Board" };
-    static constexpr QStringView openBoardTitle { u"Open Board\u2026" };
-    static constexpr QStringView addImagesTitle { u"Add Images\u2026" };
-    static constexpr QStringView saveBoardTitle { u"Save Board" };
-    static constexpr QStringView saveBoardAsTitle { u"Save Board As\u2026" };
-    static constexpr QStringView exportPNGTitle { u"Export PNG\u2026" };
-    static constexpr QStringView exportPDFTitle { u"Export PDF\u2026" };
-    static constexpr QStringView quitTitle { u"Quit" };
-    static constexpr QStringView undoTitle { u"Undo Board Change" };
-    static constexpr QStringView redoTitle { u"Redo Board Change" };
-    static constexpr QStringView pasteImagesTitle { u"Paste Images" };
-    static constexpr QStringView copyPNGTitle { u"Copy Board as PNG" };
-    static constexpr QStringView settingsTitle { u"Settings\u2026" };
-    static constexpr QStringView quickGuideTitle { u"Tesserly Quick Guide" };
+    static constexpr const char* newBoardTitle = QT_TRANSLATE_NOOP("TesserlyCommands", "New Board");
+    static constexpr const char* openBoardTitle = QT_TRANSLATE_NOOP("TesserlyCommands", "Open Board\u2026");
+    static constexpr const char* addImagesTitle = QT_TRANSLATE_NOOP("TesserlyCommands", "Add Images\u2026");
+    static constexpr const char* saveBoardTitle = QT_TRANSLATE_NOOP("TesserlyCommands", "Save Board");
+    static constexpr const char* saveBoardAsTitle
+        = QT_TRANSLATE_NOOP("TesserlyCommands", "Save Board As\u2026");
+    static constexpr const char* exportPNGTitle = QT_TRANSLATE_NOOP("TesserlyCommands", "Export PNG\u2026");
+    static constexpr const char* exportPDFTitle = QT_TRANSLATE_NOOP("TesserlyCommands", "Export PDF\u2026");
+    static constexpr const char* quitTitle = QT_TRANSLATE_NOOP("TesserlyCommands", "Quit");
+    static constexpr const char* undoTitle = QT_TRANSLATE_NOOP("TesserlyCommands", "Undo Board Change");
+    static constexpr const char* redoTitle = QT_TRANSLATE_NOOP("TesserlyCommands", "Redo Board Change");
+    static constexpr const char* pasteImagesTitle = QT_TRANSLATE_NOOP("TesserlyCommands", "Paste Images");
+    static constexpr const char* copyPNGTitle = QT_TRANSLATE_NOOP("TesserlyCommands", "Copy Board as PNG");
+    static constexpr const char* settingsTitle = QT_TRANSLATE_NOOP("TesserlyCommands", "Settings\u2026");
+    static constexpr const char* quickGuideTitle
+        = QT_TRANSLATE_NOOP("TesserlyCommands", "Tesserly Quick Guide");
 
     // What the application does for the items that are not board operations.
     struct ApplicationActions
@@ -55,15 +58,17 @@ public:
     // outlive the menu bar's use of it; the commands are owned by the menu bar.
     TesserlyCommands(BoardStore& store, QMenuBar& menuBar, ApplicationActions actions);
 
+    // A menu or item title in the application's language.
+    static QString translated(const char* title);
     // The menu titled `title` (mnemonic included), created at the end of the bar when missing.
-    static QMenu* menu(QMenuBar& menuBar, QStringView title);
+    static QMenu* menu(QMenuBar& menuBar, const char* title);
     // The action just after the item titled `title` in `menu` (nullptr at the end or when missing),
     // for commands placed among these items.
-    static QAction* actionAfter(const QMenu& menu, QStringView title);
+    static QAction* actionAfter(const QMenu& menu, const char* title);
 
 private:
     QAction* addItem(
-        QMenu* menu, QStringView title, const QList<QKeySequence>& shortcuts, std::function<void()> trigger);
+        QMenu* menu, const char* title, const QList<QKeySequence>& shortcuts, std::function<void()> trigger);
     // Re-reads the store's flags into every item's enabled state.
     void updateEnabledStates();
 

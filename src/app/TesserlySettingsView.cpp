@@ -16,14 +16,14 @@ namespace {
 
 struct Segment
 {
-    QLatin1StringView title;
+    const char* title;
     QLatin1StringView value;
 };
 
 constexpr Segment segments[] = {
-    { QLatin1StringView("System"), AppearancePreference::system },
-    { QLatin1StringView("Light"), AppearancePreference::light },
-    { QLatin1StringView("Dark"), AppearancePreference::dark },
+    { QT_TRANSLATE_NOOP("TesserlySettingsView", "System"), AppearancePreference::system },
+    { QT_TRANSLATE_NOOP("TesserlySettingsView", "Light"), AppearancePreference::light },
+    { QT_TRANSLATE_NOOP("TesserlySettingsView", "Dark"), AppearancePreference::dark },
 };
 
 QLabel* secondaryLabel(const QString& text, QWidget* parent)
@@ -45,7 +45,7 @@ TesserlySettingsView::TesserlySettingsView(AppearancePreference& appearance, QWi
     , m_segments(new QButtonGroup(this))
 {
     setObjectName(QString(identifier));
-    setWindowTitle(QString(title));
+    setWindowTitle(tr(title));
     CloseShortcut::install(this);
     setFixedSize(contentWidth, contentHeight);
 
@@ -62,21 +62,21 @@ TesserlySettingsView::TesserlySettingsView(AppearancePreference& appearance, QWi
     row->setSpacing(0);
     m_segments->setExclusive(true);
     for (const Segment& segment : segments) {
-        auto* button = new QPushButton(QString(segment.title), picker);
+        auto* button = new QPushButton(tr(segment.title), picker);
         button->setCheckable(true);
         button->setProperty("appearance", QString(segment.value));
         button->setMinimumWidth(72);
         m_segments->addButton(button);
         row->addWidget(button);
     }
-    picker->setAccessibleName(QString(pickerTitle));
-    form->addRow(QString(pickerTitle), picker);
+    picker->setAccessibleName(tr(pickerTitle));
+    form->addRow(tr(pickerTitle), picker);
     form->addRow(secondaryLabel(QString(backgroundNote), appearanceGroup));
     column->addWidget(appearanceGroup);
 
     auto* section = new QGroupBox(QString(sectionTitle), this);
     auto* sectionColumn = new QVBoxLayout(section);
-    sectionColumn->addWidget(new QLabel(QString(summary), section));
+    sectionColumn->addWidget(new QLabel(tr(summary), section));
     sectionColumn->addWidget(secondaryLabel(QString(privacyNote), section));
     column->addWidget(section);
     column->addStretch(1);

@@ -15,13 +15,14 @@ class TesserlySettingsView : public QWidget
 
 public:
     static constexpr QLatin1StringView identifier { "settings" };
-    static constexpr QLatin1StringView title { "Tesserly Settings" };
-    static constexpr QLatin1StringView pickerTitle { "App appearance" };
+    static constexpr const char* title = QT_TRANSLATE_NOOP("TesserlySettingsView", "Tesserly Settings");
+    static constexpr const char* pickerTitle = QT_TRANSLATE_NOOP("TesserlySettingsView", "App appearance");
     static constexpr QLatin1StringView backgroundNote {
         "The board background is chosen separately in the editor and is included in exports."
     };
     static constexpr QLatin1StringView sectionTitle { "Tesserly" };
-    static constexpr QLatin1StringView summary { "A small, private contact-sheet maker." };
+    static constexpr const char* summary
+        = QT_TRANSLATE_NOOP("TesserlySettingsView", "A small, private contact-sheet maker.");
     static constexpr QLatin1StringView privacyNote {
         "No accounts, ads, tracking, or network connection required."
     };

@@ -2,6 +2,8 @@
 
 #include "model/BoardLimits.h"
 
+#include <QCoreApplication>
+
 BoardProjectError BoardProjectError::unsupportedVersion(qint64 version)
 {
     BoardProjectError error(Kind::unsupportedVersion);
@@ -27,25 +29,32 @@ QString BoardProjectError::description() const
 {
     switch (m_kind) {
     case Kind::unsupportedVersion:
-        return QStringLiteral(
+        return QCoreApplication::translate("BoardProjectError",
             "This board uses project format %1, which this version of Tesserly cannot open.")
             .arg(m_version);
     case Kind::changedImage:
-        return QStringLiteral("The saved image %1 is incomplete or has changed.").arg(m_fileName);
+        return QCoreApplication::translate(
+            "BoardProjectError", "The saved image %1 is incomplete or has changed.")
+            .arg(m_fileName);
     case Kind::invalidProject:
-        return QStringLiteral("This is not a Tesserly project. Choose a .tesserly file.");
+        return QCoreApplication::translate(
+            "BoardProjectError", "This is not a Tesserly project. Choose a .tesserly file.");
     case Kind::invalidManifest:
-        return QStringLiteral("The board's project information is incomplete or damaged.");
+        return QCoreApplication::translate(
+            "BoardProjectError", "The board's project information is incomplete or damaged.");
     case Kind::invalidDestination:
-        return QStringLiteral("Save the project with the .tesserly extension.");
+        return QCoreApplication::translate(
+            "BoardProjectError", "Save the project with the .tesserly extension.");
     case Kind::cannotOpenPackage:
-        return QStringLiteral(
+        return QCoreApplication::translate("BoardProjectError",
             "The board could not be opened. Make sure it is fully downloaded and is not a symbolic link.");
     case Kind::unsafeExistingDestination:
-        return QStringLiteral("That location contains something other than a supported Tesserly project. "
-                              "Choose a different name to keep its contents safe.");
+        return QCoreApplication::translate("BoardProjectError",
+            "That location contains something other than a supported Tesserly project. "
+            "Choose a different name to keep its contents safe.");
     case Kind::manifestTooLarge:
-        return QStringLiteral("The board's project information exceeds the supported size.");
+        return QCoreApplication::translate(
+            "BoardProjectError", "The board's project information exceeds the supported size.");
     case Kind::tooManyImages:
         return BoardLimits::tooManyPhotosText();
     case Kind::imageTooLarge:
@@ -53,15 +62,18 @@ QString BoardProjectError::description() const
     case Kind::boardTooLarge:
         return BoardLimits::boardTooLargeText();
     case Kind::duplicateIdentifier:
-        return QStringLiteral("The board contains duplicate image identifiers and cannot be opened safely.");
+        return QCoreApplication::translate("BoardProjectError",
+            "The board contains duplicate image identifiers and cannot be opened safely.");
     case Kind::unsafeImagePath:
-        return QStringLiteral("The board contains an invalid image reference.");
+        return QCoreApplication::translate(
+            "BoardProjectError", "The board contains an invalid image reference.");
     case Kind::missingImage:
-        return QStringLiteral(
+        return QCoreApplication::translate("BoardProjectError",
             "The board could not be opened because its image \"%1\" is missing from the package.")
             .arg(m_fileName);
     case Kind::missingImages:
         break;
     }
-    return QStringLiteral("The board's Images folder is missing or is a symbolic link.");
+    return QCoreApplication::translate(
+        "BoardProjectError", "The board's Images folder is missing or is a symbolic link.");
 }

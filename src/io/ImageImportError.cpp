@@ -2,6 +2,8 @@
 
 #include "model/BoardLimits.h"
 
+#include <QCoreApplication>
+
 ImageImportError ImageImportError::dimensionsTooLarge(QSize size)
 {
     ImageImportError error(Kind::dimensionsTooLarge);
@@ -19,17 +21,18 @@ QString ImageImportError::description(Kind kind)
 {
     switch (kind) {
     case Kind::notLocalFile:
-        return QStringLiteral("Choose an image stored on this computer.");
+        return QCoreApplication::translate("ImageImportError", "Choose an image stored on this computer.");
     case Kind::emptyFile:
-        return QStringLiteral("The image file is empty.");
+        return QCoreApplication::translate("ImageImportError", "The image file is empty.");
     case Kind::fileTooLarge:
         return BoardLimits::fileTooLargeText();
     case Kind::boardTooLarge:
         return BoardLimits::boardTooLargeText();
     case Kind::unreadableImage:
-        return QStringLiteral("The image is damaged or could not be decoded.");
+        return QCoreApplication::translate(
+            "ImageImportError", "The image is damaged or could not be decoded.");
     case Kind::unsupportedFormat:
-        return QStringLiteral(
+        return QCoreApplication::translate("ImageImportError",
             "Use PNG, JPEG, HEIC, TIFF, GIF, or BMP. Animated images use their first frame.");
     case Kind::dimensionsTooLarge:
         break;

@@ -1,5 +1,7 @@
 #include "io/PosixError.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <cstring>
 
@@ -19,7 +21,9 @@ QString PosixError::description() const
     // GNU strerror_r may return a static string instead of filling the buffer.
     const QString reason = QString::fromLocal8Bit(strerror_r(m_code, buffer, sizeof buffer));
     if (m_fileName.isEmpty()) {
-        return QStringLiteral("The operation couldn't be completed. (%1)").arg(reason);
+        return QCoreApplication::translate("PosixError", "The operation couldn't be completed. (%1)")
+            .arg(reason);
     }
-    return QStringLiteral("The operation on \"%1\" couldn't be completed. (%2)").arg(m_fileName, reason);
+    return QCoreApplication::translate("PosixError", "The operation on \"%1\" couldn't be completed. (%2)")
+        .arg(m_fileName, reason);
 }

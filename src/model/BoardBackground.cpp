@@ -1,5 +1,7 @@
 #include "model/BoardBackground.h"
 
+#include <QCoreApplication>
+
 namespace {
 QColor grey(double white)
 {
@@ -19,7 +21,8 @@ QString identifier(BoardBackground background)
 
 QString title(BoardBackground background)
 {
-    return background == BoardBackground::light ? QStringLiteral("Light") : QStringLiteral("Dark");
+    return background == BoardBackground::light ? QCoreApplication::translate("BoardOptions", "Light")
+                                                : QCoreApplication::translate("BoardOptions", "Dark");
 }
 
 std::optional<BoardBackground> boardBackgroundFromIdentifier(const QString& identifier)

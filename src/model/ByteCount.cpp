@@ -1,5 +1,7 @@
 #include "model/ByteCount.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <iterator>
 
@@ -25,10 +27,10 @@ QString trimmedNumber(double value, int decimals)
 QString ByteCount::text(qint64 bytes)
 {
     if (bytes == 1) {
-        return QStringLiteral("1 byte");
+        return QCoreApplication::translate("ByteCount", "1 byte");
     }
     if (bytes < 1024) {
-        return QStringLiteral("%1 bytes").arg(std::max<qint64>(bytes, 0));
+        return QCoreApplication::translate("ByteCount", "%1 bytes").arg(std::max<qint64>(bytes, 0));
     }
     struct Unit
     {

@@ -1,5 +1,7 @@
 #include "model/CaptionMode.h"
 
+#include <QCoreApplication>
+
 QList<CaptionMode> allCaptionModes()
 {
     return { CaptionMode::none, CaptionMode::filename, CaptionMode::custom };
@@ -22,13 +24,13 @@ QString title(CaptionMode mode)
 {
     switch (mode) {
     case CaptionMode::none:
-        return QStringLiteral("None");
+        return QCoreApplication::translate("BoardOptions", "None");
     case CaptionMode::filename:
-        return QStringLiteral("File names");
+        return QCoreApplication::translate("BoardOptions", "File names");
     case CaptionMode::custom:
         break;
     }
-    return QStringLiteral("Custom captions");
+    return QCoreApplication::translate("BoardOptions", "Custom captions");
 }
 
 std::optional<CaptionMode> captionModeFromIdentifier(const QString& identifier)

@@ -1,5 +1,7 @@
 #include "model/CellShape.h"
 
+#include <QCoreApplication>
+
 namespace {
 struct AspectEntry
 {
@@ -10,10 +12,12 @@ struct AspectEntry
 };
 
 constexpr AspectEntry entries[] = {
-    { CellAspect::square, "square", "Square \u00b7 1:1", 1.0 },
-    { CellAspect::landscape, "landscape", "Landscape \u00b7 4:3", 4.0 / 3.0 },
-    { CellAspect::widescreen, "widescreen", "Widescreen \u00b7 16:9", 16.0 / 9.0 },
-    { CellAspect::portrait, "portrait", "Portrait \u00b7 3:4", 0.75 },
+    { CellAspect::square, "square", QT_TRANSLATE_NOOP("BoardOptions", "Square \u00b7 1:1"), 1.0 },
+    { CellAspect::landscape, "landscape", QT_TRANSLATE_NOOP("BoardOptions", "Landscape \u00b7 4:3"),
+        4.0 / 3.0 },
+    { CellAspect::widescreen, "widescreen", QT_TRANSLATE_NOOP("BoardOptions", "Widescreen \u00b7 16:9"),
+        16.0 / 9.0 },
+    { CellAspect::portrait, "portrait", QT_TRANSLATE_NOOP("BoardOptions", "Portrait \u00b7 3:4"), 0.75 },
 };
 
 const AspectEntry& entry(CellAspect aspect)
@@ -34,7 +38,7 @@ QString identifier(CellAspect aspect)
 
 QString title(CellAspect aspect)
 {
-    return QString::fromUtf8(entry(aspect).title);
+    return QCoreApplication::translate("BoardOptions", entry(aspect).title);
 }
 
 std::optional<CellAspect> cellAspectFromIdentifier(const QString& identifier)

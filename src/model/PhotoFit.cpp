@@ -1,5 +1,7 @@
 #include "model/PhotoFit.h"
 
+#include <QCoreApplication>
+
 QList<PhotoFit> allPhotoFits()
 {
     return { PhotoFit::fit, PhotoFit::fill };
@@ -12,7 +14,8 @@ QString identifier(PhotoFit fit)
 
 QString title(PhotoFit fit)
 {
-    return fit == PhotoFit::fit ? QStringLiteral("Fit") : QStringLiteral("Fill");
+    return fit == PhotoFit::fit ? QCoreApplication::translate("BoardOptions", "Fit")
+                                : QCoreApplication::translate("BoardOptions", "Fill");
 }
 
 std::optional<PhotoFit> photoFitFromIdentifier(const QString& identifier)

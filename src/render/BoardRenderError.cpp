@@ -2,6 +2,8 @@
 
 #include "model/BoardLimits.h"
 
+#include <QCoreApplication>
+
 BoardRenderError::BoardRenderError(Kind kind, QString fileName)
     : m_kind(kind)
     , m_fileName(kind == Kind::invalidImage ? std::move(fileName) : QString())
@@ -11,20 +13,22 @@ QString BoardRenderError::description() const
 {
     switch (m_kind) {
     case Kind::invalidImage:
-        return QStringLiteral("Tesserly could not render \"%1\". Remove it and import the image again.")
+        return QCoreApplication::translate(
+            "BoardRenderError", "Tesserly could not render \"%1\". Remove it and import the image again.")
             .arg(m_fileName);
     case Kind::emptyBoard:
-        return QStringLiteral("Add at least one image before exporting.");
+        return QCoreApplication::translate("BoardRenderError", "Add at least one image before exporting.");
     case Kind::tooManyImages:
         return BoardLimits::tooManyPhotosText();
     case Kind::oversizedBoard:
-        return QStringLiteral(
+        return QCoreApplication::translate("BoardRenderError",
             "This board is too large to export. Increase the column count or choose a smaller export width.");
     case Kind::cannotCreateContext:
-        return QStringLiteral(
+        return QCoreApplication::translate("BoardRenderError",
             "There is not enough memory to create this export. Try a smaller export width.");
     case Kind::cannotEncode:
         break;
     }
-    return QStringLiteral("Tesserly could not finish the export. Try again with a smaller board.");
+    return QCoreApplication::translate(
+        "BoardRenderError", "Tesserly could not finish the export. Try again with a smaller board.");
 }

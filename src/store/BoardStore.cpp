@@ -4,17 +4,39 @@
 #include "render/BoardLayout.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
-const QString readyText = QStringLiteral("Ready");
-const QString untitledBoardText = QStringLiteral("Untitled Board");
-const QString editedSuffix = QStringLiteral(" \u00b7 Edited");
+QString readyText()
+{
+    return QCoreApplication::translate("BoardStore", "Ready");
+}
+QString untitledBoardText()
+{
+    return QCoreApplication::translate("BoardStore", "Untitled Board");
+}
+QString editedSuffix()
+{
+    return QCoreApplication::translate("BoardStore", " \u00b7 Edited");
+}
 const QString defaultSuggestedName = QStringLiteral("Tesserly");
-const QString undidText = QStringLiteral("Undid last change");
-const QString redidText = QStringLiteral("Redid last change");
-const QString imageRemovedText = QStringLiteral("Image removed from board");
-const QString layoutResetText = QStringLiteral("Layout reset");
+QString undidText()
+{
+    return QCoreApplication::translate("BoardStore", "Undid last change");
+}
+QString redidText()
+{
+    return QCoreApplication::translate("BoardStore", "Redid last change");
+}
+QString imageRemovedText()
+{
+    return QCoreApplication::translate("BoardStore", "Image removed from board");
+}
+QString layoutResetText()
+{
+    return QCoreApplication::translate("BoardStore", "Layout reset");
+}
 
 // The last path component without its extension: "Trip.tesserly" names the board "Trip".
 QString baseName(const QUrl& url)
@@ -26,7 +48,7 @@ QString baseName(const QUrl& url)
 BoardStore::BoardStore(BoardPlatform& platform, QObject* parent)
     : QObject(parent)
     , m_platform(platform)
-    , m_statusMessage(readyText)
+    , m_statusMessage(readyText())
 { }
 
 BoardStore::~BoardStore() = default;
@@ -115,8 +137,8 @@ bool BoardStore::canExport() const
 
 QString BoardStore::windowSubtitle() const
 {
-    const QString name = m_projectURL ? baseName(*m_projectURL) : untitledBoardText;
-    return m_hasUnsavedChanges ? name + editedSuffix : name;
+    const QString name = m_projectURL ? baseName(*m_projectURL) : untitledBoardText();
+    return m_hasUnsavedChanges ? name + editedSuffix() : name;
 }
 
 QString BoardStore::suggestedName() const
@@ -195,7 +217,7 @@ void BoardStore::undo()
     const Snapshot snapshot = m_undoHistory.takeLast();
     m_redoHistory.append(currentSnapshot());
     restore(snapshot);
-    setStatusMessage(undidText);
+    setStatusMessage(undidText());
 }
 
 void BoardStore::redo()
@@ -206,7 +228,7 @@ void BoardStore::redo()
     const Snapshot snapshot = m_redoHistory.takeLast();
     m_undoHistory.append(currentSnapshot());
     restore(snapshot);
-    setStatusMessage(redidText);
+    setStatusMessage(redidText());
 }
 
 void BoardStore::updateCaption(const QString& caption, const QUuid& id)
@@ -273,7 +295,7 @@ void BoardStore::removePhoto(const QUuid& id)
         }
     }
     setHasUnsavedChanges(true);
-    setStatusMessage(imageRemovedText);
+    setStatusMessage(imageRemovedText());
 }
 
 void BoardStore::removeSelectedPhoto()
@@ -289,7 +311,7 @@ void BoardStore::resetLayout()
         return;
     }
     setSettings(BoardSettings());
-    setStatusMessage(layoutResetText);
+    setStatusMessage(layoutResetText());
 }
 
 void BoardStore::acceptWindowClose()

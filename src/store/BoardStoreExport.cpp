@@ -5,15 +5,31 @@
 #include "store/BoardPlatform.h"
 #include "store/BoardStoreJob.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
-const QString exportFailedText = QStringLiteral("Export failed");
-const QString preparingCopyText = QStringLiteral("Preparing board for clipboard\u2026");
-const QString copiedText = QStringLiteral("Board copied as PNG");
-const QString copyFailedText = QStringLiteral("Copy failed");
-const QString clipboardRefusedText
-    = QStringLiteral("The board could not be copied. Try exporting a PNG instead.");
+QString exportFailedText()
+{
+    return QCoreApplication::translate("BoardStore", "Export failed");
+}
+QString preparingCopyText()
+{
+    return QCoreApplication::translate("BoardStore", "Preparing board for clipboard\u2026");
+}
+QString copiedText()
+{
+    return QCoreApplication::translate("BoardStore", "Board copied as PNG");
+}
+QString copyFailedText()
+{
+    return QCoreApplication::translate("BoardStore", "Copy failed");
+}
+QString clipboardRefusedText()
+{
+    return QCoreApplication::translate(
+        "BoardStore", "The board could not be copied. Try exporting a PNG instead.");
+}
 } // namespace
 
 void BoardStore::exportPNG()
@@ -33,7 +49,8 @@ void BoardStore::exportBoard(bool asPDF)
     }
     const QString suffix = asPDF ? QStringLiteral("pdf") : QStringLiteral("png");
     PanelRequest request;
-    request.title = asPDF ? QStringLiteral("Export Board as PDF") : QStringLiteral("Export Board as PNG");
+    request.title = asPDF ? QCoreApplication::translate("BoardStore", "Export Board as PDF")
+                          : QCoreApplication::translate("BoardStore", "Export Board as PNG");
     request.mimeTypes = { asPDF ? QStringLiteral("application/pdf") : QStringLiteral("image/png") };
     request.suffixes = { suffix };
     request.proposedName = suggestedName() + QLatin1Char('.') + suffix;
@@ -46,7 +63,8 @@ void BoardStore::exportBoard(bool asPDF)
     const BoardSettings settings = m_settings.normalized();
     const QUrl url = *destination;
     runInBackground<QUrl>(
-        asPDF ? QStringLiteral("Exporting PDF\u2026") : QStringLiteral("Exporting PNG\u2026"),
+        asPDF ? QCoreApplication::translate("BoardStore", "Exporting PDF\u2026")
+              : QCoreApplication::translate("BoardStore", "Exporting PNG\u2026"),
         [photos, settings, url, asPDF] {
             const QByteArray bytes
                 = asPDF ? BoardRenderer::pdfData(photos, settings) : BoardRenderer::pngData(photos, settings);
@@ -57,10 +75,11 @@ void BoardStore::exportBoard(bool asPDF)
             setBusy(false);
             if (!written) {
                 setErrorMessage(error);
-                setStatusMessage(exportFailedText);
+                setStatusMessage(exportFailedText());
                 return;
             }
-            setStatusMessage(QStringLiteral("Saved ") + QFileInfo(written->path()).fileName());
+            setStatusMessage(QCoreApplication::translate("BoardStore", "Saved %1")
+                                 .arg(QFileInfo(written->path()).fileName()));
             m_platform.revealInFileManager(*written);
         });
 }
@@ -73,19 +92,19 @@ void BoardStore::copyPNG()
     const QList<BoardPhoto> photos = m_photos;
     const BoardSettings settings = m_settings.normalized();
     runInBackground<QByteArray>(
-        preparingCopyText, [photos, settings] { return BoardRenderer::pngData(photos, settings); },
+        preparingCopyText(), [photos, settings] { return BoardRenderer::pngData(photos, settings); },
         [this](std::optional<QByteArray> png, const QString& error) {
             setBusy(false);
             if (!png) {
                 setErrorMessage(error);
-                setStatusMessage(copyFailedText);
+                setStatusMessage(copyFailedText());
                 return;
             }
             if (!m_platform.copyPNGToClipboard(*png)) {
-                setErrorMessage(clipboardRefusedText);
-                setStatusMessage(copyFailedText);
+                setErrorMessage(clipboardRefusedText());
+                setStatusMessage(copyFailedText());
                 return;
             }
-            setStatusMessage(copiedText);
+            setStatusMessage(copiedText());
         });
 }

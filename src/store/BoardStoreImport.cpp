@@ -7,22 +7,45 @@
 #include "store/BoardStoreJob.h"
 #include "store/ImageArrival.h"
 
+#include <QCoreApplication>
+
 namespace {
-const QString emptyClipboardText
-    = QStringLiteral("Copy an image or an image file first, then choose Paste Images.");
-const QString addingText = QStringLiteral("Adding images\u2026");
-const QString readingDropText = QStringLiteral("Reading dropped images\u2026");
-const QString pastingText = QStringLiteral("Pasting image\u2026");
-const QString unreadableDropFileText
-    = QStringLiteral("A dropped file could not be read. Try Add Images instead.");
-const QString unavailableDropDataText
-    = QStringLiteral("A dropped image was not available in a supported format.");
-const QString noImagesAddedText = QStringLiteral("No images added");
+QString emptyClipboardText()
+{
+    return QCoreApplication::translate(
+        "BoardStore", "Copy an image or an image file first, then choose Paste Images.");
+}
+QString addingText()
+{
+    return QCoreApplication::translate("BoardStore", "Adding images\u2026");
+}
+QString readingDropText()
+{
+    return QCoreApplication::translate("BoardStore", "Reading dropped images\u2026");
+}
+QString pastingText()
+{
+    return QCoreApplication::translate("BoardStore", "Pasting image\u2026");
+}
+QString unreadableDropFileText()
+{
+    return QCoreApplication::translate(
+        "BoardStore", "A dropped file could not be read. Try Add Images instead.");
+}
+QString unavailableDropDataText()
+{
+    return QCoreApplication::translate(
+        "BoardStore", "A dropped image was not available in a supported format.");
+}
+QString noImagesAddedText()
+{
+    return QCoreApplication::translate("BoardStore", "No images added");
+}
 
 QString addedText(qsizetype count)
 {
-    return QStringLiteral("Added ") + QString::number(count)
-        + (count == 1 ? QStringLiteral(" image") : QStringLiteral(" images"));
+    return count == 1 ? QCoreApplication::translate("BoardStore", "Added 1 image")
+                      : QCoreApplication::translate("BoardStore", "Added %1 images").arg(count);
 }
 
 // At most five lines, a blank line between them, then a count of the rest.
@@ -31,9 +54,15 @@ QString rejectionMessage(const QStringList& lines)
     const qsizetype shown = std::min(lines.size(), BoardStore::shownRejectionLines);
     QString message = lines.first(shown).join(QStringLiteral("\n\n"));
     if (lines.size() > shown) {
-        message += QStringLiteral("\n\n\u2026and ") + QString::number(lines.size() - shown)
-            + (lines.size() - shown == 1 ? QStringLiteral(" more file could not be added.")
-                                         : QStringLiteral(" more files could not be added."));
+        const qsizetype rest = lines.size() - shown;
+        message += QStringLiteral("\n\n")
+            + (rest == 1 ? QCoreApplication::translate("BoardStore",
+                   "\u2026"
+                   "and 1 more file could not be added.")
+                         : QCoreApplication::translate("BoardStore",
+                             "\u2026"
+                             "and %1 more files could not be added.")
+                               .arg(rest));
     }
     return message;
 }
@@ -97,10 +126,10 @@ void BoardStore::addImages()
         return;
     }
     PanelRequest request;
-    request.title = QStringLiteral("Add Images to Tesserly");
-    request.message
-        = QStringLiteral("Choose photos, screenshots, or reference images. Your originals stay unchanged.");
-    request.confirmButton = QStringLiteral("Add Images");
+    request.title = QCoreApplication::translate("BoardStore", "Add Images to Tesserly");
+    request.message = QCoreApplication::translate(
+        "BoardStore", "Choose photos, screenshots, or reference images. Your originals stay unchanged.");
+    request.confirmButton = QCoreApplication::translate("BoardStore", "Add Images");
     request.mimeTypes
         = { QStringLiteral("image/png"), QStringLiteral("image/jpeg"), QStringLiteral("image/heic"),
               QStringLiteral("image/tiff"), QStringLiteral("image/gif"), QStringLiteral("image/bmp") };
@@ -126,7 +155,7 @@ void BoardStore::importURLs(const QList<QUrl>& urls)
     const QList<QUrl> batch = urls.first(std::min(urls.size(), freePlaces));
     const qsizetype exceeded = urls.size() - batch.size();
     runInBackground<ImageImportResult>(
-        addingText,
+        addingText(),
         [batch, exceeded] {
             ImageImportResult result = ImageImportService::load(batch);
             if (exceeded > 0) {
@@ -156,7 +185,7 @@ bool BoardStore::handleDrop(const QList<DropItem>& items)
     }
     const qsizetype freePlaces = BoardLimits::maxPhotos - m_photos.size();
     runInBackground<ImageImportResult>(
-        readingDropText, [kept, freePlaces] { return importDropItems(kept, freePlaces); },
+        readingDropText(), [kept, freePlaces] { return importDropItems(kept, freePlaces); },
         [this](std::optional<ImageImportResult> result, const QString& error) {
             finishImport(result ? *result : failedImport(error));
         });
@@ -183,7 +212,7 @@ void BoardStore::pasteImages()
         data = nonEmpty(m_platform.clipboardData(QStringLiteral("image/tiff")));
     }
     if (!data) {
-        setErrorMessage(emptyClipboardText);
+        setErrorMessage(emptyClipboardText());
         return;
     }
     if (m_photos.size() >= BoardLimits::maxPhotos) {
@@ -193,7 +222,7 @@ void BoardStore::pasteImages()
     const QString fileName = QStringLiteral("Pasted Image ") + QString::number(m_photos.size() + 1)
         + (isPNG ? QStringLiteral(".png") : QStringLiteral(".tiff"));
     runInBackground<ImageImportResult>(
-        pastingText,
+        pastingText(),
         [bytes = *data, fileName] {
             try {
                 ImageImportResult result;
@@ -222,7 +251,7 @@ void BoardStore::finishImport(const ImageImportResult& result)
         setHasUnsavedChanges(true);
     }
     setBusy(false);
-    setStatusMessage(accepted.isEmpty() ? noImagesAddedText : addedText(accepted.size()));
+    setStatusMessage(accepted.isEmpty() ? noImagesAddedText() : addedText(accepted.size()));
     if (!lines.isEmpty()) {
         setErrorMessage(rejectionMessage(lines));
     }

@@ -5,6 +5,7 @@
 #include "model/BoardFailure.h"
 #include "store/BoardStore.h"
 
+#include <QCoreApplication>
 #include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 #include <utility>
@@ -14,7 +15,7 @@ namespace BoardStoreJob {
 // for instance), so that no failure is ever reported as success or leaves the store busy.
 inline QString unexpectedFailureText()
 {
-    return QStringLiteral("The operation could not be completed.");
+    return QCoreApplication::translate("BoardStore", "The operation could not be completed.");
 }
 } // namespace BoardStoreJob
 

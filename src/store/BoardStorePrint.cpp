@@ -4,14 +4,28 @@
 #include "store/BoardPlatform.h"
 #include "store/BoardStoreJob.h"
 
+#include <QCoreApplication>
+
 #include <QPagedPaintDevice>
 
 namespace {
-const QString printingText = QStringLiteral("Printing board\u2026");
-const QString printedText = QStringLiteral("Board printed");
-const QString printFailedText = QStringLiteral("Print failed");
-const QString printerRefusedText
-    = QStringLiteral("The board could not be printed. Check the printer, then try again.");
+QString printingText()
+{
+    return QCoreApplication::translate("BoardStore", "Printing board\u2026");
+}
+QString printedText()
+{
+    return QCoreApplication::translate("BoardStore", "Board printed");
+}
+QString printFailedText()
+{
+    return QCoreApplication::translate("BoardStore", "Print failed");
+}
+QString printerRefusedText()
+{
+    return QCoreApplication::translate(
+        "BoardStore", "The board could not be printed. Check the printer, then try again.");
+}
 } // namespace
 
 void BoardStore::printBoard()
@@ -27,15 +41,15 @@ void BoardStore::printBoard()
     const QList<BoardPhoto> photos = m_photos;
     const BoardSettings settings = m_settings.normalized();
     runInBackground<bool>(
-        printingText,
+        printingText(),
         [printer, photos, settings] { return BoardRenderer::printOnPage(*printer, photos, settings); },
         [this](std::optional<bool> printed, const QString& error) {
             setBusy(false);
             if (!printed || !*printed) {
-                setErrorMessage(printed ? printerRefusedText : error);
-                setStatusMessage(printFailedText);
+                setErrorMessage(printed ? printerRefusedText() : error);
+                setStatusMessage(printFailedText());
                 return;
             }
-            setStatusMessage(printedText);
+            setStatusMessage(printedText());
         });
 }

@@ -5,18 +5,46 @@
 #include "store/BoardPlatform.h"
 #include "store/BoardStoreJob.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
-const QString newBoardText = QStringLiteral("New board");
-const QString openingText = QStringLiteral("Opening board\u2026");
-const QString openFailedText = QStringLiteral("Could not open board");
-const QString savedText = QStringLiteral("Board saved");
-const QString saveFailedText = QStringLiteral("Could not save board");
-const QString saveButton = QStringLiteral("Save\u2026");
-const QString discardButton = QStringLiteral("Discard Changes");
-const QString cancelButton = QStringLiteral("Cancel");
-const QString replaceButton = QStringLiteral("Replace");
+QString newBoardText()
+{
+    return QCoreApplication::translate("BoardStore", "New board");
+}
+QString openingText()
+{
+    return QCoreApplication::translate("BoardStore", "Opening board\u2026");
+}
+QString openFailedText()
+{
+    return QCoreApplication::translate("BoardStore", "Could not open board");
+}
+QString savedText()
+{
+    return QCoreApplication::translate("BoardStore", "Board saved");
+}
+QString saveFailedText()
+{
+    return QCoreApplication::translate("BoardStore", "Could not save board");
+}
+QString saveButton()
+{
+    return QCoreApplication::translate("BoardStore", "Save\u2026");
+}
+QString discardButton()
+{
+    return QCoreApplication::translate("BoardStore", "Discard Changes");
+}
+QString cancelButton()
+{
+    return QCoreApplication::translate("BoardStore", "Cancel");
+}
+QString replaceButton()
+{
+    return QCoreApplication::translate("BoardStore", "Replace");
+}
 
 PanelRequest projectPanel(const QString& title)
 {
@@ -35,7 +63,7 @@ void BoardStore::newBoard()
     }
     replaceBoard(LoadedBoard { {}, BoardSettings() }, std::nullopt);
     m_knownPackage.reset();
-    setStatusMessage(newBoardText);
+    setStatusMessage(newBoardText());
 }
 
 void BoardStore::openProject()
@@ -43,8 +71,8 @@ void BoardStore::openProject()
     if (m_isBusy) {
         return;
     }
-    const std::optional<QUrl> url
-        = m_platform.chooseProjectToOpen(projectPanel(QStringLiteral("Open Tesserly Project")));
+    const std::optional<QUrl> url = m_platform.chooseProjectToOpen(
+        projectPanel(QCoreApplication::translate("BoardStore", "Open Tesserly Project")));
     if (url && !url->isEmpty()) {
         openProject(*url);
     }
@@ -57,7 +85,7 @@ void BoardStore::openProject(const QUrl& url)
     }
     using Opened = std::pair<LoadedBoard, std::optional<ProjectFingerprint>>;
     runInBackground<Opened>(
-        openingText,
+        openingText(),
         [url] {
             // Taken before reading: a write in between makes a later save ask, never lose it.
             std::optional<ProjectFingerprint> fingerprint = ProjectFingerprint::read(url);
@@ -67,7 +95,7 @@ void BoardStore::openProject(const QUrl& url)
             setBusy(false);
             if (!opened) {
                 setErrorMessage(error);
-                setStatusMessage(openFailedText);
+                setStatusMessage(openFailedText());
                 emit projectOpenFailed(url);
                 return;
             }
@@ -76,7 +104,8 @@ void BoardStore::openProject(const QUrl& url)
             if (opened->second) {
                 m_knownPackage = KnownPackage { url, *opened->second };
             }
-            setStatusMessage(QStringLiteral("Opened ") + QFileInfo(url.path()).completeBaseName());
+            setStatusMessage(QCoreApplication::translate("BoardStore", "Opened %1")
+                                 .arg(QFileInfo(url.path()).completeBaseName()));
         });
 }
 
@@ -87,8 +116,10 @@ bool BoardStore::saveProject(bool forceSaveAs)
     }
     std::optional<QUrl> destination = forceSaveAs ? std::nullopt : m_projectURL;
     if (!destination) {
-        PanelRequest request = projectPanel(QStringLiteral("Save Tesserly Project"));
-        request.message = QStringLiteral("The project includes your images, captions, and layout.");
+        PanelRequest request
+            = projectPanel(QCoreApplication::translate("BoardStore", "Save Tesserly Project"));
+        request.message = QCoreApplication::translate(
+            "BoardStore", "The project includes your images, captions, and layout.");
         request.proposedName = suggestedName() + QLatin1Char('.') + ContentTypes::projectExtension;
         destination = m_platform.chooseProjectDestination(request);
         if (!destination || destination->isEmpty()) {
@@ -103,11 +134,11 @@ bool BoardStore::saveProject(bool forceSaveAs)
         ProjectPackage::save(m_photos, m_settings, *destination);
     } catch (const BoardFailure& failure) {
         setErrorMessage(failure.description());
-        setStatusMessage(saveFailedText);
+        setStatusMessage(saveFailedText());
         return false;
     } catch (const std::exception&) {
         setErrorMessage(BoardStoreJob::unexpectedFailureText());
-        setStatusMessage(saveFailedText);
+        setStatusMessage(saveFailedText());
         return false;
     }
     setProjectURL(destination);
@@ -116,7 +147,7 @@ bool BoardStore::saveProject(bool forceSaveAs)
         m_knownPackage = KnownPackage { *destination, *written };
     }
     setHasUnsavedChanges(false);
-    setStatusMessage(savedText);
+    setStatusMessage(savedText());
     return true;
 }
 
@@ -131,11 +162,13 @@ bool BoardStore::mayReplace(const QUrl& destination)
         return true;
     }
     const QString name = QFileInfo(destination.toLocalFile()).fileName();
-    const AlertRequest alert { QStringLiteral("\u201C") + name
-            + QStringLiteral("\u201D was changed by another window or application."),
-        QStringLiteral("Replacing it discards those changes. To keep them, cancel and save this board "
-                       "with Save Board As\u2026"),
-        { replaceButton, cancelButton }, AlertIcon::question, 1 };
+    const AlertRequest alert { QCoreApplication::translate("BoardStore",
+                                   "\u201C%1\u201D was changed by another window or application.")
+                                   .arg(name),
+        QCoreApplication::translate("BoardStore",
+            "Replacing it discards those changes. To keep them, cancel and save this board with Save Board "
+            "As\u2026"),
+        { replaceButton(), cancelButton() }, AlertIcon::question, 1 };
     return m_platform.runAlert(alert) == 0;
 }
 
@@ -147,9 +180,10 @@ bool BoardStore::confirmDiscardChanges()
     if (!m_hasUnsavedChanges) {
         return true;
     }
-    const AlertRequest alert { QStringLiteral("Save changes to this board?"),
-        QStringLiteral("Save a Tesserly project to keep your images, order, captions, and layout."),
-        { saveButton, discardButton, cancelButton }, AlertIcon::question };
+    const AlertRequest alert { QCoreApplication::translate("BoardStore", "Save changes to this board?"),
+        QCoreApplication::translate(
+            "BoardStore", "Save a Tesserly project to keep your images, order, captions, and layout."),
+        { saveButton(), discardButton(), cancelButton() }, AlertIcon::question };
     const std::optional<qsizetype> choice = m_platform.runAlert(alert);
     if (choice == 0) {
         return saveProject(false);

@@ -3,6 +3,7 @@
 #include "ui/InterfaceStyle.h"
 #include "ui/SymbolIcon.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 BackgroundButton::BackgroundButton(BoardBackground background, QWidget* parent)
@@ -13,14 +14,15 @@ BackgroundButton::BackgroundButton(BoardBackground background, QWidget* parent)
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     setText(displayName(background));
-    setAccessibleName(displayName(background) + QStringLiteral(" board background"));
-    setAccessibleDescription(QStringLiteral("Not selected"));
+    setAccessibleName(
+        QCoreApplication::translate("BackgroundButton", "%1 board background").arg(displayName(background)));
+    setAccessibleDescription(QCoreApplication::translate("BackgroundButton", "Not selected"));
 }
 
 QString BackgroundButton::displayName(BoardBackground background)
 {
-    const QString name = identifier(background);
-    return name.left(1).toUpper() + name.mid(1);
+    // The option's own title, in the application's language.
+    return title(background);
 }
 
 void BackgroundButton::setSelected(bool selected)
@@ -29,7 +31,8 @@ void BackgroundButton::setSelected(bool selected)
         return;
     }
     m_selected = selected;
-    setAccessibleDescription(selected ? QStringLiteral("Selected") : QStringLiteral("Not selected"));
+    setAccessibleDescription(selected ? QCoreApplication::translate("BackgroundButton", "Selected")
+                                      : QCoreApplication::translate("BackgroundButton", "Not selected"));
     update();
 }
 

@@ -7,6 +7,7 @@
 #include "ui/SymbolIcon.h"
 #include "ui/ToneWidgets.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -23,8 +24,8 @@ public:
         : QWidget(parent)
     {
         setFixedSize(5, 5);
-        setAccessibleName(QStringLiteral("Unsaved changes"));
-        setToolTip(QStringLiteral("This board has unsaved changes"));
+        setAccessibleName(QCoreApplication::translate("BoardFooter", "Unsaved changes"));
+        setToolTip(QCoreApplication::translate("BoardFooter", "This board has unsaved changes"));
     }
 
 protected:
@@ -48,8 +49,8 @@ BoardFooter::BoardFooter(BoardStore& store, QWidget* parent)
     , m_count(new QLabel(this))
     , m_unsavedDot(new UnsavedDot(this))
     , m_status(new ElidedLabel(this, Qt::ElideMiddle))
-    , m_copy(
-          new QPushButton(SymbolIcon::icon(QStringLiteral("doc.on.doc")), QStringLiteral("Copy PNG"), this))
+    , m_copy(new QPushButton(SymbolIcon::icon(QStringLiteral("doc.on.doc")),
+          QCoreApplication::translate("BoardFooter", "Copy PNG"), this))
     , m_export(new ExportMenuButton(this))
     , m_exportPNG(nullptr)
     , m_exportPDF(nullptr)
@@ -77,15 +78,18 @@ BoardFooter::BoardFooter(BoardStore& store, QWidget* parent)
     row->addWidget(m_status, 1);
 
     m_copy->setMinimumHeight(32);
-    m_copy->setToolTip(QStringLiteral("Copy the finished board as an image"));
+    m_copy->setToolTip(QCoreApplication::translate("BoardFooter", "Copy the finished board as an image"));
     row->addWidget(m_copy);
 
     auto* menu = new QMenu(m_export);
-    m_exportPNG = menu->addAction(QStringLiteral("Export PNG…"), &m_store, &BoardStore::exportPNG);
-    m_exportPDF = menu->addAction(QStringLiteral("Export PDF…"), &m_store, &BoardStore::exportPDF);
+    m_exportPNG = menu->addAction(
+        QCoreApplication::translate("BoardFooter", "Export PNG…"), &m_store, &BoardStore::exportPNG);
+    m_exportPDF = menu->addAction(
+        QCoreApplication::translate("BoardFooter", "Export PDF…"), &m_store, &BoardStore::exportPDF);
     m_export->setMenu(menu);
-    m_export->setToolTip(QStringLiteral("Export the finished board as PNG or PDF"));
-    m_export->setAccessibleName(QStringLiteral("Export"));
+    m_export->setToolTip(
+        QCoreApplication::translate("BoardFooter", "Export the finished board as PNG or PDF"));
+    m_export->setAccessibleName(QCoreApplication::translate("BoardFooter", "Export"));
     row->addWidget(m_export);
 
     connect(m_copy, &QPushButton::clicked, &m_store, &BoardStore::copyPNG);
@@ -95,7 +99,8 @@ BoardFooter::BoardFooter(BoardStore& store, QWidget* parent)
 
 QString BoardFooter::imageCountText(qsizetype count)
 {
-    return count == 1 ? QStringLiteral("1 image") : QString::number(count) + QStringLiteral(" images");
+    return count == 1 ? QCoreApplication::translate("BoardFooter", "1 image")
+                      : QCoreApplication::translate("BoardFooter", "%1 images").arg(count);
 }
 
 void BoardFooter::refresh()

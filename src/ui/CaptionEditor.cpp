@@ -6,6 +6,7 @@
 #include "ui/KeyPassThrough.h"
 #include "ui/ToneWidgets.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 
 #include <QLabel>
@@ -80,7 +81,8 @@ void CaptionEditor::refresh()
     }
     m_fileName->setText(photo->fileName());
     m_fileName->setToolTip(photo->fileName());
-    m_editor->setAccessibleName(QStringLiteral("Caption for ") + photo->fileName());
+    m_editor->setAccessibleName(
+        QCoreApplication::translate("CaptionEditor", "Caption for %1").arg(photo->fileName()));
     if (m_editor->toPlainText() != photo->caption()) {
         // The store may have cut the text; keep the cursor at the end of what remains.
         const QSignalBlocker blocker(m_editor);

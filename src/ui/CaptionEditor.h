@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 
 class BoardStore;
@@ -14,10 +15,13 @@ class CaptionEditor : public QWidget
     Q_OBJECT
 
 public:
-    static QString noSelectionText() { return QStringLiteral("Select an image to write its caption."); }
+    static QString noSelectionText()
+    {
+        return QCoreApplication::translate("CaptionEditor", "Select an image to write its caption.");
+    }
     static QString otherSelectionText()
     {
-        return QStringLiteral("Select another image to edit its caption.");
+        return QCoreApplication::translate("CaptionEditor", "Select another image to edit its caption.");
     }
 
     CaptionEditor(BoardStore& store, QWidget* parent = nullptr);

@@ -16,6 +16,7 @@
 #include "ui/WheelGuard.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -109,24 +110,27 @@ QString ContentView::helpText(const QString& text, const QKeySequence& shortcut)
 
 void ContentView::createToolBar()
 {
-    m_toolBar = new QToolBar(QStringLiteral("Board"));
+    m_toolBar = new QToolBar(QCoreApplication::translate("ContentView", "Board"));
     m_toolBar->setObjectName(QStringLiteral("boardToolBar"));
     m_toolBar->setMovable(false);
     m_toolBar->setFloatable(false);
     m_toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     m_toolBar->setIconSize(QSize(16, 16));
-    m_addImages
-        = m_toolBar->addAction(SymbolIcon::icon(QStringLiteral("plus")), QStringLiteral("Add Images"));
-    m_addImages->setToolTip(helpText(
-        QStringLiteral("Add images from this computer"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I)));
-    m_openBoard
-        = m_toolBar->addAction(SymbolIcon::icon(QStringLiteral("folder")), QStringLiteral("Open Board"));
+    m_addImages = m_toolBar->addAction(
+        SymbolIcon::icon(QStringLiteral("plus")), QCoreApplication::translate("ContentView", "Add Images"));
+    m_addImages->setToolTip(
+        helpText(QCoreApplication::translate("ContentView", "Add images from this computer"),
+            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I)));
+    m_openBoard = m_toolBar->addAction(
+        SymbolIcon::icon(QStringLiteral("folder")), QCoreApplication::translate("ContentView", "Open Board"));
     m_openBoard->setToolTip(
-        helpText(QStringLiteral("Open a saved Tesserly project"), QKeySequence(Qt::CTRL | Qt::Key_O)));
-    m_saveBoard = m_toolBar->addAction(
-        SymbolIcon::icon(QStringLiteral("square.and.arrow.down")), QStringLiteral("Save Board"));
+        helpText(QCoreApplication::translate("ContentView", "Open a saved Tesserly project"),
+            QKeySequence(Qt::CTRL | Qt::Key_O)));
+    m_saveBoard = m_toolBar->addAction(SymbolIcon::icon(QStringLiteral("square.and.arrow.down")),
+        QCoreApplication::translate("ContentView", "Save Board"));
     m_saveBoard->setToolTip(
-        helpText(QStringLiteral("Save an editable copy of this board"), QKeySequence(Qt::CTRL | Qt::Key_S)));
+        helpText(QCoreApplication::translate("ContentView", "Save an editable copy of this board"),
+            QKeySequence(Qt::CTRL | Qt::Key_S)));
     connect(m_addImages, &QAction::triggered, &m_store, &BoardStore::addImages);
     connect(m_openBoard, &QAction::triggered, &m_store, qOverload<>(&BoardStore::openProject));
     connect(m_saveBoard, &QAction::triggered, this, [this] { m_store.saveProject(false); });
@@ -138,14 +142,14 @@ QWidget* ContentView::buildHeader()
     auto* row = new QHBoxLayout(header);
     row->setContentsMargins(24, 20, 24, 12);
     row->setSpacing(12);
-    auto* title = new QLabel(QStringLiteral("Preview"), header);
+    auto* title = new QLabel(QCoreApplication::translate("ContentView", "Preview"), header);
     title->setFont(InterfaceStyle::headline());
     row->addWidget(title);
     row->addStretch(1);
     m_exportSize = new QLabel(header);
     m_exportSize->setFont(InterfaceStyle::caption());
     ToneWidgets::setTone(m_exportSize, ToneWidgets::Tone::secondary);
-    m_exportSize->setToolTip(QStringLiteral("Dimensions of the exported board"));
+    m_exportSize->setToolTip(QCoreApplication::translate("ContentView", "Dimensions of the exported board"));
     row->addWidget(m_exportSize);
     // Keeps the header's height whether or not the size is shown.
     header->setMinimumHeight(20 + 12 + title->sizeHint().height());
@@ -213,7 +217,8 @@ void ContentView::presentError()
     auto* alert = new QMessageBox(
         AlertPresentation::icon(AlertIcon::warning), alertTitle(), *message, QMessageBox::NoButton, this);
     alert->setAttribute(Qt::WA_DeleteOnClose);
-    QPushButton* ok = alert->addButton(QStringLiteral("OK"), QMessageBox::RejectRole);
+    QPushButton* ok
+        = alert->addButton(QCoreApplication::translate("ContentView", "OK"), QMessageBox::RejectRole);
     alert->setDefaultButton(ok);
     alert->setEscapeButton(ok);
     // However it closes (the button, Escape, the window's close button), the error is cleared.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
@@ -44,7 +45,10 @@ public:
     // A toolbar or menu help text with a shortcut in the desktop's notation.
     static QString helpText(const QString& text, const QKeySequence& shortcut);
     static QString alertTitle() { return QStringLiteral("Tesserly"); }
-    static QString fallbackErrorText() { return QStringLiteral("An unexpected error occurred."); }
+    static QString fallbackErrorText()
+    {
+        return QCoreApplication::translate("ContentView", "An unexpected error occurred.");
+    }
 
     BoardPreview* preview() const { return m_preview; }
     PhotoStripView* strip() const { return m_strip; }

@@ -3,6 +3,7 @@
 #include "ui/InterfaceStyle.h"
 #include "ui/SymbolIcon.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace {
@@ -17,7 +18,7 @@ QFont labelFont()
 ExportMenuButton::ExportMenuButton(QWidget* parent)
     : QToolButton(parent)
 {
-    setText(QStringLiteral("Export"));
+    setText(QCoreApplication::translate("ExportMenuButton", "Export"));
     setPopupMode(QToolButton::InstantPopup);
     setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

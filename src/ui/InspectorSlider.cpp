@@ -4,6 +4,7 @@
 #include "ui/ToneWidgets.h"
 
 #include <cmath>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSignalBlocker>
@@ -46,7 +47,8 @@ InspectorSlider::InspectorSlider(
         }
         m_value = value;
         m_valueLabel->setText(valueText(value));
-        m_slider->setAccessibleDescription(valueText(value).chopped(3) + QStringLiteral(" pixels"));
+        m_slider->setAccessibleDescription(
+            QCoreApplication::translate("InspectorSlider", "%1 pixels").arg(valueText(value).chopped(3)));
         emit valueEdited(value);
     });
     setValue(minimum);
@@ -68,7 +70,8 @@ void InspectorSlider::setValue(double value)
 {
     m_value = value;
     m_valueLabel->setText(valueText(value));
-    m_slider->setAccessibleDescription(valueText(value).chopped(3) + QStringLiteral(" pixels"));
+    m_slider->setAccessibleDescription(
+        QCoreApplication::translate("InspectorSlider", "%1 pixels").arg(valueText(value).chopped(3)));
     const double position = std::isfinite(value) ? std::round((value - m_minimum) / m_step) : 0;
     const QSignalBlocker blocker(m_slider);
     m_slider->setValue(int(std::clamp(position, 0.0, double(m_slider->maximum()))));

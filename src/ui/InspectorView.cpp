@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <QApplication>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -107,7 +108,8 @@ InspectorView::InspectorView(BoardStore& store, QWidget* parent)
     auto* column = new QVBoxLayout(content);
     column->setContentsMargins(20, 20, 20, 20);
     column->setSpacing(20);
-    column->addWidget(textLabel(QStringLiteral("Board"), InterfaceStyle::title3(), content));
+    column->addWidget(
+        textLabel(QCoreApplication::translate("InspectorView", "Board"), InterfaceStyle::title3(), content));
     column->addWidget(layoutBlock());
     column->addWidget(ToneWidgets::divider(content, false));
     column->addWidget(appearanceBlock());
@@ -117,11 +119,11 @@ InspectorView::InspectorView(BoardStore& store, QWidget* parent)
     column->addWidget(exportBlock());
     column->addWidget(ToneWidgets::divider(content, false));
 
-    m_reset = new QPushButton(QStringLiteral("Reset Settings"), content);
+    m_reset = new QPushButton(QCoreApplication::translate("InspectorView", "Reset Settings"), content);
     m_reset->setFlat(true);
     m_reset->setCursor(Qt::PointingHandCursor);
-    m_reset->setToolTip(
-        QStringLiteral("Restore the default layout and appearance. Images stay on the board."));
+    m_reset->setToolTip(QCoreApplication::translate(
+        "InspectorView", "Restore the default layout and appearance. Images stay on the board."));
     connect(m_reset, &QPushButton::clicked, &m_store, &BoardStore::resetLayout);
     column->addWidget(m_reset, 0, Qt::AlignLeft);
     column->addStretch(1);
@@ -192,11 +194,13 @@ QWidget* InspectorView::layoutBlock()
 {
     QVBoxLayout* layout = nullptr;
     QWidget* widget = block(13, this, &layout);
-    layout->addWidget(sectionHeading(QStringLiteral("Layout"), QStringLiteral("square.grid.2x2"), widget));
+    layout->addWidget(sectionHeading(
+        QCoreApplication::translate("InspectorView", "Layout"), QStringLiteral("square.grid.2x2"), widget));
 
-    layout->addWidget(textLabel(QStringLiteral("Columns"), InterfaceStyle::callout(), widget));
+    layout->addWidget(textLabel(
+        QCoreApplication::translate("InspectorView", "Columns"), InterfaceStyle::callout(), widget));
     m_columns = new SegmentedPicker({ "1", "2", "3", "4", "5", "6" }, widget);
-    m_columns->setAccessibleName(QStringLiteral("Number of columns"));
+    m_columns->setAccessibleName(QCoreApplication::translate("InspectorView", "Number of columns"));
     connect(m_columns, &SegmentedPicker::activated, this,
         [this](int index) { write([&](BoardSettings& settings) { settings.columns = index + 1; }); });
     layout->addWidget(m_columns);
@@ -208,7 +212,8 @@ QWidget* InspectorView::layoutBlock()
     connect(m_cellAspect, &QComboBox::activated, this, [this](int index) {
         write([&](BoardSettings& settings) { settings.cellAspect = allCellAspects().value(index); });
     });
-    layout->addWidget(inspectorRow(QStringLiteral("Image shape"), m_cellAspect, widget));
+    layout->addWidget(
+        inspectorRow(QCoreApplication::translate("InspectorView", "Image shape"), m_cellAspect, widget));
 
     QStringList fits;
     for (PhotoFit fit : allPhotoFits()) {
@@ -219,7 +224,8 @@ QWidget* InspectorView::layoutBlock()
     connect(m_photoFit, &SegmentedPicker::activated, this, [this](int index) {
         write([&](BoardSettings& settings) { settings.photoFit = allPhotoFits().value(index); });
     });
-    layout->addWidget(inspectorRow(QStringLiteral("Image fit"), m_photoFit, widget));
+    layout->addWidget(
+        inspectorRow(QCoreApplication::translate("InspectorView", "Image fit"), m_photoFit, widget));
     m_fitNote = note(QString(), widget);
     layout->addWidget(m_fitNote);
     return widget;
@@ -229,9 +235,10 @@ QWidget* InspectorView::appearanceBlock()
 {
     QVBoxLayout* layout = nullptr;
     QWidget* widget = block(15, this, &layout);
-    layout->addWidget(
-        sectionHeading(QStringLiteral("Appearance"), QStringLiteral("circle.lefthalf.filled"), widget));
-    layout->addWidget(textLabel(QStringLiteral("Board background"), InterfaceStyle::callout(), widget));
+    layout->addWidget(sectionHeading(QCoreApplication::translate("InspectorView", "Appearance"),
+        QStringLiteral("circle.lefthalf.filled"), widget));
+    layout->addWidget(textLabel(
+        QCoreApplication::translate("InspectorView", "Board background"), InterfaceStyle::callout(), widget));
     auto* row = new QHBoxLayout;
     row->setSpacing(10);
     for (BoardBackground background : allBoardBackgrounds()) {
@@ -243,12 +250,12 @@ QWidget* InspectorView::appearanceBlock()
         row->addWidget(button);
     }
     layout->addLayout(row);
-    m_spacing
-        = slider(QStringLiteral("Spacing"), 0, 100, 2, [](BoardSettings& s, double v) { s.spacing = v; });
-    m_padding = slider(
-        QStringLiteral("Outer margin"), 0, 160, 4, [](BoardSettings& s, double v) { s.padding = v; });
-    m_corners
-        = slider(QStringLiteral("Corners"), 0, 60, 2, [](BoardSettings& s, double v) { s.cornerRadius = v; });
+    m_spacing = slider(QCoreApplication::translate("InspectorView", "Spacing"), 0, 100, 2,
+        [](BoardSettings& s, double v) { s.spacing = v; });
+    m_padding = slider(QCoreApplication::translate("InspectorView", "Outer margin"), 0, 160, 4,
+        [](BoardSettings& s, double v) { s.padding = v; });
+    m_corners = slider(QCoreApplication::translate("InspectorView", "Corners"), 0, 60, 2,
+        [](BoardSettings& s, double v) { s.cornerRadius = v; });
     for (InspectorSlider* control : { m_spacing, m_padding, m_corners }) {
         layout->addWidget(control);
     }
@@ -259,13 +266,15 @@ QWidget* InspectorView::labelsBlock()
 {
     QVBoxLayout* layout = nullptr;
     QWidget* widget = block(14, this, &layout);
-    layout->addWidget(sectionHeading(QStringLiteral("Labels"), QStringLiteral("text.alignleft"), widget));
+    layout->addWidget(sectionHeading(
+        QCoreApplication::translate("InspectorView", "Labels"), QStringLiteral("text.alignleft"), widget));
 
     m_showNumbers = new SwitchToggle(widget);
-    m_showNumbers->setAccessibleName(QStringLiteral("Image numbers"));
+    m_showNumbers->setAccessibleName(QCoreApplication::translate("InspectorView", "Image numbers"));
     connect(m_showNumbers, &SwitchToggle::clicked, this,
         [this](bool checked) { write([&](BoardSettings& settings) { settings.showNumbers = checked; }); });
-    layout->addWidget(inspectorRow(QStringLiteral("Image numbers"), m_showNumbers, widget));
+    layout->addWidget(
+        inspectorRow(QCoreApplication::translate("InspectorView", "Image numbers"), m_showNumbers, widget));
 
     m_captionMode = popUp(widget);
     for (CaptionMode mode : allCaptionModes()) {
@@ -274,20 +283,22 @@ QWidget* InspectorView::labelsBlock()
     connect(m_captionMode, &QComboBox::activated, this, [this](int index) {
         write([&](BoardSettings& settings) { settings.captionMode = allCaptionModes().value(index); });
     });
-    layout->addWidget(inspectorRow(QStringLiteral("Captions"), m_captionMode, widget));
+    layout->addWidget(
+        inspectorRow(QCoreApplication::translate("InspectorView", "Captions"), m_captionMode, widget));
 
-    m_captionSize = slider(
-        QStringLiteral("Caption size"), 16, 60, 1, [](BoardSettings& s, double v) { s.captionFontSize = v; });
+    m_captionSize = slider(QCoreApplication::translate("InspectorView", "Caption size"), 16, 60, 1,
+        [](BoardSettings& s, double v) { s.captionFontSize = v; });
     layout->addWidget(m_captionSize);
     m_captionEditor = new CaptionEditor(m_store, widget);
     layout->addWidget(m_captionEditor);
 
     auto* titleColumn = new QVBoxLayout;
     titleColumn->setSpacing(7);
-    titleColumn->addWidget(textLabel(QStringLiteral("Board title"), InterfaceStyle::callout(), widget));
+    titleColumn->addWidget(textLabel(
+        QCoreApplication::translate("InspectorView", "Board title"), InterfaceStyle::callout(), widget));
     m_title = new QLineEdit(widget);
-    m_title->setPlaceholderText(QStringLiteral("Optional title"));
-    m_title->setAccessibleName(QStringLiteral("Board title"));
+    m_title->setPlaceholderText(QCoreApplication::translate("InspectorView", "Optional title"));
+    m_title->setAccessibleName(QCoreApplication::translate("InspectorView", "Board title"));
     m_title->setClearButtonEnabled(false);
     KeyPassThrough::install(m_title, KeyPassThrough::exportKeys());
     connect(m_title, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -303,8 +314,8 @@ QWidget* InspectorView::labelsBlock()
     titleColumn->addWidget(m_title);
     layout->addLayout(titleColumn);
 
-    m_titleSize = slider(
-        QStringLiteral("Title size"), 24, 96, 2, [](BoardSettings& s, double v) { s.titleFontSize = v; });
+    m_titleSize = slider(QCoreApplication::translate("InspectorView", "Title size"), 24, 96, 2,
+        [](BoardSettings& s, double v) { s.titleFontSize = v; });
     layout->addWidget(m_titleSize);
     return widget;
 }
@@ -313,16 +324,17 @@ QWidget* InspectorView::exportBlock()
 {
     QVBoxLayout* layout = nullptr;
     QWidget* widget = block(13, this, &layout);
-    layout->addWidget(
-        sectionHeading(QStringLiteral("Export"), QStringLiteral("square.and.arrow.up"), widget));
+    layout->addWidget(sectionHeading(QCoreApplication::translate("InspectorView", "Export"),
+        QStringLiteral("square.and.arrow.up"), widget));
     m_outputWidth = popUp(widget);
-    m_outputWidth->setToolTip(QStringLiteral("Output width"));
-    m_outputWidth->setAccessibleName(QStringLiteral("Export width in pixels"));
+    m_outputWidth->setToolTip(QCoreApplication::translate("InspectorView", "Output width"));
+    m_outputWidth->setAccessibleName(QCoreApplication::translate("InspectorView", "Export width in pixels"));
     connect(m_outputWidth, &QComboBox::activated, this, [this](int index) {
         const qint64 width = m_outputWidth->itemData(index).toLongLong();
         write([&](BoardSettings& settings) { settings.outputWidth = width; });
     });
-    layout->addWidget(inspectorRow(QStringLiteral("Width"), m_outputWidth, widget));
+    layout->addWidget(
+        inspectorRow(QCoreApplication::translate("InspectorView", "Width"), m_outputWidth, widget));
     m_sizeReadout = note(QString(), widget);
     layout->addWidget(m_sizeReadout);
 
@@ -358,8 +370,8 @@ void InspectorView::refresh()
     }
     m_photoFit->setCurrentIndex(int(allPhotoFits().indexOf(settings.photoFit)));
     m_fitNote->setText(settings.photoFit == PhotoFit::fit
-            ? QStringLiteral("Fit keeps the entire image visible.")
-            : QStringLiteral("Fill crops the image to match its cell."));
+            ? QCoreApplication::translate("InspectorView", "Fit keeps the entire image visible.")
+            : QCoreApplication::translate("InspectorView", "Fill crops the image to match its cell."));
     for (BackgroundButton* button : std::as_const(m_backgroundButtons)) {
         button->setSelected(button->background() == settings.background);
     }

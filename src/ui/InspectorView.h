@@ -3,6 +3,7 @@
 #include "model/BoardSettings.h"
 
 #include <functional>
+#include <QCoreApplication>
 #include <QList>
 #include <QWidget>
 
@@ -35,9 +36,13 @@ public:
     static bool exceedsExportLimits(qsizetype photoCount, const BoardSettings& settings);
     static QString warningText()
     {
-        return QStringLiteral("Use more columns or a smaller width to export this board.");
+        return QCoreApplication::translate(
+            "InspectorView", "Use more columns or a smaller width to export this board.");
     }
-    static QString exportNoteText() { return QStringLiteral("PNG for sharing. PDF for printing."); }
+    static QString exportNoteText()
+    {
+        return QCoreApplication::translate("InspectorView", "PNG for sharing. PDF for printing.");
+    }
 
     SegmentedPicker* columnsPicker() const { return m_columns; }
     QComboBox* cellAspectPicker() const { return m_cellAspect; }

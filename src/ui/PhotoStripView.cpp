@@ -42,19 +42,21 @@ PhotoStripView::PhotoStripView(BoardStore& store, QWidget* parent)
     , m_store(store)
     , m_note(styledLabel(QString(), InterfaceStyle::caption(), ToneWidgets::Tone::secondary, this))
     , m_pasteButton(headerButton(QStringLiteral("doc.on.clipboard"),
-          QStringLiteral("Paste copied images (")
-              + QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_V).toString(QKeySequence::NativeText)
-              + QLatin1Char(')'),
-          QStringLiteral("Paste images")))
+          QCoreApplication::translate("PhotoStripView", "Paste copied images (%1)")
+              .arg(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_V).toString(QKeySequence::NativeText)),
+          QCoreApplication::translate("PhotoStripView", "Paste images")))
     , m_earlierButton(headerButton(QStringLiteral("chevron.left"),
-          withKey(QStringLiteral("Move selected image earlier"), Qt::ALT | Qt::Key_Left),
-          QStringLiteral("Move selected image earlier")))
+          withKey(QCoreApplication::translate("PhotoStripView", "Move selected image earlier"),
+              Qt::ALT | Qt::Key_Left),
+          QCoreApplication::translate("PhotoStripView", "Move selected image earlier")))
     , m_laterButton(headerButton(QStringLiteral("chevron.right"),
-          withKey(QStringLiteral("Move selected image later"), Qt::ALT | Qt::Key_Right),
-          QStringLiteral("Move selected image later")))
+          withKey(QCoreApplication::translate("PhotoStripView", "Move selected image later"),
+              Qt::ALT | Qt::Key_Right),
+          QCoreApplication::translate("PhotoStripView", "Move selected image later")))
     , m_removeButton(headerButton(QStringLiteral("trash"),
-          withKey(QStringLiteral("Remove selected image from this board"), Qt::Key_Delete),
-          QStringLiteral("Remove selected image")))
+          withKey(QCoreApplication::translate("PhotoStripView", "Remove selected image from this board"),
+              Qt::Key_Delete),
+          QCoreApplication::translate("PhotoStripView", "Remove selected image")))
     , m_body(new QStackedWidget(this))
     , m_scrollArea(new QScrollArea(this))
     , m_row(new QWidget(m_scrollArea))
@@ -68,7 +70,7 @@ PhotoStripView::PhotoStripView(BoardStore& store, QWidget* parent)
 
     auto* header = new QHBoxLayout;
     header->setSpacing(10);
-    header->addWidget(styledLabel(QStringLiteral("Images"),
+    header->addWidget(styledLabel(QCoreApplication::translate("PhotoStripView", "Images"),
         InterfaceStyle::weighted(InterfaceStyle::callout(), QFont::DemiBold), ToneWidgets::Tone::primary,
         this));
     header->addWidget(m_note);
@@ -85,7 +87,8 @@ PhotoStripView::PhotoStripView(BoardStore& store, QWidget* parent)
     emptyRow->addStretch(1);
     emptyRow->addWidget(
         ToneWidgets::symbol(QStringLiteral("arrow.up.doc"), ToneWidgets::Tone::secondary, 16, empty));
-    emptyRow->addWidget(styledLabel(QStringLiteral("Add images above, or drop them onto the preview."),
+    emptyRow->addWidget(styledLabel(
+        QCoreApplication::translate("PhotoStripView", "Add images above, or drop them onto the preview."),
         InterfaceStyle::caption(), ToneWidgets::Tone::secondary, empty));
     emptyRow->addStretch(1);
     m_body->addWidget(empty);
@@ -202,8 +205,9 @@ void PhotoStripView::refreshPhotos()
     for (qsizetype index = 0; index < photos.size(); ++index) {
         m_thumbnails[index]->bind(photos[index], index, photos.size());
     }
-    m_note->setText(photos.isEmpty() ? QStringLiteral("Your images will appear here")
-                                     : QStringLiteral("Drag to reorder"));
+    m_note->setText(photos.isEmpty()
+            ? QCoreApplication::translate("PhotoStripView", "Your images will appear here")
+            : QCoreApplication::translate("PhotoStripView", "Drag to reorder"));
     m_body->setCurrentIndex(photos.isEmpty() ? 0 : 1);
     refreshSelection();
 }

@@ -7,6 +7,7 @@
 #include "ui/ThumbnailCache.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
@@ -50,8 +51,9 @@ void PhotoThumbnail::bind(const BoardPhoto& photo, qsizetype index, qsizetype ph
     m_dragAndDrop->setPhotoID(photo.id());
     setToolTip(helpText(photo));
     setAccessibleName(
-        QStringLiteral("Image ") + QString::number(index + 1) + QStringLiteral(", ") + photo.fileName());
-    setAccessibleDescription(m_selected ? QStringLiteral("Selected") : QStringLiteral("Not selected"));
+        QCoreApplication::translate("PhotoThumbnail", "Image %1, %2").arg(index + 1).arg(photo.fileName()));
+    setAccessibleDescription(m_selected ? QCoreApplication::translate("PhotoThumbnail", "Selected")
+                                        : QCoreApplication::translate("PhotoThumbnail", "Not selected"));
     update();
 }
 
@@ -61,7 +63,8 @@ void PhotoThumbnail::setSelected(bool selected)
         return;
     }
     m_selected = selected;
-    setAccessibleDescription(m_selected ? QStringLiteral("Selected") : QStringLiteral("Not selected"));
+    setAccessibleDescription(m_selected ? QCoreApplication::translate("PhotoThumbnail", "Selected")
+                                        : QCoreApplication::translate("PhotoThumbnail", "Not selected"));
     update();
 }
 
@@ -70,15 +73,16 @@ QMenu* PhotoThumbnail::createContextMenu(QWidget* parent)
     auto* menu = new QMenu(parent);
     const QUuid id = m_photo.id();
     BoardStore* store = &m_store;
-    QAction* earlier
-        = menu->addAction(QStringLiteral("Move Earlier"), menu, [store, id] { store->movePhoto(id, -1); });
+    QAction* earlier = menu->addAction(QCoreApplication::translate("PhotoThumbnail", "Move Earlier"), menu,
+        [store, id] { store->movePhoto(id, -1); });
     earlier->setEnabled(m_index > 0);
-    QAction* later
-        = menu->addAction(QStringLiteral("Move Later"), menu, [store, id] { store->movePhoto(id, 1); });
+    QAction* later = menu->addAction(QCoreApplication::translate("PhotoThumbnail", "Move Later"), menu,
+        [store, id] { store->movePhoto(id, 1); });
     later->setEnabled(m_index < m_photoCount - 1);
     menu->addSeparator();
     QAction* remove = menu->addAction(SymbolIcon::icon(QStringLiteral("trash")),
-        QStringLiteral("Remove from Board"), menu, [store, id] { store->removePhoto(id); });
+        QCoreApplication::translate("PhotoThumbnail", "Remove from Board"), menu,
+        [store, id] { store->removePhoto(id); });
     remove->setObjectName(QStringLiteral("destructive"));
     return menu;
 }

@@ -5,6 +5,7 @@
 #include "ui/SymbolIcon.h"
 #include "ui/ToneWidgets.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 
 #include <QApplication>
@@ -50,8 +51,8 @@ QLabel* label(const QString& text, const QFont& font, ToneWidgets::Tone tone, QW
 
 PreviewEmptyState::PreviewEmptyState(BoardStore& store, QWidget* parent)
     : QWidget(parent)
-    , m_addButton(new QPushButton(QStringLiteral("Add Images…"), this))
-    , m_pasteButton(new QPushButton(QStringLiteral("Paste Images"), this))
+    , m_addButton(new QPushButton(QCoreApplication::translate("PreviewEmptyState", "Add Images…"), this))
+    , m_pasteButton(new QPushButton(QCoreApplication::translate("PreviewEmptyState", "Paste Images"), this))
 {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(32, 32, 32, 32);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 
 class BoardStore;
@@ -12,9 +13,19 @@ class PreviewEmptyState : public QWidget
     Q_OBJECT
 
 public:
-    static QString titleText() { return QStringLiteral("Bring your images together"); }
-    static QString messageText() { return QStringLiteral("Drop images here to create a comparison sheet."); }
-    static QString examplesText() { return QStringLiteral("Photos · Film stills · Design variations"); }
+    static QString titleText()
+    {
+        return QCoreApplication::translate("PreviewEmptyState", "Bring your images together");
+    }
+    static QString messageText()
+    {
+        return QCoreApplication::translate(
+            "PreviewEmptyState", "Drop images here to create a comparison sheet.");
+    }
+    static QString examplesText()
+    {
+        return QCoreApplication::translate("PreviewEmptyState", "Photos · Film stills · Design variations");
+    }
 
     PreviewEmptyState(BoardStore& store, QWidget* parent = nullptr);
 

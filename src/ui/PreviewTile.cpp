@@ -4,6 +4,7 @@
 #include "ui/InterfaceStyle.h"
 #include "ui/PhotoDragAndDrop.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 PreviewTile::PreviewTile(BoardStore& store, QWidget* parent)
@@ -19,12 +20,13 @@ PreviewTile::PreviewTile(BoardStore& store, QWidget* parent)
 
 QString PreviewTile::helpText(const QString& fileName)
 {
-    return QStringLiteral("Select ") + fileName + QStringLiteral(". Drag to change its position.");
+    return QCoreApplication::translate("PreviewTile", "Select %1. Drag to change its position.")
+        .arg(fileName);
 }
 
 QString PreviewTile::accessibleNameFor(qsizetype index, const QString& fileName)
 {
-    return QStringLiteral("Image ") + QString::number(index + 1) + QStringLiteral(", ") + fileName;
+    return QCoreApplication::translate("PreviewTile", "Image %1, %2").arg(index + 1).arg(fileName);
 }
 
 void PreviewTile::bind(const QUuid& photoID, const QString& fileName, qsizetype index)

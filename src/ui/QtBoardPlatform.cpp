@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -48,7 +49,7 @@ QStringList QtBoardPlatform::nameFilters(const PanelRequest& request)
     }
     const QString patternText = QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     if (request.suffixes.contains(QString(ContentTypes::projectExtension))) {
-        return { QStringLiteral("Tesserly Projects") + patternText };
+        return { QCoreApplication::translate("QtBoardPlatform", "Tesserly Projects") + patternText };
     }
     if (request.mimeTypes.size() == 1) {
         const QMimeType type = QMimeDatabase().mimeTypeForName(request.mimeTypes.first());
@@ -58,7 +59,7 @@ QStringList QtBoardPlatform::nameFilters(const PanelRequest& request)
             return { name + patternText };
         }
     }
-    return { QStringLiteral("Images") + patternText };
+    return { QCoreApplication::translate("QtBoardPlatform", "Images") + patternText };
 }
 
 QString QtBoardPlatform::withSuffix(const QString& path, const PanelRequest& request)
@@ -209,7 +210,8 @@ std::optional<qsizetype> QtBoardPlatform::runAlert(const AlertRequest& request)
         // One role for all keeps the buttons in the order given.
         QPushButton* button = box.addButton(title, QMessageBox::ActionRole);
         buttons.append(button);
-        if (title == QLatin1String("Cancel")) {
+        // The store's Cancel, in whichever language it was written.
+        if (title == QCoreApplication::translate("BoardStore", "Cancel")) {
             box.setEscapeButton(button);
         }
     }

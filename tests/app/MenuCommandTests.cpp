@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTranslator>
 
 namespace {
 
@@ -233,4 +234,50 @@ TEST_F(MenuCommandTest, ShortcutsReachTheBoardButLeaveTextFieldsTheirEditingKeys
     QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(app.store().photos().size(), 1);
     EXPECT_EQ(app.store().statusMessage(), QStringLiteral("Undid last change"));
+}
+
+TEST_F(MenuCommandTest, InGermanTheMenusTheGuideAndTheStoresQuestionsAreGerman)
+{
+    QTranslator german;
+    ASSERT_TRUE(TesserlyApp::loadTranslation(german, QLocale(QLocale::German, QLocale::Germany)));
+    QCoreApplication::installTranslator(&german);
+    // Later tests run in English again, whatever happens here.
+    const std::unique_ptr<QTranslator, void (*)(QTranslator*)> installed(
+        &german, [](QTranslator* translator) { QCoreApplication::removeTranslator(translator); });
+    makeApp();
+    QStringList titles;
+    for (const QString& title :
+        { QStringLiteral("Datei"), QStringLiteral("Bearbeiten"), QStringLiteral("Hilfe") }) {
+        QMenu* found = menu(title);
+        ASSERT_NE(found, nullptr) << title.toStdString();
+        for (QAction* action : found->actions()) {
+            if (!action->isSeparator()) {
+                titles << action->text();
+            }
+        }
+    }
+    EXPECT_EQ(titles,
+        QStringList({ "Neues Board", "Board \u00F6ffnen \u2026", "Zuletzt ge\u00F6ffnet",
+            "Bilder hinzuf\u00FCgen \u2026", "Board speichern", "Board speichern unter \u2026",
+            "Als PNG exportieren \u2026", "Als PDF exportieren \u2026", "Drucken \u2026", "Beenden",
+            "Board-\u00C4nderung widerrufen", "Board-\u00C4nderung wiederholen", "Bilder einf\u00FCgen",
+            "Board als PNG kopieren", "Einstellungen \u2026", "Tesserly-Kurzanleitung",
+            "\u00DCber Tesserly" }));
+    EXPECT_EQ(menuItem(QStringLiteral("Datei"), QStringLiteral("Drucken \u2026"))->shortcut(),
+        QKeySequence(Qt::CTRL | Qt::Key_P));
+
+    menuItem(QStringLiteral("Hilfe"), QStringLiteral("Tesserly-Kurzanleitung"))->trigger();
+    ASSERT_FALSE(m_platform.alerts.isEmpty());
+    EXPECT_EQ(m_platform.alerts.last().message, QStringLiteral("Ein Board in drei Schritten"));
+    EXPECT_EQ(m_platform.alerts.last().buttons, QStringList { QStringLiteral("Verstanden") });
+    EXPECT_TRUE(m_platform.alerts.last().informativeText.startsWith(QStringLiteral("1. Ziehen Sie Bilder")));
+
+    // The store's question before an edited board is replaced.
+    changeSettings();
+    m_platform.alertAnswers = { 2 };
+    menuItem(QStringLiteral("Datei"), QStringLiteral("Neues Board"))->trigger();
+    EXPECT_EQ(m_platform.alerts.last().message, QStringLiteral("\u00C4nderungen an diesem Board speichern?"));
+    EXPECT_EQ(m_platform.alerts.last().buttons,
+        QStringList({ "Speichern \u2026", "\u00C4nderungen verwerfen", "Abbrechen" }));
+    EXPECT_TRUE(m_app->store().hasUnsavedChanges());
 }

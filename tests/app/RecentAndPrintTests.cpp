@@ -51,7 +51,7 @@ protected:
     }
     QMenu* recentMenu() const
     {
-        return menuItem(QStringLiteral("File"), OpenRecentMenu::title.toString())->menu();
+        return menuItem(QStringLiteral("File"), QString::fromUtf8(OpenRecentMenu::title))->menu();
     }
     QAction* recentItem(const QString& text) const
     {
