@@ -79,12 +79,12 @@ ImageImportResult importDropItem(const DropItem& item)
 {
     if (item.isFile()) {
         if (!item.url().isValid() || item.url().isEmpty()) {
-            return failedImport(unreadableDropFileText);
+            return failedImport(unreadableDropFileText());
         }
         return ImageImportService::load(QList<QUrl> { item.url() });
     }
     if (item.data().isEmpty()) {
-        return failedImport(unavailableDropDataText);
+        return failedImport(unavailableDropDataText());
     }
     const QString fileName = item.suggestedFileName();
     ImageImportResult result;
