@@ -204,6 +204,13 @@
     </message>
 </context>
 <context>
+    <name>BoardPreview</name>
+    <message>
+        <source>Board preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>BoardProjectError</name>
     <message>
         <source>This board uses project format %1, which this version of Tesserly cannot open.</source>
@@ -479,6 +486,18 @@
         <source>…and 1 more file could not be added.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Replace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>“%1” was changed by another window or application.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Replacing it discards those changes. To keep them, cancel and save this board with Save Board As…</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BoundedFileError</name>
@@ -709,6 +728,21 @@
     </message>
     <message>
         <source>PNG for sharing. PDF for printing.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PhotoKeyboard</name>
+    <message>
+        <source>Arrow keys select an image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2 select an image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3 the first and last; %4 and %5 move it earlier or later; %6 or %7 removes it.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -204,6 +204,13 @@
     </message>
 </context>
 <context>
+    <name>BoardPreview</name>
+    <message>
+        <source>Board preview</source>
+        <translation>Board-Vorschau</translation>
+    </message>
+</context>
+<context>
     <name>BoardProjectError</name>
     <message>
         <source>This board uses project format %1, which this version of Tesserly cannot open.</source>
@@ -479,6 +486,18 @@
         <source>…and 1 more file could not be added.</source>
         <translation>… und 1 weitere Datei konnte nicht hinzugefügt werden.</translation>
     </message>
+    <message>
+        <source>Replace</source>
+        <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>“%1” was changed by another window or application.</source>
+        <translation>„%1“ wurde von einem anderen Fenster oder Programm geändert.</translation>
+    </message>
+    <message>
+        <source>Replacing it discards those changes. To keep them, cancel and save this board with Save Board As…</source>
+        <translation>Beim Ersetzen gehen diese Änderungen verloren. Um sie zu behalten, brechen Sie ab und sichern Sie dieses Board mit „Board speichern unter …“.</translation>
+    </message>
 </context>
 <context>
     <name>BoundedFileError</name>
@@ -710,6 +729,21 @@
     <message>
         <source>PNG for sharing. PDF for printing.</source>
         <translation>PNG zum Teilen. PDF zum Drucken.</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoKeyboard</name>
+    <message>
+        <source>Arrow keys select an image</source>
+        <translation>Pfeiltasten wählen ein Bild</translation>
+    </message>
+    <message>
+        <source>%1 and %2 select an image</source>
+        <translation>%1 und %2 wählen ein Bild</translation>
+    </message>
+    <message>
+        <source>%1, %2 and %3 the first and last; %4 and %5 move it earlier or later; %6 or %7 removes it.</source>
+        <translation>%1, %2 und %3 das erste und letzte; %4 und %5 verschieben es nach vorn oder hinten; %6 oder %7 entfernt es.</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include "ui/ToneWidgets.h"
 
 #include <algorithm>
+#include <QCoreApplication>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMimeDatabase>
@@ -124,7 +125,7 @@ BoardPreview::BoardPreview(BoardStore& store, QWidget* parent)
     m_frame->raise();
     // The board is one Tab stop; its keys move and remove photos in the grid's order.
     m_scrollArea->setFocusPolicy(Qt::StrongFocus);
-    m_scrollArea->setAccessibleName(QStringLiteral("Board preview"));
+    m_scrollArea->setAccessibleName(QCoreApplication::translate("BoardPreview", "Board preview"));
     m_scrollArea->setToolTip(PhotoKeyboard::helpText(true));
     m_scrollArea->setAccessibleDescription(PhotoKeyboard::helpText(true));
     new PhotoKeyboard(

@@ -2,6 +2,7 @@
 
 #include "store/BoardStore.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QWidget>
@@ -25,14 +26,13 @@ PhotoKeyboard::PhotoKeyboard(BoardStore& store, QWidget* view, std::function<qsi
 
 QString PhotoKeyboard::helpText(bool grid)
 {
-    const QString arrows = grid ? QStringLiteral("Arrow keys select an image")
-                                : keyName(Qt::Key_Left) + QStringLiteral(" and ") + keyName(Qt::Key_Right)
-            + QStringLiteral(" select an image");
-    return arrows + QStringLiteral(", ") + keyName(Qt::Key_Home) + QStringLiteral(" and ")
-        + keyName(Qt::Key_End) + QStringLiteral(" the first and last; ") + keyName(Qt::ALT | Qt::Key_Left)
-        + QStringLiteral(" and ") + keyName(Qt::ALT | Qt::Key_Right)
-        + QStringLiteral(" move it earlier or later; ") + keyName(Qt::Key_Delete) + QStringLiteral(" or ")
-        + keyName(Qt::Key_Backspace) + QStringLiteral(" removes it.");
+    const QString arrows = grid ? QCoreApplication::translate("PhotoKeyboard", "Arrow keys select an image")
+                                : QCoreApplication::translate("PhotoKeyboard", "%1 and %2 select an image")
+                                      .arg(keyName(Qt::Key_Left), keyName(Qt::Key_Right));
+    return QCoreApplication::translate("PhotoKeyboard",
+        "%1, %2 and %3 the first and last; %4 and %5 move it earlier or later; %6 or %7 removes it.")
+        .arg(arrows, keyName(Qt::Key_Home), keyName(Qt::Key_End), keyName(Qt::ALT | Qt::Key_Left),
+            keyName(Qt::ALT | Qt::Key_Right), keyName(Qt::Key_Delete), keyName(Qt::Key_Backspace));
 }
 
 bool PhotoKeyboard::eventFilter(QObject* watched, QEvent* event)

@@ -103,7 +103,7 @@ PhotoStripView::PhotoStripView(BoardStore& store, QWidget* parent)
     ToneWidgets::slimScrollBars(m_scrollArea);
     // The whole row is one Tab stop; its keys and the wheel work on the photos.
     m_scrollArea->setFocusPolicy(Qt::StrongFocus);
-    m_scrollArea->setAccessibleName(QStringLiteral("Images"));
+    m_scrollArea->setAccessibleName(QCoreApplication::translate("PhotoStripView", "Images"));
     m_scrollArea->setToolTip(PhotoKeyboard::helpText(false));
     m_scrollArea->setAccessibleDescription(PhotoKeyboard::helpText(false));
     new PhotoKeyboard(m_store, m_scrollArea, [] { return qsizetype(1); });
