@@ -8,6 +8,7 @@
 // Each mode prints one line: <mode> key=value ...
 // Targets: batch under 60 ms per image and peak under 300 MB; large-png peak under 200 MB.
 #include "BenchPhotos.h"
+#include "ProcessUsage.h"
 
 #include "io/ImageDecoder.h"
 #include "io/ImageImportService.h"
@@ -20,26 +21,8 @@
 #include <QGuiApplication>
 #include <QProcess>
 #include <QUrl>
-#include <sys/resource.h>
 
 namespace {
-
-double peakMegabytes()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
-
-// CPU time of this process: on a machine shared with other work, wall time overstates the cost.
-double cpuMilliseconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto milliseconds
-        = [](const timeval& time) { return double(time.tv_sec) * 1e3 + double(time.tv_usec) / 1e3; };
-    return milliseconds(usage.ru_utime) + milliseconds(usage.ru_stime);
-}
 
 QList<QUrl> photoUrls()
 {
@@ -100,10 +83,10 @@ int batch(const char* mode, const QList<QUrl>& urls)
 {
     QElapsedTimer timer;
     timer.start();
-    const double cpuStart = cpuMilliseconds();
+    const double cpuStart = ProcessUsage::cpuSeconds() * 1e3;
     const ImageImportResult result = ImageImportService::load(urls);
     const double milliseconds = double(timer.nsecsElapsed()) / 1e6;
-    const double cpu = cpuMilliseconds() - cpuStart;
+    const double cpu = ProcessUsage::cpuSeconds() * 1e3 - cpuStart;
     qint64 bytes = 0;
     for (const BoardPhoto& photo : result.photos) {
         bytes += photo.imageData().size();
@@ -113,7 +96,7 @@ int batch(const char* mode, const QList<QUrl>& urls)
         "peak_mb=%.1f\n",
         mode, qlonglong(result.photos.size()), qlonglong(result.rejected.size()),
         milliseconds / double(urls.size()), cpu / double(urls.size()), milliseconds / 1000.0,
-        double(bytes) / 1048576.0, peakMegabytes());
+        double(bytes) / 1048576.0, ProcessUsage::peakMegabytes());
     for (const QString& line : result.rejected) {
         std::printf("  rejected: %s\n", qPrintable(line));
     }
@@ -133,7 +116,7 @@ int decode()
     for (const int side : { 400, 1024 }) {
         QElapsedTimer timer;
         timer.start();
-        const double cpuStart = cpuMilliseconds();
+        const double cpuStart = ProcessUsage::cpuSeconds() * 1e3;
         for (const QByteArray& bytes : photos) {
             if (ImageDecoder::decodeUpright(bytes, side).isNull()) {
                 return 1;
@@ -141,9 +124,10 @@ int decode()
         }
         const double count = double(photos.size());
         std::printf("decode side=%d ms_per_image=%.2f cpu_ms_per_image=%.2f\n", side,
-            double(timer.nsecsElapsed()) / 1e6 / count, (cpuMilliseconds() - cpuStart) / count);
+            double(timer.nsecsElapsed()) / 1e6 / count,
+            (ProcessUsage::cpuSeconds() * 1e3 - cpuStart) / count);
     }
-    std::printf("decode peak_mb=%.1f\n", peakMegabytes());
+    std::printf("decode peak_mb=%.1f\n", ProcessUsage::peakMegabytes());
     return 0;
 }
 
@@ -160,7 +144,7 @@ int largePng()
     }
     std::printf("large-png size=%lldx%lld file_mb=%.1f ms=%.0f peak_mb=%.1f\n", result.photos[0].pixelWidth(),
         result.photos[0].pixelHeight(), double(result.photos[0].imageData().size()) / 1048576.0, milliseconds,
-        peakMegabytes());
+        ProcessUsage::peakMegabytes());
     return 0;
 }
 

@@ -6,6 +6,7 @@
 // The board is the command line benchmark's: width 2400, 6 landscape columns, file-name captions.
 // Each mode prints one line: <mode> key=value ...
 #include "BenchPhotos.h"
+#include "ProcessUsage.h"
 
 #include "store/BoardPlatform.h"
 #include "store/BoardStore.h"
@@ -19,24 +20,8 @@
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <QUrl>
-#include <sys/resource.h>
 
 namespace {
-
-double peakMegabytes()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
-
-double cpuSeconds()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& time) { return double(time.tv_sec) + double(time.tv_usec) / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 // Answers the export panel with a fixed file; nothing else is asked for.
 class BenchPlatform : public BoardPlatform
@@ -57,6 +42,7 @@ public:
     std::optional<QByteArray> clipboardData(const QString&) override { return std::nullopt; }
     bool copyPNGToClipboard(const QByteArray&) override { return false; }
     void revealInFileManager(const QUrl&) override { }
+    std::shared_ptr<QPagedPaintDevice> choosePrinter(const QString&) override { return nullptr; }
 
 private:
     QString m_destination;
@@ -85,10 +71,10 @@ Timed timed(BoardStore& store, const std::function<void()>& start)
 {
     QElapsedTimer timer;
     timer.start();
-    const double cpuStart = cpuSeconds();
+    const double cpuStart = ProcessUsage::cpuSeconds();
     start();
     waitWhileBusy(store);
-    return { double(timer.nsecsElapsed()) / 1e9, cpuSeconds() - cpuStart };
+    return { double(timer.nsecsElapsed()) / 1e9, ProcessUsage::cpuSeconds() - cpuStart };
 }
 
 QList<QUrl> photoUrls()
@@ -128,7 +114,7 @@ int main(int argc, char** argv)
     }
     QTemporaryDir folder;
     BenchPlatform platform(folder.filePath(QStringLiteral("board.png")));
-    BoardStore store(&platform);
+    BoardStore store(platform);
     store.setSettings(benchSettings());
     const Timed imported = timed(store, [&] { store.importURLs(photoUrls()); });
     const qsizetype withThumbnails = std::count_if(store.photos().cbegin(), store.photos().cend(),
@@ -139,7 +125,7 @@ int main(int argc, char** argv)
     }
     if (mode == QLatin1String("import")) {
         std::printf("import photos=%lld wall_s=%.2f cpu_s=%.2f peak_mb=%.1f\n", qlonglong(withThumbnails),
-            imported.wall, imported.cpu, peakMegabytes());
+            imported.wall, imported.cpu, ProcessUsage::peakMegabytes());
         return 0;
     }
     const Timed exported = timed(store, [&] { store.exportPNG(); });
@@ -149,6 +135,6 @@ int main(int argc, char** argv)
         return 1;
     }
     std::printf("export wall_s=%.2f cpu_s=%.2f png_bytes=%lld peak_mb=%.1f\n", exported.wall, exported.cpu,
-        qlonglong(png.size()), peakMegabytes());
+        qlonglong(png.size()), ProcessUsage::peakMegabytes());
     return 0;
 }
