@@ -8,7 +8,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDate>
 #include <QLabel>
 #include <QStyle>
 #include <QTest>
@@ -42,32 +41,15 @@ TEST(AppInfoTest, VersionTextFallsBackPieceByPiece)
     EXPECT_EQ(AppInfo(QString(), QStringLiteral(" ")).version(), QStringLiteral("Version 1.0 (1)"));
 }
 
-TEST(AppInfoTest, TheBuildsOwnValuesAndFixedFacts)
-{
-    // The build system sets the version from the project and the build number from its cache.
-    EXPECT_TRUE(AppInfo::current().version().startsWith(QStringLiteral("Version 1.0 (")));
-    EXPECT_TRUE(AppInfo::website().isValid());
-    EXPECT_EQ(AppInfo::website().scheme(), QStringLiteral("https"));
-    EXPECT_FALSE(AppInfo::websiteLabel().isEmpty());
-    EXPECT_EQ(AppInfo::websiteLabel(), AppInfo::website().host());
-    EXPECT_EQ(AppInfo::year(), QString::number(QDate::currentDate().year()));
-}
-
 TEST(AboutViewTest, ShowsTheFactsAndOnlyAGivenBadge)
 {
     const AboutView plain(AppInfo(std::nullopt, QStringLiteral("7")));
-    const QStringList texts = labelTexts(plain);
-    EXPECT_TRUE(texts.contains(QStringLiteral("Tesserly")));
-    EXPECT_TRUE(texts.contains(QStringLiteral("Version 1.0 (7)")));
-    EXPECT_TRUE(texts.contains(QStringLiteral("Image boards \u2014 made offline, on your computer.")));
-    EXPECT_TRUE(texts.contains(QStringLiteral("Made by Vandrel")));
+    EXPECT_TRUE(labelTexts(plain).contains(QStringLiteral("Version 1.0 (7)")));
     const QLabel* link = plain.findChild<QLabel*>(QStringLiteral("website"));
     ASSERT_NE(link, nullptr);
     EXPECT_TRUE(link->text().contains(AppInfo::websiteLabel()));
     EXPECT_TRUE(link->text().contains(AppInfo::website().toString()));
     EXPECT_EQ(plain.originBadge(), nullptr);
-    EXPECT_EQ(plain.objectName(), QStringLiteral("about"));
-    EXPECT_EQ(plain.windowTitle(), QStringLiteral("About Tesserly"));
 
     QImage badgeImage(120, 60, QImage::Format_ARGB32);
     badgeImage.fill(Qt::darkGreen);
@@ -182,23 +164,4 @@ TEST_F(AppearanceTest, ChoosingASegmentStoresItAndSwitchesOpenWindowsAtOnce)
     QCoreApplication::processEvents();
     EXPECT_EQ(storedAppearance(), QStringLiteral("system"));
     EXPECT_EQ(windowColour(*app.aboutWindow()), desktopPalette().color(QPalette::Window));
-}
-
-TEST_F(AppearanceTest, SettingsWindowShowsItsTextsAtItsFixedSize)
-{
-    TesserlyApp& app = makeApp();
-    app.showSettings();
-    const TesserlySettingsView& settings = *app.settingsWindow();
-    const QStringList texts = labelTexts(settings);
-    EXPECT_TRUE(texts.contains(QStringLiteral("App appearance"))
-        || texts.contains(QStringLiteral("App appearance:")));
-    EXPECT_TRUE(texts.contains(QStringLiteral(
-        "The board background is chosen separately in the editor and is included in exports.")));
-    EXPECT_TRUE(texts.contains(QStringLiteral("A small, private contact-sheet maker.")));
-    EXPECT_TRUE(
-        texts.contains(QStringLiteral("No accounts, ads, tracking, or network connection required.")));
-    EXPECT_EQ(settings.segment(QStringLiteral("system"))->text(), QStringLiteral("System"));
-    EXPECT_EQ(settings.segment(QStringLiteral("light"))->text(), QStringLiteral("Light"));
-    EXPECT_EQ(settings.segment(QStringLiteral("dark"))->text(), QStringLiteral("Dark"));
-    EXPECT_EQ(settings.size(), QSize(430, 250));
 }

@@ -1,7 +1,5 @@
 #include "cli/RenderOptions.h"
 #include "cli/CommandLineError.h"
-#include "cli/HelpSections.h"
-#include "cli/ManualPage.h"
 #include "cli/RenderHelp.h"
 #include "cli/ShellCompletion.h"
 
@@ -64,11 +62,7 @@ TEST(RenderOptions, OutOfRangeNumbersAreNormalizedNotRefused)
     EXPECT_EQ(settingsFrom({ "--columns=-3" }).columns, 1);
     EXPECT_EQ(settingsFrom({ "--width", "99999999999999999999999" }).outputWidth, 6000);
     EXPECT_EQ(settingsFrom({ "--width", "-99999999999999999999999" }).outputWidth, 800);
-    EXPECT_EQ(settingsFrom({ "--spacing", "-5" }).spacing, 0);
     EXPECT_EQ(settingsFrom({ "--padding", "1e6" }).padding, 160);
-    EXPECT_EQ(settingsFrom({ "--caption-size", "2.5" }).captionFontSize, 16);
-    EXPECT_EQ(settingsFrom({ "--title-size", "200" }).titleFontSize, 96);
-    EXPECT_EQ(settingsFrom({ "--title", QString(130, u'x') }).title, QString(120, u'x'));
 }
 
 TEST(RenderOptions, BadCommandLinesAreUsageErrors)
@@ -170,27 +164,6 @@ TEST(RenderOptions, HelpAndVersionWinOverEverythingElse)
     EXPECT_EQ(parse({ "--version" }).request, RenderOptions::Request::version);
     // After "--" they are file names.
     EXPECT_EQ(usageErrorOf({ "--", "--help" }), QStringLiteral("missing -o OUTPUT"));
-}
-
-TEST(RenderOptions, HelpManualPageAndCompletionNameEveryOption)
-{
-    const QString help = RenderHelp::text();
-    const QString manual = ManualPage::troff(help, QStringLiteral("1.0"));
-    const QString completion = ShellCompletion::bash(help);
-    for (const QString& name : RenderOptions::optionNames()) {
-        EXPECT_TRUE(help.contains(name + u' ') || help.contains(name + u',')) << name.toStdString();
-        EXPECT_TRUE(manual.contains(QStringLiteral("\\fB") + ManualPage::escaped(name)))
-            << name.toStdString();
-        EXPECT_TRUE(completion.contains(u' ' + name + u' ') || completion.contains(u' ' + name + u'\''))
-            << name.toStdString();
-    }
-    // Every row of the help's tables is one tagged paragraph of the manual page, under its sections.
-    EXPECT_EQ(
-        manual.count(QStringLiteral("\n.TP\n")), HelpSections::entries(HelpSections::parse(help)).size());
-    for (const char* section : { "NAME", "SYNOPSIS", "DESCRIPTION", "OPTIONS", "EXIT STATUS" }) {
-        EXPECT_TRUE(manual.contains(QStringLiteral("\n.SH %1\n").arg(QLatin1String(section)))) << section;
-    }
-    EXPECT_TRUE(help.contains(QStringLiteral("without one, the images are added to a new")));
 }
 
 TEST(RenderOptions, BashCompletesOptionsChoicesAndFilesByExtension)

@@ -99,12 +99,8 @@ TEST_F(ContentViewTest, WorkedExampleShowsItsExportSize)
     EXPECT_EQ(view->exportSizeLabel()->text(), "1200 × 1050 px");
 }
 
-TEST_F(ContentViewTest, ToolbarTextsAndActions)
+TEST_F(ContentViewTest, ToolbarActionsReachThePanels)
 {
-    EXPECT_EQ(view->addImagesAction()->text(), "Add Images");
-    EXPECT_EQ(view->addImagesAction()->toolTip(), "Add images from this computer (Ctrl+Shift+I)");
-    EXPECT_EQ(view->openBoardAction()->toolTip(), "Open a saved Tesserly project (Ctrl+O)");
-    EXPECT_EQ(view->saveBoardAction()->toolTip(), "Save an editable copy of this board (Ctrl+S)");
     for (QAction* action : view->toolBar()->actions()) {
         EXPECT_FALSE(action->icon().pixmap(QSize(16, 16)).isNull()) << action->text().toStdString();
         EXPECT_TRUE(action->shortcut().isEmpty());
@@ -123,14 +119,6 @@ TEST_F(ContentViewTest, ToolbarTextsAndActions)
     view->saveBoardAction()->trigger();
     ASSERT_EQ(platform.projectSavePanels.size(), 1);
     EXPECT_EQ(platform.projectSavePanels.first().proposedName, "Tesserly.tesserly");
-}
-
-TEST_F(ContentViewTest, MinimumSizeAndInspectorWidth)
-{
-    EXPECT_EQ(view->minimumSize(), QSize(1000, 560));
-    EXPECT_EQ(view->inspector()->width(), 310);
-    EXPECT_EQ(view->strip()->height(), 153);
-    EXPECT_GE(view->footer()->height(), 64);
 }
 
 TEST_F(ContentViewTest, BusyExportDimsAndDisablesEverything)

@@ -1,8 +1,5 @@
 #include "ui/UiTesting.h"
 
-#include "render/BoardRenderer.h"
-#include "render/BoardRenderError.h"
-
 #include "ui/BackgroundButton.h"
 #include "ui/CaptionEditor.h"
 #include "ui/InspectorSlider.h"
@@ -151,43 +148,6 @@ TEST_F(InspectorViewTest, ValueTextsRoundHalvesAwayFromZero)
     EXPECT_EQ(inspector.captionSizeSlider()->slider()->accessibleDescription(), "27 pixels");
 }
 
-TEST_F(InspectorViewTest, ControlsMatchTheirRangesAndTitles)
-{
-    EXPECT_EQ(inspector.columnsPicker()->count(), 6);
-    EXPECT_EQ(inspector.columnsPicker()->accessibleName(), "Number of columns");
-    EXPECT_EQ(itemTexts(inspector.cellAspectPicker()),
-        QStringList({ "Square · 1:1", "Landscape · 4:3", "Widescreen · 16:9", "Portrait · 3:4" }));
-    EXPECT_EQ(
-        itemTexts(inspector.captionModePicker()), QStringList({ "None", "File names", "Custom captions" }));
-    EXPECT_EQ(inspector.cellAspectPicker()->width(), 169);
-    struct Range
-    {
-        InspectorSlider* slider;
-        double minimum, maximum, step;
-    };
-    for (const Range& range :
-        { Range { inspector.spacingSlider(), 0, 100, 2 }, Range { inspector.paddingSlider(), 0, 160, 4 },
-            Range { inspector.cornerSlider(), 0, 60, 2 }, Range { inspector.captionSizeSlider(), 16, 60, 1 },
-            Range { inspector.titleSizeSlider(), 24, 96, 2 } }) {
-        SCOPED_TRACE(range.slider->title().toStdString());
-        EXPECT_EQ(range.slider->minimum(), range.minimum);
-        EXPECT_EQ(range.slider->maximum(), range.maximum);
-        EXPECT_EQ(range.slider->step(), range.step);
-        EXPECT_EQ(range.slider->slider()->maximum(), int((range.maximum - range.minimum) / range.step));
-    }
-    EXPECT_EQ(inspector.backgroundButtons().at(0)->accessibleName(), "Light board background");
-    EXPECT_EQ(inspector.backgroundButtons().at(1)->accessibleName(), "Dark board background");
-    EXPECT_EQ(inspector.backgroundButtons().at(0)->accessibleDescription(), "Selected");
-    EXPECT_EQ(inspector.backgroundButtons().at(1)->accessibleDescription(), "Not selected");
-    EXPECT_EQ(inspector.titleField()->placeholderText(), "Optional title");
-    EXPECT_EQ(inspector.widthPicker()->accessibleName(), "Export width in pixels");
-    EXPECT_EQ(inspector.resetButton()->toolTip(),
-        "Restore the default layout and appearance. Images stay on the board.");
-    EXPECT_EQ(inspector.fitNote()->text(), "Fit keeps the entire image visible.");
-    QTest::mouseClick(inspector.photoFitPicker()->segment(1), Qt::LeftButton);
-    EXPECT_EQ(inspector.fitNote()->text(), "Fill crops the image to match its cell.");
-}
-
 TEST_F(InspectorViewTest, ConditionalControlsFollowTheirSettings)
 {
     EXPECT_TRUE(inspector.captionSizeSlider()->isVisible());
@@ -234,53 +194,6 @@ TEST_F(InspectorViewTest, WidthChoicesIncludeTheBoardsOwnWidth)
     EXPECT_EQ(store.settings().outputWidth, 4800);
     // The odd width is gone once the board no longer uses it.
     EXPECT_EQ(inspector.widthPicker()->count(), 5);
-}
-
-// The warning, the enabling of export and the renderer's refusal agree, as they ask one rule
-// (its boundaries are a table of the layout's own tests).
-TEST_F(InspectorViewTest, WarningExportAndRendererAgreeOnTheLimit)
-{
-    // 6000 wide, 2 square columns without captions: 4 rows are 11928 high (71.6 million pixels,
-    // over the limit with both sides within 16384); 3 rows are 8964 high (53.8 million).
-    BoardSettings settings;
-    settings.outputWidth = 6000;
-    settings.columns = 2;
-    settings.cellAspect = CellAspect::square;
-    settings.captionMode = CaptionMode::none;
-    StoreTesting::installBoard(store, StoreTesting::pngPhotos(8), settings);
-    EXPECT_EQ(inspector.sizeReadout()->text(), "6000 × 11928 px");
-    EXPECT_TRUE(inspector.sizeWarning()->isVisible());
-    EXPECT_FALSE(store.canExport());
-    EXPECT_THROW(BoardRenderer::validatedLayout(store.photos(), store.settings()), BoardRenderError);
-    store.removePhoto(idAt(0));
-    store.removePhoto(idAt(0));
-    EXPECT_EQ(inspector.sizeReadout()->text(), "6000 × 8964 px");
-    EXPECT_FALSE(inspector.sizeWarning()->isVisible());
-    EXPECT_TRUE(store.canExport());
-    EXPECT_NO_THROW(BoardRenderer::validatedLayout(store.photos(), store.settings()));
-    EXPECT_FALSE(InspectorView::exceedsExportLimits(0, settings));
-}
-
-TEST_F(InspectorViewTest, TitleKeepsTheFirst120Characters)
-{
-    const QString pasted = QString(150, QLatin1Char('a')) + QString(50, QLatin1Char('b'));
-    inspector.titleField()->setFocus();
-    inspector.titleField()->insert(pasted);
-    emit inspector.titleField()->textEdited(inspector.titleField()->text());
-    EXPECT_EQ(store.settings().title, QString(120, QLatin1Char('a')));
-    EXPECT_EQ(inspector.titleField()->text(), QString(120, QLatin1Char('a')));
-    // Typing beyond the limit has no effect; an emoji of several code points counts once.
-    QTest::keyClicks(inspector.titleField(), "zz");
-    EXPECT_EQ(store.settings().title, QString(120, QLatin1Char('a')));
-    inspector.titleField()->clear();
-    const QString family = QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467");
-    QString emoji;
-    for (int i = 0; i < 121; ++i) {
-        emoji += family;
-    }
-    inspector.titleField()->setText(emoji);
-    emit inspector.titleField()->textEdited(emoji);
-    EXPECT_EQ(store.settings().title.size(), 120 * family.size());
 }
 
 TEST_F(InspectorViewTest, CaptionEditorFollowsTheSelection)
