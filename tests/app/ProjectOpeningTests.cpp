@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QMimeDatabase>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QTest>
 
 TEST(ProjectArgumentTest, TheFirstProjectInAnyLetterCaseIsChosen)
@@ -127,20 +126,6 @@ TEST_F(ProjectOpeningTest, WhileTheWindowIsShownProjectsOpenAndImagesAreAdded)
     EXPECT_FALSE(app.store().isBusy());
     EXPECT_EQ(app.store().projectURL(), trip);
     EXPECT_EQ(app.boardWindow().windowTitle(), QStringLiteral("Trip \u00B7 Edited \u2014 Tesserly"));
-}
-
-TEST_F(ProjectOpeningTest, TheBoardWindowStartsAtItsDefaultSizeAndKeepsItsMinimum)
-{
-    TesserlyApp& app = makeApp();
-    app.showBoardWindow();
-    BoardWindow& window = app.boardWindow();
-    // The default size where the screen has room for it and its title bar, less where not.
-    const QSize room = window.screen()->availableGeometry().size().shrunkBy(BoardWindow::frameAllowance);
-    EXPECT_EQ(window.size(), QSize(1180, 820).boundedTo(room).expandedTo(window.minimumSizeHint()));
-    EXPECT_EQ(window.objectName(), QStringLiteral("main"));
-    window.resize(300, 200);
-    EXPECT_GE(window.width(), 1000);
-    EXPECT_GE(window.height(), window.minimumSizeHint().height());
 }
 
 TEST_F(ProjectOpeningTest, TheDesktopFileOffersEveryImageTypeTheImportReads)
