@@ -6,22 +6,6 @@
 #include <QUrl>
 #include <QWidget>
 
-BoardSettings UiTest::workedExampleSettings()
-{
-    BoardSettings settings;
-    settings.columns = 4;
-    settings.outputWidth = 2400;
-    settings.spacing = 24;
-    settings.padding = 48;
-    settings.cellAspect = CellAspect::landscape;
-    settings.captionMode = CaptionMode::filename;
-    settings.captionFontSize = 26;
-    settings.titleFontSize = 48;
-    settings.cornerRadius = 12;
-    settings.title = QStringLiteral("Contact sheet");
-    return settings;
-}
-
 void UiTest::installPhotos(qsizetype count, const BoardSettings& settings)
 {
     StoreTesting::installBoard(store, StoreTesting::pngPhotos(count), settings);

@@ -22,9 +22,6 @@ protected:
     BoardStore store { platform };
     QTemporaryDir folder;
 
-    // The board of the layout's worked example: 10 photos, 2400 wide, 4 columns, landscape
-    // cells, file-name captions and a title.
-    static BoardSettings workedExampleSettings();
     void installPhotos(qsizetype count, const BoardSettings& settings = BoardSettings());
     QUuid idAt(qsizetype index) const;
     QStringList order() const;
