@@ -10,7 +10,7 @@ QString valueOr(const std::optional<QString>& value, QLatin1StringView fallback)
     return value && !value->trimmed().isEmpty() ? value->trimmed() : QString(fallback);
 }
 
-[[maybe_unused]] std::optional<QString> definedValue(const char* value)
+std::optional<QString> definedValue(const char* value)
 {
     return value[0] == '\0' ? std::nullopt : std::optional<QString>(QString::fromUtf8(value));
 }
@@ -26,18 +26,10 @@ AppInfo::AppInfo(
 
 AppInfo AppInfo::current()
 {
-#ifdef TESSERLY_VERSION
-    const std::optional<QString> shortVersion = definedValue(TESSERLY_VERSION);
-#else
-    const std::optional<QString> shortVersion;
-#endif
-#ifdef TESSERLY_BUILD
-    const std::optional<QString> build = definedValue(TESSERLY_BUILD);
-#else
-    const std::optional<QString> build;
-#endif
+    // Both come from the build (tesserly_version); an empty build number falls back.
     const QImage badge { QString(originBadgeResource) };
-    return AppInfo(shortVersion, build, badge.isNull() ? std::nullopt : std::optional<QImage>(badge));
+    return AppInfo(definedValue(TESSERLY_VERSION), definedValue(TESSERLY_BUILD),
+        badge.isNull() ? std::nullopt : std::optional<QImage>(badge));
 }
 
 QUrl AppInfo::website()
