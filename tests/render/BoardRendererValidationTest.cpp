@@ -3,6 +3,7 @@
 #include "render/BoardRenderer.h"
 #include "render/BoardRenderError.h"
 #include "RenderFixtures.h"
+#include "support/TestImages.h"
 
 #include <gtest/gtest.h>
 
@@ -33,7 +34,7 @@ BoardSettings squareGrid(qint64 columns)
 
 TEST(BoardRendererValidation, EmptyOverfullAndOversizedBoardsAreRefused)
 {
-    const QImage grey = RenderFixtures::solid(8, 8, Qt::gray);
+    const QImage grey = TestImages::solid(QSize(8, 8), Qt::gray);
     const QString oversized = QStringLiteral(
         "This board is too large to export. Increase the column count or choose a smaller export width.");
     for (Output output : outputs) {
@@ -53,7 +54,7 @@ TEST(BoardRendererValidation, EmptyOverfullAndOversizedBoardsAreRefused)
 
 TEST(BoardRendererValidation, UndecodablePhotoAbandonsTheExportNamingTheFirstBadFile)
 {
-    QList<BoardPhoto> photos = RenderFixtures::photos(3, RenderFixtures::solid(40, 30, Qt::gray));
+    QList<BoardPhoto> photos = RenderFixtures::photos(3, TestImages::solid(QSize(40, 30), Qt::gray));
     photos.insert(1,
         BoardPhoto(QUuid::createUuid(), QStringLiteral("broken.jpg"), QString(),
             QByteArray("this is not an image"), 4000, 3000, QImage()));
