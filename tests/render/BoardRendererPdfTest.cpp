@@ -9,24 +9,6 @@
 #include <QTemporaryDir>
 
 namespace {
-// Every in-use entry of the cross-reference table still points at its "n 0 obj".
-int validCrossReferences(const QByteArray& pdf)
-{
-    const qsizetype table
-        = pdf.mid(pdf.lastIndexOf("startxref") + 9).trimmed().split('\n').first().toLongLong();
-    const QList<QByteArray> lines = pdf.mid(table, pdf.indexOf("trailer", table) - table).split('\n');
-    const QList<QByteArray> header = lines.value(1).trimmed().split(' ');
-    int valid = 0;
-    for (int row = 0; row < header.value(1).toInt(); ++row) {
-        const QList<QByteArray> entry = lines.value(2 + row).trimmed().split(' ');
-        const QByteArray object = QByteArray::number(header[0].toInt() + row) + " 0 obj";
-        valid += entry.value(2) == "n" && pdf.mid(entry[0].toLongLong()).startsWith(object) ? 1
-            : entry.value(2) == "f"                                                         ? 0
-                                                                                            : -1000;
-    }
-    return valid;
-}
-
 // What a Poppler tool prints for the document saved as board.pdf, one entry per non-blank line.
 // A complaint on its error stream about a damaged document that it can still read fails the test.
 QStringList poppler(const QByteArray& pdf, const QString& tool, const QStringList& arguments)
@@ -83,7 +65,6 @@ TEST(BoardRendererPdf, OnePageOfExactlyHalfTheLayoutInPoints)
     EXPECT_EQ(pdf.count("/Type /Page\n"), 1);
     EXPECT_EQ(infoString(pdf, "Creator"), QStringLiteral("Tesserly"));
     EXPECT_EQ(infoString(pdf, "Title"), QStringLiteral("Harbour walk"));
-    EXPECT_GT(validCrossReferences(pdf), 5);
     // Text stays text: an embedded Inter subset that maps back to Unicode.
     EXPECT_TRUE(pdf.contains("/ToUnicode"));
     EXPECT_TRUE(QRegularExpression("/BaseFont /\\w*Inter").match(QString::fromLatin1(pdf)).hasMatch());
@@ -92,7 +73,6 @@ TEST(BoardRendererPdf, OnePageOfExactlyHalfTheLayoutInPoints)
     const QByteArray odd = BoardRenderer::pdfData(photos.mid(0, 3), settings);
     EXPECT_EQ(
         PdfPageBox::mediaBox(odd), (QList<double> { 0, 0, 1200.5, BoardLayout(3, settings).height() / 2 }));
-    EXPECT_GT(validCrossReferences(odd), 5);
 }
 
 TEST(BoardRendererPdf, TitleEntryIsTheStoredTitleOrTheFallback)
@@ -150,7 +130,6 @@ TEST(BoardRendererPdf, TextReadsBackAsDrawn)
         const QByteArray pdf = BoardRenderer::pdfData(photos, settings);
         // The title's line, then the caption's.
         EXPECT_EQ(extractedLines(pdf), QStringList({ row, row }));
-        EXPECT_GT(validCrossReferences(pdf), 5);
     }
     // One line read back per line drawn: a file name in a six-column board wraps after its hyphen.
     settings.title.clear();

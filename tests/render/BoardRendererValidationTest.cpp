@@ -47,9 +47,6 @@ TEST(BoardRendererValidation, EmptyOverfullAndOversizedBoardsAreRefused)
         EXPECT_EQ(tooTall.kind(), BoardRenderError::Kind::oversizedBoard);
         EXPECT_EQ(tooTall.description(), oversized);
     }
-    // Sixty square photos fit in six columns.
-    EXPECT_EQ(RenderFixtures::renderedPng(RenderFixtures::photos(60, grey), squareGrid(6)).size(),
-        QSize(2400, 3952));
 }
 
 TEST(BoardRendererValidation, UndecodablePhotoAbandonsTheExportNamingTheFirstBadFile)
