@@ -7,7 +7,6 @@
 #include <lcms2.h>
 #include <memory>
 #include <QFile>
-#include <QPainter>
 #include <utility>
 
 namespace {
@@ -26,18 +25,13 @@ const QSize pictureSize(128, 96);
 // The stored colours in their quadrants; a grey picture holds each colour's green value.
 QImage storedPicture(QImage::Format format = QImage::Format_RGB32)
 {
-    QImage picture(pictureSize, format);
-    QPainter painter(&picture);
+    std::array<QColor, 4> colours;
     for (std::size_t quadrant = 0; quadrant < 4; ++quadrant) {
         const int green = qGreen(storedColours[quadrant]);
-        const QColor colour = format == QImage::Format_Grayscale8 ? QColor(green, green, green)
-                                                                  : QColor(storedColours[quadrant]);
-        painter.fillRect(QRect(QPoint(int(quadrant % 2) * pictureSize.width() / 2,
-                                   int(quadrant / 2) * pictureSize.height() / 2),
-                             pictureSize / 2),
-            colour);
+        colours[quadrant] = format == QImage::Format_Grayscale8 ? QColor(green, green, green)
+                                                                : QColor(storedColours[quadrant]);
     }
-    return picture;
+    return TestImages::quadrants(pictureSize, colours).convertToFormat(format);
 }
 
 using Profile = std::unique_ptr<void, decltype(&cmsCloseProfile)>;

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <sys/stat.h>
+#include <tuple>
 
 namespace {
 
@@ -89,22 +90,24 @@ TEST(ImageImportServiceTest, RefusesInTheDocumentedOrder)
 
 TEST(ImageImportServiceTest, NamesAndCaptionsFollowTheFileName)
 {
-    const QByteArray png = TestImages::png(QSize(4, 4));
-    const auto photo = [&](const QString& name) { return ImageImportService::load(png, name); };
-    EXPECT_EQ(photo("/home/me/Pictures/beach.day.png").fileName(), "beach.day.png");
-    EXPECT_EQ(photo("/home/me/Pictures/beach.day.png").caption(), "beach.day");
-    EXPECT_EQ(photo("IMG_0001.JPG").caption(), "IMG_0001");
-    EXPECT_EQ(photo("").fileName(), "Pasted image");
-    EXPECT_EQ(photo("").caption(), "Pasted image");
-    EXPECT_EQ(photo("folder/").fileName(), "Pasted image");
-    EXPECT_EQ(photo("README").caption(), "README");
-    EXPECT_EQ(photo(".png").caption(), ".png");
-
-    const QString longName = QString(600, QLatin1Char('a')) + QStringLiteral(".png");
-    EXPECT_EQ(photo(longName).fileName(), QString(512, QLatin1Char('a')));
     // Characters, not code units: 600 flags (two code points each) keep 512 whole flags.
     const QString flags = QStringLiteral("\U0001F1EB\U0001F1F7").repeated(600);
-    EXPECT_EQ(photo(flags).fileName(), flags.left(512 * 4));
+    const QString name = QString(512, u'a');
+    const std::tuple<QString, QString, QString> cases[] = {
+        { "/home/me/Pictures/beach.day.png", "beach.day.png", "beach.day" },
+        { "IMG_0001.JPG", "IMG_0001.JPG", "IMG_0001" },
+        { "", "Pasted image", "Pasted image" },
+        { "folder/", "Pasted image", "Pasted image" },
+        { "README", "README", "README" },
+        { ".png", ".png", ".png" },
+        { name + "aaaa.png", name, name },
+        { flags, flags.left(512 * 4), flags.left(512 * 4) },
+    };
+    for (const auto& [given, fileName, caption] : cases) {
+        const BoardPhoto photo = ImageImportService::load(TestImages::png(QSize(4, 4)), given);
+        EXPECT_EQ(photo.fileName(), fileName) << given.toStdString();
+        EXPECT_EQ(photo.caption(), caption) << given.toStdString();
+    }
 }
 
 // Every batch rule holds alike whether the files are taken one at a time or side by side.

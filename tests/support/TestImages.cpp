@@ -62,17 +62,20 @@ QImage TestImages::solid(QSize size, QColor colour)
     return image;
 }
 
-QImage TestImages::quadrants(QSize size)
+QImage TestImages::quadrants(QSize size, const std::array<QColor, 4>& colours)
 {
     QImage image(size, QImage::Format_RGB32);
     const int halfWidth = size.width() / 2;
     const int halfHeight = size.height() / 2;
     QPainter painter(&image);
-    painter.fillRect(QRect(0, 0, halfWidth, halfHeight), Qt::red);
-    painter.fillRect(QRect(halfWidth, 0, size.width() - halfWidth, halfHeight), Qt::green);
-    painter.fillRect(QRect(0, halfHeight, halfWidth, size.height() - halfHeight), Qt::blue);
-    painter.fillRect(
-        QRect(halfWidth, halfHeight, size.width() - halfWidth, size.height() - halfHeight), Qt::yellow);
+    for (std::size_t quadrant = 0; quadrant < 4; ++quadrant) {
+        const int right = quadrant % 2;
+        const int bottom = quadrant / 2;
+        painter.fillRect(
+            QRect(right * halfWidth, bottom * halfHeight, right ? size.width() - halfWidth : halfWidth,
+                bottom ? size.height() - halfHeight : halfHeight),
+            colours[quadrant]);
+    }
     return image;
 }
 

@@ -3,6 +3,7 @@
 #include "TestImageEncoders.h"
 
 #include <algorithm>
+#include <array>
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
@@ -19,9 +20,10 @@ class TestImages
 public:
     // Pictures to encode.
     static QImage solid(QSize size, QColor colour);
-    // Red top-left, green top-right, blue bottom-left, yellow bottom-right: tells all eight
+    // Top-left, top-right, bottom-left and bottom-right colours; the default ones tell all eight
     // orientations apart.
-    static QImage quadrants(QSize size);
+    static QImage quadrants(
+        QSize size, const std::array<QColor, 4>& colours = { Qt::red, Qt::green, Qt::blue, Qt::yellow });
     // Gradients plus deterministic noise, like a photograph to a compressor.
     static QImage photograph(QSize size, quint32 seed = 1);
 
