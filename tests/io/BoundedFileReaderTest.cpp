@@ -14,21 +14,6 @@
 
 namespace {
 
-class BoundedFileReaderTest : public ::testing::Test
-{
-protected:
-    QString pathOf(const QString& name, const QByteArray& bytes)
-    {
-        return TestImages::writeFile(directory, name, bytes);
-    }
-    FileDescriptor openDirectory() const
-    {
-        return FileDescriptor::open(QFile::encodeName(directory.path()), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    }
-
-    QTemporaryDir directory;
-};
-
 template <typename Error, typename Call> Error caught(Call&& call)
 {
     try {
@@ -41,21 +26,26 @@ template <typename Error, typename Call> Error caught(Call&& call)
 
 } // namespace
 
-TEST_F(BoundedFileReaderTest, ReadsWholeFilesUpToAndIncludingTheLimit)
+TEST(BoundedFileReaderTest, ReadsWholeFilesUpToAndIncludingTheLimit)
 {
+    QTemporaryDir directory;
     // Several chunks plus a partial one, with content that shows any reordering.
     QByteArray large(qsizetype(BoundedFileReader::chunkSize * 3 + 12345), '\0');
     for (qsizetype index = 0; index < large.size(); ++index) {
         large[index] = char(index * 7 % 251);
     }
-    const QString url = pathOf("large.bin", large);
-    EXPECT_EQ(BoundedFileReader::read(url, large.size()), large);
-    EXPECT_EQ(BoundedFileReader::read(url, large.size() + 1), large);
-    EXPECT_EQ(BoundedFileReader::read(pathOf("empty.bin", {}), 10), QByteArray());
+    const QString path = TestImages::writeFile(directory, "large.bin", large);
+    const QString empty = TestImages::writeFile(directory, "empty.bin", {});
+    EXPECT_EQ(BoundedFileReader::read(path, large.size()), large);
+    EXPECT_EQ(BoundedFileReader::read(path, large.size() + 1), large);
+    EXPECT_EQ(BoundedFileReader::read(empty, 10), QByteArray());
+    // Files under /proc report a size of 0 but hold data: the limit holds while reading.
+    EXPECT_FALSE(BoundedFileReader::read("/proc/self/status", 1 << 20).isEmpty());
 
     // A limit of zero or less refuses every file, even an empty one.
-    for (const auto& [file, limit] : { std::pair { url, large.size() - 1 },
-             std::pair { pathOf("e", {}), qsizetype(0) }, std::pair { pathOf("e", {}), qsizetype(-5) } }) {
+    for (const auto& [file, limit] :
+        { std::pair { path, large.size() - 1 }, std::pair { empty, qsizetype(0) },
+            std::pair { empty, qsizetype(-5) }, std::pair { QString("/proc/self/status"), qsizetype(16) } }) {
         const BoundedFileError error
             = caught<BoundedFileError>([&] { BoundedFileReader::read(file, limit); });
         EXPECT_EQ(error.kind(), BoundedFileError::Kind::tooLarge);
@@ -63,32 +53,21 @@ TEST_F(BoundedFileReaderTest, ReadsWholeFilesUpToAndIncludingTheLimit)
     }
 }
 
-TEST_F(BoundedFileReaderTest, EnforcesTheLimitWhileReadingNotOnlyFromTheReportedSize)
+TEST(BoundedFileReaderTest, RefusesFoldersAndNamedPipesWithoutBlockingAndReportsSystemErrors)
 {
-    // Files under /proc report a size of 0 but hold data.
-    const QString url = QStringLiteral("/proc/self/status");
-    EXPECT_FALSE(BoundedFileReader::read(url, 1 << 20).isEmpty());
-    const BoundedFileError error = caught<BoundedFileError>([&] { BoundedFileReader::read(url, 16); });
-    EXPECT_EQ(error.limit(), 16);
-}
-
-TEST_F(BoundedFileReaderTest, RefusesFoldersAndNamedPipesWithoutBlocking)
-{
-    ASSERT_TRUE(QDir(directory.path()).mkdir(QStringLiteral("folder")));
-    const QString pipe = QDir(directory.path()).filePath(QStringLiteral("pipe"));
-    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    for (const QString& path : { QDir(directory.path()).filePath(QStringLiteral("folder")), pipe }) {
+    QTemporaryDir directory;
+    ASSERT_TRUE(QDir(directory.path()).mkdir("folder"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(directory.filePath("pipe")).constData(), 0600), 0);
+    for (const QString& path : { directory.filePath("folder"), directory.filePath("pipe") }) {
         const BoundedFileError error = caught<BoundedFileError>([&] { BoundedFileReader::read(path, 100); });
         EXPECT_EQ(error.kind(), BoundedFileError::Kind::notRegularFile) << path.toStdString();
         EXPECT_EQ(error.description(), "Choose a regular image file, rather than a folder or special file.");
     }
-    const FileDescriptor folder = openDirectory();
+    const FileDescriptor folder
+        = FileDescriptor::open(QFile::encodeName(directory.path()), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     EXPECT_EQ(caught<BoundedFileError>([&] { BoundedFileReader::read("pipe", folder.get(), 100); }).kind(),
         BoundedFileError::Kind::notRegularFile);
-}
 
-TEST_F(BoundedFileReaderTest, ReportsSystemErrorsWithTheirCodesAndTheFileTheyConcern)
-{
     const PosixError missing
         = caught<PosixError>([&] { BoundedFileReader::read(directory.filePath("missing.png"), 100); });
     EXPECT_EQ(missing.code(), ENOENT);
@@ -97,33 +76,32 @@ TEST_F(BoundedFileReaderTest, ReportsSystemErrorsWithTheirCodesAndTheFileTheyCon
     EXPECT_EQ(caught<PosixError>([&] { BoundedFileReader::read(-1, 100); }).code(), EBADF);
 }
 
-TEST_F(BoundedFileReaderTest, ReadsOnlyPlainNamesInsideAFolderAndNeverFollowsALink)
+TEST(BoundedFileReaderTest, ReadsOnlyPlainNamesInsideAFolderAndNeverFollowsALink)
 {
-    pathOf("image.png", "bytes");
-    const FileDescriptor folder = openDirectory();
+    QTemporaryDir directory;
+    const QString image = TestImages::writeFile(directory, "image.png", "bytes");
+    const FileDescriptor folder
+        = FileDescriptor::open(QFile::encodeName(directory.path()), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     ASSERT_TRUE(folder);
     EXPECT_EQ(BoundedFileReader::read(QStringLiteral("image.png"), folder.get(), 100), "bytes");
     // The caller's descriptor stays open, whatever the outcome.
-    const FileDescriptor file
-        = FileDescriptor::open(QFile::encodeName(directory.filePath("image.png")), O_RDONLY | O_CLOEXEC);
+    const FileDescriptor file = FileDescriptor::open(QFile::encodeName(image), O_RDONLY | O_CLOEXEC);
     EXPECT_EQ(BoundedFileReader::read(file.get(), 100), "bytes");
     EXPECT_THROW(BoundedFileReader::read(file.get(), 2), BoundedFileError);
     EXPECT_NE(::fcntl(file.get(), F_GETFD), -1);
 
-    ASSERT_TRUE(QFile::link(directory.filePath("image.png"), directory.filePath("link.png")));
+    // A link is followed through a path, never as a name inside the folder.
+    ASSERT_TRUE(QFile::link(image, directory.filePath("link.png")));
+    EXPECT_EQ(BoundedFileReader::read(directory.filePath("link.png"), 100), "bytes");
     EXPECT_EQ(caught<PosixError>([&] {
         BoundedFileReader::read(QStringLiteral("link.png"), folder.get(), 100);
     }).code(),
         ELOOP);
-    // The same link through a path is followed.
-    EXPECT_EQ(BoundedFileReader::read(directory.filePath("link.png"), 100), "bytes");
-
-    const QString unsafe[] = { QString(), QStringLiteral("."), QStringLiteral(".."),
-        QStringLiteral("Images/image.png"), QStringLiteral("image.png") + QChar(u'\0') + QStringLiteral("x"),
-        QStringLiteral("/etc/passwd") };
+    const QString unsafe[] = { QString(), ".", "..", "Images/image.png",
+        QStringLiteral("image.png") + QChar(u'\0') + "x", "/etc/passwd" };
     for (const QString& name : unsafe) {
-        const PosixError error
-            = caught<PosixError>([&] { BoundedFileReader::read(name, folder.get(), 100); });
-        EXPECT_EQ(error.code(), EINVAL) << name.toStdString();
+        EXPECT_EQ(
+            caught<PosixError>([&] { BoundedFileReader::read(name, folder.get(), 100); }).code(), EINVAL)
+            << name.toStdString();
     }
 }

@@ -97,22 +97,23 @@ TEST(BoardLayout, CellsKeepTheirColumnWidthAndBlankTitlesTakeNoSpace)
     BoardSettings settings = RenderFixtures::exampleSettings();
     settings.columns = 3;
     settings.title = QStringLiteral(" \n\t\r\n ");
-    const BoardLayout one(1, settings);
-    ASSERT_EQ(one.cells().size(), 1);
-    EXPECT_FALSE(one.titleRect().has_value());
-    expectRect(one.cells()[0].imageRect, QRectF(48, 48, (2400 - 96 - 48) / 3.0, (2400 - 96 - 48) / 4.0));
+    EXPECT_FALSE(BoardLayout(1, settings).titleRect().has_value());
+    const double width = (2400 - 96 - 48) / 3.0;
+    for (const auto& [aspect, ratio] :
+        { std::pair { CellAspect::square, 1.0 }, std::pair { CellAspect::landscape, 4.0 / 3 },
+            std::pair { CellAspect::widescreen, 16.0 / 9 }, std::pair { CellAspect::portrait, 0.75 } }) {
+        settings.cellAspect = aspect;
+        const BoardLayout one(1, settings);
+        ASSERT_EQ(one.cells().size(), 1);
+        expectRect(one.cells()[0].imageRect, QRectF(48, 48, width, width / ratio));
+    }
     // Any record, however far out of range, is normalized first.
     BoardSettings wild = settings;
     wild.columns = 40;
     wild.outputWidth = 100;
     wild.spacing = std::numeric_limits<double>::quiet_NaN();
     wild.padding = -5;
-    BoardSettings tamed = settings;
-    tamed.columns = 6;
-    tamed.outputWidth = 800;
-    tamed.spacing = 24;
-    tamed.padding = 0;
-    EXPECT_EQ(BoardLayout(7, wild), BoardLayout(7, tamed));
+    EXPECT_EQ(BoardLayout(7, wild), BoardLayout(7, wild.normalized()));
 }
 
 // The export limit on whole pixels: each side is rounded up before the limits are compared, so

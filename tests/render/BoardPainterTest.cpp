@@ -1,6 +1,7 @@
 #include "render/BoardPainter.h"
 #include "io/ImageDecoder.h"
 #include "RenderFixtures.h"
+#include "support/TestImages.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
@@ -13,7 +14,7 @@ TEST(BoardPainter, PhotosInOtherColourSpacesAreConvertedToTheBoardsSrgb)
     settings.showNumbers = false;
     const BoardLayout layout(1, settings);
     const BoardPainter painter(layout, settings);
-    QImage wideGamut = RenderFixtures::solid(400, 300, QColor(200, 100, 100));
+    QImage wideGamut = TestImages::solid(QSize(400, 300), QColor(200, 100, 100));
     wideGamut.setColorSpace(QColorSpace::DisplayP3);
     const BoardPhoto photo = RenderFixtures::photo(wideGamut, "p3.png");
 

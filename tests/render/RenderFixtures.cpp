@@ -1,6 +1,7 @@
 #include "RenderFixtures.h"
 
 #include "render/BoardRenderer.h"
+#include "support/TestImages.h"
 
 #include <cstdlib>
 #include <QBuffer>
@@ -38,16 +39,9 @@ QList<BoardPhoto> photos(qsizetype count, const QImage& image)
     return result;
 }
 
-QImage solid(int width, int height, QColor color)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(color);
-    return image;
-}
-
 QImage bandedPortrait(int width, int height)
 {
-    QImage image = solid(width, height, Qt::green);
+    QImage image = TestImages::solid(QSize(width, height), Qt::green);
     QPainter painter(&image);
     painter.fillRect(0, 0, width, height / 5, Qt::red);
     painter.fillRect(0, height - height / 5, width, height / 5, Qt::blue);

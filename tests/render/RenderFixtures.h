@@ -19,7 +19,6 @@ BoardPhoto photo(
 // `count` photos sharing one PNG encoding of `image`.
 QList<BoardPhoto> photos(qsizetype count, const QImage& image);
 
-QImage solid(int width, int height, QColor color);
 // Three horizontal bands: the top fifth red, the middle three fifths green, the bottom fifth blue.
 QImage bandedPortrait(int width, int height);
 

@@ -58,33 +58,17 @@ QByteArray gifLzw(const QImage& indexed)
     return out;
 }
 
-struct HeifContextDeleter
+template <auto release> struct Releaser
 {
-    void operator()(heif_context* context) const { heif_context_free(context); }
+    template <typename T> void operator()(T* object) const { release(object); }
 };
-struct HeifImageDeleter
-{
-    void operator()(heif_image* image) const { heif_image_release(image); }
-};
-struct HeifEncoderDeleter
-{
-    void operator()(heif_encoder* encoder) const { heif_encoder_release(encoder); }
-};
-struct HeifOptionsDeleter
-{
-    void operator()(heif_encoding_options* options) const { heif_encoding_options_free(options); }
-};
+template <typename T, auto release> using Owned = std::unique_ptr<T, Releaser<release>>;
 
 heif_error appendToByteArray(heif_context*, const void* data, size_t size, void* userData)
 {
     static_cast<QByteArray*>(userData)->append(static_cast<const char*>(data), qsizetype(size));
     return heif_error { heif_error_Ok, heif_suberror_Unspecified, "" };
 }
-
-struct HeifNclxDeleter
-{
-    void operator()(heif_color_profile_nclx* nclx) const { heif_nclx_color_profile_free(nclx); }
-};
 
 QByteArray encodeHeif(const QImage& source, heif_compression_format format, int orientation,
     const TestImageEncoders::HeifColour& colour)
@@ -94,13 +78,13 @@ QByteArray encodeHeif(const QImage& source, heif_compression_format format, int 
         return {};
     }
     const QImage rgb = source.convertToFormat(QImage::Format_RGB888);
-    std::unique_ptr<heif_context, HeifContextDeleter> context(heif_context_alloc());
+    Owned<heif_context, heif_context_free> context(heif_context_alloc());
     heif_encoder* rawEncoder = nullptr;
     if (heif_context_get_encoder_for_format(context.get(), format, &rawEncoder).code != heif_error_Ok) {
         ADD_FAILURE() << "libheif encoder unavailable";
         return {};
     }
-    std::unique_ptr<heif_encoder, HeifEncoderDeleter> encoder(rawEncoder);
+    Owned<heif_encoder, heif_encoder_release> encoder(rawEncoder);
     const bool described = !colour.iccProfile.isEmpty() || colour.primaries != 0;
     heif_encoder_set_lossy_quality(encoder.get(), 90);
     if (described) {
@@ -108,7 +92,7 @@ QByteArray encodeHeif(const QImage& source, heif_compression_format format, int 
     }
     heif_image* rawImage = nullptr;
     heif_image_create(rgb.width(), rgb.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGB, &rawImage);
-    std::unique_ptr<heif_image, HeifImageDeleter> image(rawImage);
+    Owned<heif_image, heif_image_release> image(rawImage);
     heif_image_add_plane(image.get(), heif_channel_interleaved, rgb.width(), rgb.height(), 8);
     int stride = 0;
     uint8_t* plane = heif_image_get_plane(image.get(), heif_channel_interleaved, &stride);
@@ -119,9 +103,9 @@ QByteArray encodeHeif(const QImage& source, heif_compression_format format, int 
         heif_image_set_raw_color_profile(
             image.get(), "prof", colour.iccProfile.constData(), size_t(colour.iccProfile.size()));
     }
-    std::unique_ptr<heif_encoding_options, HeifOptionsDeleter> options(heif_encoding_options_alloc());
+    Owned<heif_encoding_options, heif_encoding_options_free> options(heif_encoding_options_alloc());
     options->image_orientation = heif_orientation(orientation);
-    const std::unique_ptr<heif_color_profile_nclx, HeifNclxDeleter> nclx(heif_nclx_color_profile_alloc());
+    const Owned<heif_color_profile_nclx, heif_nclx_color_profile_free> nclx(heif_nclx_color_profile_alloc());
     if (colour.primaries != 0) {
         heif_nclx_color_profile_set_color_primaries(nclx.get(), uint16_t(colour.primaries));
         heif_nclx_color_profile_set_transfer_characteristics(nclx.get(), uint16_t(colour.transfer));
@@ -281,6 +265,45 @@ QByteArray TestImageEncoders::largePng(QSize size)
         return {};
     }
     return bytes;
+}
+
+QByteArray TestImageEncoders::bmp(QSize size, int bitsPerPixel, quint32 compression,
+    const QList<quint32>& masks, const QList<QRgb>& palette, const QByteArray& pixels,
+    const QByteArray& iccProfile)
+{
+    QByteArray bytes("BM");
+    const auto append = [&bytes](quint32 value, int size) {
+        for (int index = 0; index < size; ++index) {
+            bytes.append(char((value >> (8 * index)) & 0xff));
+        }
+    };
+    const quint32 header = iccProfile.isEmpty() ? 40 : 124;
+    const quint32 offset = 14 + header + quint32(masks.size() + palette.size()) * 4;
+    for (const quint32 value : { offset + quint32(pixels.size() + iccProfile.size()), 0u, offset, header,
+             quint32(size.width()), quint32(size.height()) }) {
+        append(value, 4);
+    }
+    append(1, 2);
+    append(quint32(bitsPerPixel), 2);
+    for (const quint32 value :
+        { compression, quint32(pixels.size()), 2835u, 2835u, quint32(palette.size()), 0u }) {
+        append(value, 4);
+    }
+    if (!iccProfile.isEmpty()) {
+        bytes.append(QByteArray(16, '\0')); // no masks
+        append(0x4d424544, 4); // 'MBED': an embedded profile
+        bytes.append(QByteArray(52, '\0'));
+        for (const quint32 value : { header + quint32(pixels.size()), quint32(iccProfile.size()), 0u }) {
+            append(value, 4);
+        }
+    }
+    for (const quint32 mask : masks) {
+        append(mask, 4);
+    }
+    for (const QRgb colour : palette) {
+        append(colour & 0xffffff, 4); // blue, green, red, reserved
+    }
+    return bytes + pixels + iccProfile;
 }
 
 QByteArray TestImageEncoders::heif(const QImage& image, Codec codec, int orientation)

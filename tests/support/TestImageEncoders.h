@@ -50,4 +50,9 @@ public:
     static bool canEncode(Codec codec);
     // A 1-bit greyscale PNG, white upper half and black lower half.
     static QByteArray largePng(QSize size);
+    // A Windows bitmap holding `pixels` as stored (bottom row first unless the height is
+    // negative). Masks follow a 40-byte header; with a profile the header is version 5 and the
+    // profile follows the pixels.
+    static QByteArray bmp(QSize size, int bitsPerPixel, quint32 compression, const QList<quint32>& masks,
+        const QList<QRgb>& palette, const QByteArray& pixels, const QByteArray& iccProfile = {});
 };

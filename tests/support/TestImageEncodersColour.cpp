@@ -9,56 +9,44 @@
 
 namespace {
 
-// Owns one libjpeg compressor writing to memory; errors of these fixed, valid inputs end the test.
-class JpegWriter
+// One libjpeg compression to memory at quality 100 without chroma subsampling; errors of these
+// fixed, valid inputs end the test.
+QByteArray compressed(QSize size, int components, J_COLOR_SPACE space, const QByteArray& iccProfile,
+    const std::vector<uchar>& pixels)
 {
-public:
-    JpegWriter(QSize size, int components, J_COLOR_SPACE space)
-    {
-        m_info.err = jpeg_std_error(&m_errors);
-        jpeg_create_compress(&m_info);
-        jpeg_mem_dest(&m_info, &m_buffer, &m_size);
-        m_info.image_width = JDIMENSION(size.width());
-        m_info.image_height = JDIMENSION(size.height());
-        m_info.input_components = components;
-        m_info.in_color_space = space;
-        jpeg_set_defaults(&m_info);
-        jpeg_set_quality(&m_info, 100, TRUE);
-        for (int component = 0; component < m_info.num_components; ++component) {
-            m_info.comp_info[component].h_samp_factor = 1;
-            m_info.comp_info[component].v_samp_factor = 1;
-        }
+    jpeg_compress_struct info {};
+    jpeg_error_mgr errors {};
+    unsigned char* buffer = nullptr;
+    unsigned long bytes = 0;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    jpeg_mem_dest(&info, &buffer, &bytes);
+    info.image_width = JDIMENSION(size.width());
+    info.image_height = JDIMENSION(size.height());
+    info.input_components = components;
+    info.in_color_space = space;
+    jpeg_set_defaults(&info);
+    jpeg_set_quality(&info, 100, TRUE);
+    for (int component = 0; component < info.num_components; ++component) {
+        info.comp_info[component].h_samp_factor = 1;
+        info.comp_info[component].v_samp_factor = 1;
     }
-    ~JpegWriter()
-    {
-        jpeg_destroy_compress(&m_info);
-        std::free(m_buffer);
+    jpeg_start_compress(&info, TRUE);
+    if (!iccProfile.isEmpty()) {
+        jpeg_write_icc_profile(
+            &info, reinterpret_cast<const JOCTET*>(iccProfile.constData()), unsigned(iccProfile.size()));
     }
-    JpegWriter(const JpegWriter&) = delete;
-    JpegWriter& operator=(const JpegWriter&) = delete;
-
-    QByteArray write(const QByteArray& iccProfile, const std::vector<uchar>& pixels)
-    {
-        jpeg_start_compress(&m_info, TRUE);
-        if (!iccProfile.isEmpty()) {
-            jpeg_write_icc_profile(&m_info, reinterpret_cast<const JOCTET*>(iccProfile.constData()),
-                unsigned(iccProfile.size()));
-        }
-        const std::size_t stride = std::size_t(m_info.image_width) * std::size_t(m_info.input_components);
-        while (m_info.next_scanline < m_info.image_height) {
-            JSAMPROW line = const_cast<JSAMPROW>(pixels.data() + stride * m_info.next_scanline);
-            jpeg_write_scanlines(&m_info, &line, 1);
-        }
-        jpeg_finish_compress(&m_info);
-        return QByteArray(reinterpret_cast<const char*>(m_buffer), qsizetype(m_size));
+    const std::size_t stride = std::size_t(size.width()) * std::size_t(components);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW line = const_cast<JSAMPROW>(pixels.data() + stride * info.next_scanline);
+        jpeg_write_scanlines(&info, &line, 1);
     }
-
-private:
-    jpeg_compress_struct m_info {};
-    jpeg_error_mgr m_errors {};
-    unsigned char* m_buffer = nullptr;
-    unsigned long m_size = 0;
-};
+    jpeg_finish_compress(&info);
+    jpeg_destroy_compress(&info);
+    const QByteArray result(reinterpret_cast<const char*>(buffer), qsizetype(bytes));
+    std::free(buffer);
+    return result;
+}
 
 void appendToByteArray(png_structp png, png_bytep data, png_size_t length)
 {
@@ -75,7 +63,7 @@ QByteArray TestImageEncoders::jpeg(const QImage& image, const QByteArray& iccPro
     for (int y = 0; y < rgb.height(); ++y) {
         pixels.insert(pixels.end(), rgb.constScanLine(y), rgb.constScanLine(y) + rgb.width() * 3);
     }
-    return JpegWriter(rgb.size(), 3, JCS_RGB).write(iccProfile, pixels);
+    return compressed(rgb.size(), 3, JCS_RGB, iccProfile, pixels);
 }
 
 QByteArray TestImageEncoders::cmykJpeg(
@@ -91,7 +79,7 @@ QByteArray TestImageEncoders::cmykJpeg(
         }
     }
     // jpeg_set_defaults picks YCCK and the Adobe marker for CMYK input, as Photoshop does.
-    return JpegWriter(size, 4, JCS_CMYK).write(iccProfile, pixels);
+    return compressed(size, 4, JCS_CMYK, iccProfile, pixels);
 }
 
 QByteArray TestImageEncoders::png(const QImage& image, const PngColour& colour)

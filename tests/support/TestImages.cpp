@@ -1,7 +1,5 @@
 #include "TestImages.h"
 
-#include "TestImageEncoders.h"
-
 #include <gtest/gtest.h>
 #include <png.h>
 #include <QBuffer>
@@ -17,19 +15,6 @@
 #include <zlib.h>
 
 namespace {
-
-QByteArray writeWithQt(const QImage& image, const char* format, int quality = -1)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    writer.setQuality(quality);
-    if (!writer.write(image)) {
-        ADD_FAILURE() << "Qt could not write " << format << ": " << writer.errorString().toStdString();
-    }
-    return bytes;
-}
 
 void appendBigEndian16(QByteArray& bytes, int value)
 {
@@ -57,6 +42,19 @@ QByteArray pngChunk(const QByteArray& type, const QByteArray& payload)
 
 } // namespace
 
+QByteArray TestImages::encoded(const QImage& image, const char* format, int quality)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    writer.setQuality(quality);
+    if (!writer.write(image)) {
+        ADD_FAILURE() << "Qt could not write " << format << ": " << writer.errorString().toStdString();
+    }
+    return bytes;
+}
+
 QImage TestImages::solid(QSize size, QColor colour)
 {
     QImage image(size, QImage::Format_RGB32);
@@ -64,26 +62,20 @@ QImage TestImages::solid(QSize size, QColor colour)
     return image;
 }
 
-QImage TestImages::halves(QSize size, QColor top, QColor bottom)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(bottom);
-    QPainter painter(&image);
-    painter.fillRect(QRect(0, 0, size.width(), size.height() / 2), top);
-    return image;
-}
-
-QImage TestImages::quadrants(QSize size)
+QImage TestImages::quadrants(QSize size, const std::array<QColor, 4>& colours)
 {
     QImage image(size, QImage::Format_RGB32);
     const int halfWidth = size.width() / 2;
     const int halfHeight = size.height() / 2;
     QPainter painter(&image);
-    painter.fillRect(QRect(0, 0, halfWidth, halfHeight), Qt::red);
-    painter.fillRect(QRect(halfWidth, 0, size.width() - halfWidth, halfHeight), Qt::green);
-    painter.fillRect(QRect(0, halfHeight, halfWidth, size.height() - halfHeight), Qt::blue);
-    painter.fillRect(
-        QRect(halfWidth, halfHeight, size.width() - halfWidth, size.height() - halfHeight), Qt::yellow);
+    for (std::size_t quadrant = 0; quadrant < 4; ++quadrant) {
+        const int right = quadrant % 2;
+        const int bottom = quadrant / 2;
+        painter.fillRect(
+            QRect(right * halfWidth, bottom * halfHeight, right ? size.width() - halfWidth : halfWidth,
+                bottom ? size.height() - halfHeight : halfHeight),
+            colours[quadrant]);
+    }
     return image;
 }
 
@@ -106,25 +98,15 @@ QImage TestImages::photograph(QSize size, quint32 seed)
     return image;
 }
 
-QByteArray TestImages::png(const QImage& image)
-{
-    return writeWithQt(image, "png");
-}
-
 QByteArray TestImages::png(const QImage& image, int orientation, bool bigEndianExif)
 {
     // The eXIf chunk goes right after the signature and the 25 bytes of IHDR.
-    return writeWithQt(image, "png").insert(8 + 25, pngChunk("eXIf", exif(orientation, bigEndianExif)));
-}
-
-QByteArray TestImages::png(QSize size, QColor colour)
-{
-    return png(solid(size, colour));
+    return encoded(image, "png").insert(8 + 25, pngChunk("eXIf", exif(orientation, bigEndianExif)));
 }
 
 QByteArray TestImages::jpeg(const QImage& image, int orientation, int quality)
 {
-    QByteArray bytes = writeWithQt(image, "jpeg", quality);
+    QByteArray bytes = encoded(image, "jpeg", quality);
     if (orientation != 1 && bytes.startsWith("\xff\xd8")) {
         const QByteArray payload = QByteArray("Exif\0\0", 6) + exif(orientation);
         QByteArray segment = QByteArray::fromHex("ffe1");
@@ -132,80 +114,6 @@ QByteArray TestImages::jpeg(const QImage& image, int orientation, int quality)
         bytes.insert(2, segment + payload);
     }
     return bytes;
-}
-
-QByteArray TestImages::jpeg(QSize size, int orientation, QColor colour)
-{
-    return jpeg(solid(size, colour), orientation);
-}
-
-QByteArray TestImages::tiff(const QList<QImage>& pages, int orientation)
-{
-    return TestImageEncoders::tiff(pages, orientation);
-}
-
-QByteArray TestImages::tiff(QSize size, QColor colour)
-{
-    return tiff(QList<QImage> { solid(size, colour) });
-}
-
-QByteArray TestImages::gif(const QList<QImage>& frames)
-{
-    return TestImageEncoders::gif(frames);
-}
-
-QByteArray TestImages::gif(QSize size, QColor colour)
-{
-    return gif(QList<QImage> { solid(size, colour) });
-}
-
-QByteArray TestImages::bmp(const QImage& image)
-{
-    return writeWithQt(image, "bmp");
-}
-
-QByteArray TestImages::bmp(QSize size, QColor colour)
-{
-    return bmp(solid(size, colour));
-}
-
-QByteArray TestImages::webp(QSize size, QColor colour)
-{
-    return writeWithQt(solid(size, colour), "webp");
-}
-
-QByteArray TestImages::heic(const QImage& image, int orientation)
-{
-    return TestImageEncoders::heif(image, TestImageEncoders::Codec::hevc, orientation);
-}
-
-QByteArray TestImages::heic(QSize size, QColor colour)
-{
-    return heic(solid(size, colour));
-}
-
-QByteArray TestImages::heif(const QImage& image)
-{
-    QByteArray bytes = heic(image);
-    if (bytes.size() >= 12 && bytes.mid(4, 4) == "ftyp") {
-        bytes.replace(8, 4, "mif1");
-    }
-    return bytes;
-}
-
-QByteArray TestImages::heif(QSize size, QColor colour)
-{
-    return heif(solid(size, colour));
-}
-
-QByteArray TestImages::avif(QSize size, QColor colour)
-{
-    return TestImageEncoders::heif(solid(size, colour), TestImageEncoders::Codec::av1, 1);
-}
-
-bool TestImages::canEncodeAvif()
-{
-    return TestImageEncoders::canEncode(TestImageEncoders::Codec::av1);
 }
 
 QByteArray TestImages::exif(int orientation, bool bigEndian)
@@ -230,25 +138,6 @@ QByteArray TestImages::pngHeaderOnly(QSize size)
     appendBigEndian32(header, quint32(size.height()));
     header.append(QByteArray::fromHex("0802000000")); // 8-bit RGB, no interlace
     return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) + pngChunk("IEND", {});
-}
-
-QByteArray TestImages::largePng(QSize size)
-{
-    return TestImageEncoders::largePng(size);
-}
-
-QByteArray TestImages::padded(const QByteArray& bytes, qint64 totalSize)
-{
-    QByteArray result = bytes;
-    if (totalSize > result.size()) {
-        result.append(QByteArray(qsizetype(totalSize - result.size()), '\0'));
-    }
-    return result;
-}
-
-QString TestImages::writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
-{
-    return writeFile(dir.path(), name, bytes);
 }
 
 QString TestImages::writeFile(const QString& directory, const QString& name, const QByteArray& bytes)
