@@ -5,8 +5,6 @@
 #include <QUuid>
 
 namespace {
-
-// Photos share one buffer, so a board of hundreds of megabytes costs one allocation.
 BoardPhoto photo(const QString& name, const QByteArray& bytes)
 {
     return BoardPhoto(QUuid::createUuid(), name, name, bytes, 10, 10, QImage());
@@ -20,19 +18,17 @@ QStringList namesOf(const QList<BoardPhoto>& photos)
     }
     return names;
 }
-
 } // namespace
 
 TEST(ImageArrival, SourceBytesAreCountedAgainstTheBoardUpToExactly256MB)
 {
+    // Photos sharing one buffer: a board of hundreds of megabytes costs one allocation.
     const QByteArray fileSized(BoardLimits::maxSourceFileBytes, 'x');
     const QList<BoardPhoto> board { photo("a", fileSized), photo("b", fileSized), photo("c", fileSized) };
-    const ImageImportResult arriving { { photo("big.png", fileSized + 'x'), photo("fits.png", fileSized),
-                                           photo("tiny.png", "x") },
-        { "earlier.png: refused by the service" } };
-
-    const ImageImportResult admitted = ImageArrival::admit(board, arriving);
-    // A refused larger image does not stop a later one that still fits; the total may equal the limit.
+    const ImageImportResult admitted = ImageArrival::admit(board,
+        { { photo("big.png", fileSized + 'x'), photo("fits.png", fileSized), photo("tiny.png", "x") },
+            { "earlier.png: refused by the service" } });
+    // A refused larger image does not stop a later one that fits; the total may equal the limit.
     EXPECT_EQ(namesOf(admitted.photos), QStringList { "fits.png" });
     EXPECT_EQ(admitted.rejected,
         QStringList({ "earlier.png: refused by the service", BoardLimits::boardBytesLine("big.png"),
