@@ -33,26 +33,24 @@ protected:
         return folder.filePath(name);
     }
 
-    QString saveFailure(
-        const QList<BoardPhoto>& photos, const QString& name = QStringLiteral("Board.tesserly"))
+    QString saveFailure(const QList<BoardPhoto>& photos)
     {
         return FileTesting::failureMessage(
-            [&] { ProjectPackage::save(photos, BoardSettings(), fileUrl(path(name))); });
+            [&] { ProjectPackage::save(photos, BoardSettings(), fileUrl(path())); });
     }
 
     // A real image under exactly the given name; the import service would have tidied the name.
-    static BoardPhoto photo(
-        const QString& fileName = QStringLiteral("p.png"), const QString& caption = QString())
+    static BoardPhoto photo(const QString& fileName = QStringLiteral("p.png"))
     {
         const BoardPhoto imported = importedPhoto(TestImages::png(QSize(3, 3)), QStringLiteral("p.png"));
-        return BoardPhoto(imported.id(), fileName, caption, imported.imageData(), imported.pixelWidth(),
-            imported.pixelHeight(), imported.thumbnail());
+        return BoardPhoto(
+            imported.id(), fileName, QString(), imported.imageData(), 3, 3, imported.thumbnail());
     }
 
     // A photo around arbitrary bytes: saving trusts the photos it is given to hold real images.
-    static BoardPhoto withBytes(const QByteArray& bytes, QUuid id = QUuid::createUuid())
+    static BoardPhoto withBytes(const QByteArray& bytes)
     {
-        return BoardPhoto(id, QStringLiteral("b.png"), QString(), bytes, 1, 1, QImage());
+        return BoardPhoto(QUuid::createUuid(), QStringLiteral("b.png"), QString(), bytes, 1, 1, QImage());
     }
 
     QStringList folderEntries() const { return FileTesting::folderEntries(folder.path()); }
@@ -129,14 +127,8 @@ TEST_F(ProjectSave, PhotosAreCheckedInBoardOrderBeforeAnythingIsWritten)
     EXPECT_EQ(saveFailure({ first, twin }),
         QStringLiteral("The board contains duplicate image identifiers and cannot be opened safely."));
 
-    EXPECT_EQ(saveFailure({ photo(QString()) }), invalidManifest);
+    // Display strings are checked as on loading, where their limits are tested.
     EXPECT_EQ(saveFailure({ photo(QStringLiteral("a/b.png")) }), invalidManifest);
-    EXPECT_EQ(saveFailure({ photo(QString(4097, QLatin1Char('n'))) }), invalidManifest);
-    EXPECT_EQ(
-        saveFailure({ photo(QStringLiteral("a.png"), QStringLiteral("🐟").repeated(2001)) }), invalidManifest);
-    EXPECT_EQ(
-        saveFailure({ photo(QStringLiteral("a.png"), QStringLiteral("a") + QChar(u'\0')) }), invalidManifest);
-
     EXPECT_EQ(saveFailure({ photo(), withBytes(QByteArray()) }), imageTooLarge);
     EXPECT_EQ(saveFailure({ withBytes(QByteArray(67'108'865, '\0')) }), imageTooLarge);
     // One buffer shared by five photos: 320 MiB declared, 64 MiB held.
@@ -149,9 +141,6 @@ TEST_F(ProjectSave, PhotosAreCheckedInBoardOrderBeforeAnythingIsWritten)
     EXPECT_EQ(saveFailure({ photo(QStringLiteral("a/b.png")), withBytes(QByteArray()) }), invalidManifest);
     EXPECT_EQ(saveFailure({ withBytes(QByteArray()), photo(QStringLiteral("a/b.png")) }), imageTooLarge);
     EXPECT_TRUE(folderEntries().isEmpty());
-
-    EXPECT_EQ(saveFailure({ photo(QString(4096, QLatin1Char('n')), QStringLiteral("🐟").repeated(2000)) }),
-        QString());
 }
 
 TEST_F(ProjectSave, ManifestOverOneMebibyteIsRefused)
@@ -233,19 +222,37 @@ TEST_F(ProjectSave, TemporaryNamesStayShortAndHiddenForLongNames)
     EXPECT_EQ(folderEntries(), QStringList { longName });
 }
 
-TEST_F(ProjectSave, EveryDescriptorIsClosedOnEveryPath)
+TEST_F(ProjectSave, EveryDescriptorIsClosedOnEveryPathOfSavingAndLoading)
 {
     const QString regularFile = TestImages::writeFile(folder.path(), QStringLiteral("File.tesserly"), "x");
     const QString plainFolder = path(QStringLiteral("Folder.tesserly"));
     ASSERT_TRUE(QDir().mkpath(plainFolder));
+    PackageBuilder shorter;
+    const QUuid id = shorter.addImage(TestImages::png(QSize(6, 6)));
+    shorter.imageFiles()[PackageBuilder::imageName(id)].chop(1);
+    PackageBuilder noImagesFolder;
+    noImagesFolder.setWritesImagesFolder(false);
+    PackageBuilder wrongPath;
+    wrongPath.addImage(TestImages::png(QSize(6, 6)));
+    wrongPath.record(0).insert(QStringLiteral("imagePath"), QStringLiteral("x"));
+    const QList<QUrl> packages { fileUrl(shorter.write(path(QStringLiteral("Short.tesserly")))),
+        fileUrl(noImagesFolder.write(path(QStringLiteral("NoImages.tesserly")))),
+        fileUrl(wrongPath.write(path(QStringLiteral("WrongPath.tesserly")))), fileUrl(path()) };
     const QList<BoardPhoto> photos { photo(), photo() };
-    const int before = FileTesting::openDescriptorCount();
-    for (int round = 0; round < 10; ++round) {
+    const auto round = [&] {
         FileTesting::failureMessage(
             [&] { ProjectPackage::save(photos, BoardSettings(), fileUrl(regularFile)); });
         FileTesting::failureMessage(
             [&] { ProjectPackage::save(photos, BoardSettings(), fileUrl(plainFolder)); });
         ProjectPackage::save(photos, BoardSettings(), fileUrl(path()));
+        for (const QUrl& package : packages) {
+            FileTesting::failureMessage([&] { ProjectPackage::load(package); });
+        }
+    };
+    round(); // anything the libraries open once and keep is open from now on
+    const int before = FileTesting::openDescriptorCount();
+    for (int count = 0; count < 10; ++count) {
+        round();
     }
     EXPECT_EQ(FileTesting::openDescriptorCount(), before);
 }
