@@ -7,34 +7,8 @@
 
 #include <cerrno>
 #include <gtest/gtest.h>
-#include <QDir>
+#include <optional>
 #include <QTemporaryDir>
-
-namespace {
-const QString exportFailed = QStringLiteral("Export failed");
-
-struct ExportingStore
-{
-    FakeBoardPlatform platform;
-    BoardStore store { platform };
-
-    ExportingStore()
-    {
-        QList<BoardPhoto> photos;
-        for (quint32 index = 0; index < 4; ++index) {
-            photos.append(paddedPhoto(QStringLiteral("photo%1.jpg").arg(index), 0, index + 1));
-        }
-        store.replaceBoard(LoadedBoard { photos, BoardSettings() }, std::nullopt);
-    }
-
-    void exportTo(const QString& path, bool asPDF)
-    {
-        platform.exportDestinations.append(QUrl::fromLocalFile(path));
-        asPDF ? store.exportPDF() : store.exportPNG();
-        ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
-    }
-};
-} // namespace
 
 TEST(DiskFullDuringExport, TheOldFileStaysWholeAndNoTemporaryFileIsLeft)
 {
@@ -43,37 +17,43 @@ TEST(DiskFullDuringExport, TheOldFileStaysWholeAndNoTemporaryFileIsLeft)
         QTemporaryDir folder;
         const QString name = asPDF ? QStringLiteral("Board.pdf") : QStringLiteral("Board.png");
         const QString destination = folder.filePath(name);
-        ExportingStore fixture;
-        fixture.exportTo(destination, asPDF);
-        ASSERT_EQ(fixture.store.errorMessage(), std::nullopt);
-        const QByteArray oldExport = FileTesting::fileBytes(destination);
-        ASSERT_GT(oldExport.size(), 4096);
-
-        BoardSettings darker = fixture.store.settings();
-        darker.background = BoardBackground::dark;
-        fixture.store.setSettings(darker);
-        {
-            const FileSizeLimit full(4096);
-            fixture.exportTo(destination, asPDF);
+        FakeBoardPlatform platform;
+        BoardStore store { platform };
+        QList<BoardPhoto> photos;
+        for (quint32 index = 0; index < 4; ++index) {
+            photos.append(paddedPhoto(QStringLiteral("photo%1.jpg").arg(index), 0, index + 1));
         }
-        EXPECT_EQ(fixture.store.errorMessage(), PosixError(EFBIG, name).description());
-        EXPECT_EQ(fixture.store.statusMessage(), exportFailed);
-        EXPECT_EQ(fixture.platform.revealed.size(), 1) << "only the first export may be revealed";
-        EXPECT_EQ(FileTesting::fileBytes(destination), oldExport);
-        EXPECT_EQ(FileTesting::folderEntries(folder.path()), QStringList { name });
+        StoreTesting::installBoard(store, photos);
+        // A first export with no room at all, a whole one, then one that runs out of room.
+        QByteArray oldExport;
+        for (const std::optional<rlim_t> room :
+            { std::optional<rlim_t>(0), std::optional<rlim_t>(), std::optional<rlim_t>(4096) }) {
+            {
+                std::optional<FileSizeLimit> full;
+                if (room) {
+                    full.emplace(*room);
+                }
+                store.setErrorMessage(std::nullopt);
+                platform.exportDestinations.append(QUrl::fromLocalFile(destination));
+                asPDF ? store.exportPDF() : store.exportPNG();
+                ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
+            }
+            if (!room) {
+                ASSERT_EQ(store.errorMessage(), std::nullopt);
+                oldExport = FileTesting::fileBytes(destination);
+                ASSERT_GT(oldExport.size(), 4096);
+                BoardSettings darker = store.settings();
+                darker.background = BoardBackground::dark;
+                store.setSettings(darker);
+                continue;
+            }
+            EXPECT_EQ(store.errorMessage(), PosixError(EFBIG, name).description());
+            EXPECT_EQ(store.statusMessage(), QStringLiteral("Export failed"));
+            EXPECT_EQ(platform.revealed.size(), oldExport.isEmpty() ? 0 : 1)
+                << "only the whole export is revealed";
+            EXPECT_EQ(FileTesting::fileBytes(destination), oldExport);
+            EXPECT_EQ(FileTesting::folderEntries(folder.path()),
+                oldExport.isEmpty() ? QStringList() : QStringList { name });
+        }
     }
-}
-
-TEST(DiskFullDuringExport, AFailedFirstExportCreatesNoFile)
-{
-    QTemporaryDir folder;
-    ExportingStore fixture;
-    {
-        const FileSizeLimit full(0);
-        fixture.exportTo(folder.filePath(QStringLiteral("Board.png")), false);
-    }
-    EXPECT_EQ(fixture.store.errorMessage(), PosixError(EFBIG, "Board.png").description());
-    EXPECT_EQ(fixture.store.statusMessage(), exportFailed);
-    EXPECT_TRUE(fixture.platform.revealed.isEmpty());
-    EXPECT_EQ(FileTesting::folderEntries(folder.path()), QStringList());
 }

@@ -8,77 +8,48 @@
 
 #include <cerrno>
 #include <gtest/gtest.h>
-#include <QDir>
 #include <QTemporaryDir>
-
-namespace {
-const QString couldNotSave = QStringLiteral("Could not save board");
-
-// A store whose board was saved once to `destination` and has since been replaced by a bigger,
-// edited one that is not saved yet.
-struct SavedThenEditedStore
-{
-    FakeBoardPlatform platform;
-    BoardStore store { platform };
-    QString destination;
-    QMap<QString, QByteArray> savedPackage;
-
-    explicit SavedThenEditedStore(const QString& folder)
-        : destination(folder + QStringLiteral("/Board.tesserly"))
-    {
-        BoardSettings settings;
-        settings.title = QStringLiteral("old");
-        store.replaceBoard(
-            LoadedBoard { { paddedPhoto(QStringLiteral("small.jpg"), 2'000) }, settings }, std::nullopt);
-        platform.projectDestinations.append(QUrl::fromLocalFile(destination));
-        EXPECT_TRUE(store.saveProject(false));
-        savedPackage = FileTesting::treeSnapshot(destination);
-
-        // Sizes that make a limit meet a different file of the package: the small one, the
-        // middle one or the large one.
-        store.replaceBoard(LoadedBoard { { paddedPhoto(QStringLiteral("a.jpg"), 3'000, 2),
-                                             paddedPhoto(QStringLiteral("b.jpg"), 60'000, 3),
-                                             paddedPhoto(QStringLiteral("c.jpg"), 400'000, 4) },
-                               settings },
-            QUrl::fromLocalFile(destination));
-        BoardSettings edited = settings;
-        edited.title = QStringLiteral("new");
-        store.setSettings(edited);
-    }
-
-    void expectFailedSaveLeftEverythingAsItWas(const QString& folder, int expectedErrno)
-    {
-        EXPECT_EQ(store.errorMessage(), PosixError(expectedErrno, "Board.tesserly").description());
-        EXPECT_EQ(store.statusMessage(), couldNotSave);
-        EXPECT_TRUE(store.hasUnsavedChanges());
-        EXPECT_EQ(store.projectURL(), QUrl::fromLocalFile(destination));
-        EXPECT_EQ(FileTesting::treeSnapshot(destination), savedPackage);
-        EXPECT_EQ(FileTesting::folderEntries(folder), QStringList { QStringLiteral("Board.tesserly") });
-        const LoadedBoard reopened = ProjectPackage::load(QUrl::fromLocalFile(destination));
-        EXPECT_EQ(reopened.settings.title, QStringLiteral("old"));
-        EXPECT_EQ(reopened.photos.size(), 1);
-    }
-};
-} // namespace
 
 TEST(DiskFullDuringSave, EachFileOfThePackageFailingKeepsTheOldProjectAndLeavesNothingBehind)
 {
+    // Limits that meet a different file of the package: the manifest, the small, middle or large image.
     for (const rlim_t limit : { rlim_t(0), rlim_t(2'500), rlim_t(40'000), rlim_t(300'000) }) {
         SCOPED_TRACE(limit);
         QTemporaryDir folder;
-        SavedThenEditedStore fixture(folder.path());
+        const QUrl destination = QUrl::fromLocalFile(folder.filePath(QStringLiteral("Board.tesserly")));
+        FakeBoardPlatform platform;
+        BoardStore store { platform };
+        BoardSettings settings;
+        settings.title = QStringLiteral("old");
+        StoreTesting::installBoard(store, { paddedPhoto(QStringLiteral("small.jpg"), 2'000) }, settings);
+        platform.projectDestinations.append(destination);
+        ASSERT_TRUE(store.saveProject(false));
+        const QMap<QString, QByteArray> savedPackage = FileTesting::treeSnapshot(destination.toLocalFile());
+
+        StoreTesting::installBoard(store,
+            { paddedPhoto(QStringLiteral("a.jpg"), 3'000, 2), paddedPhoto(QStringLiteral("b.jpg"), 60'000, 3),
+                paddedPhoto(QStringLiteral("c.jpg"), 400'000, 4) },
+            settings, destination);
+        settings.title = QStringLiteral("new");
+        store.setSettings(settings);
         {
             const FileSizeLimit full(limit);
-            EXPECT_FALSE(fixture.store.saveProject(false));
+            EXPECT_FALSE(store.saveProject(false));
         }
-        fixture.expectFailedSaveLeftEverythingAsItWas(folder.path(), EFBIG);
-
-        // Once there is room again the same save goes through.
-        fixture.store.setErrorMessage(std::nullopt);
-        EXPECT_TRUE(fixture.store.saveProject(false));
-        EXPECT_FALSE(fixture.store.hasUnsavedChanges());
+        EXPECT_EQ(store.errorMessage(), PosixError(EFBIG, "Board.tesserly").description());
+        EXPECT_EQ(store.statusMessage(), QStringLiteral("Could not save board"));
+        EXPECT_TRUE(store.hasUnsavedChanges());
+        EXPECT_EQ(store.projectURL(), destination);
+        EXPECT_EQ(FileTesting::treeSnapshot(destination.toLocalFile()), savedPackage);
         EXPECT_EQ(
             FileTesting::folderEntries(folder.path()), QStringList { QStringLiteral("Board.tesserly") });
-        EXPECT_EQ(ProjectPackage::load(QUrl::fromLocalFile(fixture.destination)).photos.size(), 3);
+        EXPECT_EQ(ProjectPackage::load(destination).settings.title, QStringLiteral("old"));
+
+        // Once there is room again the same save goes through.
+        EXPECT_TRUE(store.saveProject(false));
+        EXPECT_FALSE(store.hasUnsavedChanges());
+        EXPECT_EQ(
+            FileTesting::folderEntries(folder.path()), QStringList { QStringLiteral("Board.tesserly") });
+        EXPECT_EQ(ProjectPackage::load(destination).photos.size(), 3);
     }
 }

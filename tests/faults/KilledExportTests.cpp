@@ -1,4 +1,5 @@
 #include "FaultTesting.h"
+#include "support/TestImages.h"
 
 #include "io/AtomicFileWriter.h"
 #include "render/BoardRenderer.h"
@@ -61,13 +62,8 @@ TEST(KilledDuringExport, TheDestinationHoldsTheOldOrANewFileWhole)
     ASSERT_GT(exports[0].size(), 200'000);
 
     QTemporaryDir folder;
-    const QString destination = folder.filePath(QStringLiteral("Board.png"));
     const QByteArray oldExport = exports[1].left(1000) + QByteArray("an older export");
-    {
-        QFile file(destination);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(oldExport);
-    }
+    const QString destination = TestImages::writeFile(folder, QStringLiteral("Board.png"), oldExport);
 
     int killsDuringAWrite = 0;
     for (const int delay : { 0, 1, 2, 4, 8, 15, 30, 60, 120, 250 }) {
@@ -84,11 +80,11 @@ TEST(KilledDuringExport, TheDestinationHoldsTheOldOrANewFileWhole)
         EXPECT_TRUE(found == oldExport || found == exports[0] || found == exports[1])
             << "the destination holds " << found.size() << " bytes of neither file";
 
-        // A kill inside a write leaves its hidden temporary file; remove it for the next round.
+        // A kill inside a write leaves its temporary file, hidden so that a file manager never
+        // offers it as an export; it is removed for the next round.
         for (const QString& name : FileTesting::folderEntries(folder.path())) {
             if (name != QStringLiteral("Board.png")) {
                 ++killsDuringAWrite;
-                // Hidden, so that a file manager never offers it as an export.
                 EXPECT_TRUE(name.startsWith(QLatin1Char('.')) && name.endsWith(QStringLiteral(".tmp")))
                     << name.toStdString();
                 QFile::remove(folder.filePath(name));
