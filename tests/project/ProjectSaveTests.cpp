@@ -12,6 +12,10 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMap>
 #include <QTemporaryDir>
 #include <sys/file.h>
 #include <unistd.h>
@@ -24,6 +28,12 @@ const QString unsafeExisting
 const QString invalidManifest = QStringLiteral("The board's project information is incomplete or damaged.");
 const QString imageTooLarge = BoardLimits::storedImageTooLargeText();
 const QString boardTooLarge = BoardLimits::boardTooLargeText();
+
+BoardSettings customSettings()
+{
+    return BoardSettings(5, CellAspect::portrait, PhotoFit::fill, BoardBackground::dark, false,
+        CaptionMode::custom, QStringLiteral("Harbour, May"), 10, 20, 30, 3000, 20, 50);
+}
 
 class ProjectSave : public ::testing::Test
 {
@@ -51,6 +61,17 @@ protected:
     static BoardPhoto withBytes(const QByteArray& bytes)
     {
         return BoardPhoto(QUuid::createUuid(), QStringLiteral("b.png"), QString(), bytes, 1, 1, QImage());
+    }
+
+    // Photos like `photo` with identifiers of their own, sharing its bytes.
+    static QList<BoardPhoto> copies(qsizetype count, const BoardPhoto& photo)
+    {
+        QList<BoardPhoto> photos;
+        for (qsizetype index = 0; index < count; ++index) {
+            photos.append(BoardPhoto(QUuid::createUuid(), photo.fileName(), photo.caption(),
+                photo.imageData(), photo.pixelWidth(), photo.pixelHeight(), {}));
+        }
+        return photos;
     }
 
     QStringList folderEntries() const { return FileTesting::folderEntries(folder.path()); }
@@ -115,46 +136,31 @@ TEST_F(ProjectSave, AnythingButAnOlderProjectAtTheDestinationIsLeftUntouched)
 
 TEST_F(ProjectSave, PhotosAreCheckedInBoardOrderBeforeAnythingIsWritten)
 {
-    QList<BoardPhoto> sixtyOne;
-    for (int index = 0; index < 61; ++index) {
-        sixtyOne.append(withBytes("x"));
-    }
-    EXPECT_EQ(saveFailure(sixtyOne), BoardLimits::tooManyPhotosText());
-
-    const BoardPhoto first = photo(QStringLiteral("first.png"));
-    const BoardPhoto twin(
-        first.id(), QStringLiteral("twin.png"), QStringLiteral("other"), first.imageData(), 3, 3, {});
-    EXPECT_EQ(saveFailure({ first, twin }),
-        QStringLiteral("The board contains duplicate image identifiers and cannot be opened safely."));
-
-    // Display strings are checked as on loading, where their limits are tested.
-    EXPECT_EQ(saveFailure({ photo(QStringLiteral("a/b.png")) }), invalidManifest);
-    EXPECT_EQ(saveFailure({ photo(), withBytes(QByteArray()) }), imageTooLarge);
-    EXPECT_EQ(saveFailure({ withBytes(QByteArray(67'108'865, '\0')) }), imageTooLarge);
-    // One buffer shared by five photos: 320 MiB declared, 64 MiB held.
-    const QByteArray sixtyFour(67'108'864, '\0');
-    EXPECT_EQ(saveFailure({ withBytes(sixtyFour), withBytes(sixtyFour), withBytes(sixtyFour),
-                  withBytes(sixtyFour), withBytes(sixtyFour) }),
-        boardTooLarge);
-
-    // A refusal of an earlier photo wins over a later one.
-    EXPECT_EQ(saveFailure({ photo(QStringLiteral("a/b.png")), withBytes(QByteArray()) }), invalidManifest);
-    EXPECT_EQ(saveFailure({ withBytes(QByteArray()), photo(QStringLiteral("a/b.png")) }), imageTooLarge);
-    EXPECT_TRUE(folderEntries().isEmpty());
-}
-
-TEST_F(ProjectSave, ManifestOverOneMebibyteIsRefused)
-{
+    const BoardPhoto first = photo();
+    const BoardPhoto twin(first.id(), QStringLiteral("twin.png"), QString(), first.imageData(), 3, 3, {});
+    const BoardPhoto empty = withBytes(QByteArray());
+    const BoardPhoto slash = photo(QStringLiteral("a/b.png"));
     // Sixty captions of 2,000 family emoji (25 bytes each) are about 3 MB of manifest.
-    const QString caption = QStringLiteral("👨‍👩‍👧‍👦").repeated(2000);
-    const BoardPhoto image = photo();
-    QList<BoardPhoto> photos;
-    for (int index = 0; index < 60; ++index) {
-        photos.append(
-            BoardPhoto(QUuid::createUuid(), image.fileName(), caption, image.imageData(), 3, 3, {}));
+    const BoardPhoto family(QUuid(), QStringLiteral("f.png"),
+        QStringLiteral("👨‍👩‍👧‍👦").repeated(2000), first.imageData(), 3, 3, {});
+    const std::pair<QList<BoardPhoto>, QString> cases[] = {
+        { copies(61, withBytes("x")), BoardLimits::tooManyPhotosText() },
+        { { first, twin },
+            QStringLiteral("The board contains duplicate image identifiers and cannot be opened safely.") },
+        { { slash },
+            invalidManifest }, // display strings are checked as on loading, where their limits are tested
+        { { first, empty }, imageTooLarge },
+        { { withBytes(QByteArray(67'108'865, '\0')) }, imageTooLarge },
+        // One buffer shared by five photos: 320 MiB declared, 64 MiB held.
+        { copies(5, withBytes(QByteArray(67'108'864, '\0'))), boardTooLarge },
+        { copies(60, family), QStringLiteral("The board's project information exceeds the supported size.") },
+        // A refusal of an earlier photo wins over a later one.
+        { { slash, empty }, invalidManifest },
+        { { empty, slash }, imageTooLarge },
+    };
+    for (const auto& [photos, expected] : cases) {
+        EXPECT_EQ(saveFailure(photos), expected);
     }
-    EXPECT_EQ(
-        saveFailure(photos), QStringLiteral("The board's project information exceeds the supported size."));
     EXPECT_TRUE(folderEntries().isEmpty());
 }
 
@@ -162,21 +168,16 @@ TEST_F(ProjectSave, ExactlyTheBoardByteLimitSavesAndOpens)
 {
     const BoardPhoto big
         = importedPhoto(TestImages::padded(TestImages::png(QSize(5, 4)), 67'108'864), "big.png");
-    QList<BoardPhoto> photos;
-    for (int index = 0; index < 4; ++index) {
-        photos.append(BoardPhoto(QUuid::createUuid(), big.fileName(), QString(), big.imageData(), 5, 4, {}));
-    }
+    QList<BoardPhoto> photos = copies(4, big);
     ASSERT_EQ(saveFailure(photos), QString());
     const LoadedBoard board = ProjectPackage::load(fileUrl(path()));
     ASSERT_EQ(board.photos.size(), 4);
     EXPECT_EQ(board.photos[3].imageData(), big.imageData());
 
-    const QString manifestPath = path(QStringLiteral("Board.tesserly/manifest.json"));
-    const QByteArray manifest = FileTesting::treeSnapshot(manifestPath).value(QStringLiteral("."));
+    const QByteArray manifest = FileTesting::fileBytes(path() + "/manifest.json");
     photos.append(withBytes("1"));
     EXPECT_EQ(saveFailure(photos), boardTooLarge);
-    EXPECT_EQ(FileTesting::treeSnapshot(path()).value(QStringLiteral("manifest.json")), manifest)
-        << "the saved board is untouched";
+    EXPECT_EQ(FileTesting::fileBytes(path() + "/manifest.json"), manifest) << "the saved board is untouched";
 }
 
 TEST_F(ProjectSave, LeftoversOfKilledSavesGoButARunningSaveKeepsItsFolder)
@@ -284,4 +285,99 @@ TEST_F(ProjectSave, WhatTookAnOldProjectsPlaceAfterItsCheckIsPutBack)
         EXPECT_EQ(FileTesting::treeSnapshot(path()), before);
     }
     EXPECT_EQ(folderEntries(), QStringList { QStringLiteral("Board.tesserly") });
+}
+
+TEST_F(ProjectSave, EveryFormatKeepsItsBytesCaptionOrderAndIdentifier)
+{
+    const QImage picture = TestImages::quadrants(QSize(64, 48));
+    const QList<BoardPhoto> photos {
+        importedPhoto(TestImages::png(picture), QStringLiteral("harbour.png"), QStringLiteral("The harbour")),
+        importedPhoto(TestImages::jpeg(picture, 6), QStringLiteral("turned.jpg"),
+            QStringLiteral("Tür 👩‍👩‍👧")),
+        importedPhoto(TestImages::tiff(QSize(30, 20)), QStringLiteral("scan.tiff")),
+        importedPhoto(TestImages::gif(QSize(12, 34)), QStringLiteral("loop.gif"), QStringLiteral("loop")),
+        importedPhoto(TestImages::bmp(QSize(7, 5)), QStringLiteral("tiny.bmp"), QStringLiteral("   ")),
+        importedPhoto(TestImages::heic(picture, 8), QStringLiteral("phone.heic"), "HEIC"),
+        importedPhoto(TestImages::heif(picture), QStringLiteral("camera.heif"), "HEIF"),
+    };
+    // The JPEG's orientation swaps its axes; the reopened photo must be upright too.
+    ASSERT_EQ(QSize(photos[1].pixelWidth(), photos[1].pixelHeight()), QSize(48, 64));
+    // The extension is compared in lower case and a trailing slash is harmless.
+    ProjectPackage::save(photos, customSettings(), fileUrl(path(QStringLiteral("Loud.TESSERLY/"))));
+    const LoadedBoard board = ProjectPackage::load(fileUrl(path(QStringLiteral("Loud.TESSERLY"))));
+    ASSERT_EQ(board.photos.size(), photos.size());
+    for (qsizetype index = 0; index < photos.size(); ++index) {
+        const BoardPhoto& loaded = board.photos[index];
+        SCOPED_TRACE(photos[index].fileName().toStdString());
+        EXPECT_EQ(loaded.id(), photos[index].id());
+        EXPECT_EQ(loaded.fileName(), photos[index].fileName());
+        EXPECT_EQ(loaded.caption(), photos[index].caption());
+        EXPECT_EQ(loaded.imageData(), photos[index].imageData());
+        EXPECT_EQ(QSize(loaded.pixelWidth(), loaded.pixelHeight()),
+            QSize(photos[index].pixelWidth(), photos[index].pixelHeight()));
+        EXPECT_FALSE(loaded.thumbnail().isNull());
+    }
+    EXPECT_EQ(board.settings, customSettings());
+}
+
+TEST_F(ProjectSave, ManifestHasTheFixedLayoutAndNothingOfAnOlderSaveStays)
+{
+    ProjectPackage::save({}, BoardSettings(), fileUrl(path()));
+    EXPECT_EQ(FileTesting::treeSnapshot(path()).keys(), QStringList({ ".", "Images", "manifest.json" }));
+    ProjectPackage::save({ importedPhoto(TestImages::png(QSize(5, 5)), QStringLiteral("older.png")) },
+        BoardSettings(), fileUrl(path()));
+
+    const QList<BoardPhoto> photos { importedPhoto(
+                                         TestImages::png(QSize(4, 4)), QStringLiteral("a.png"), "A"),
+        importedPhoto(TestImages::bmp(QSize(3, 3)), QStringLiteral("b.bmp"), "B") };
+    BoardSettings settings = customSettings();
+    settings.outputWidth = 9000;
+    ProjectPackage::save(photos, settings, fileUrl(path()));
+
+    QJsonArray records;
+    QMap<QString, QByteArray> expectedTree { { ".", "folder" }, { "Images", "folder" } };
+    for (const BoardPhoto& photo : photos) {
+        const QString lower = photo.id().toString(QUuid::WithoutBraces);
+        records.append(QJsonObject { { "byteCount", photo.imageData().size() },
+            { "caption", photo.caption() }, { "fileName", photo.fileName() }, { "id", lower.toUpper() },
+            { "imagePath", "Images/" + lower + ".image" } });
+        expectedTree.insert("Images/" + lower + ".image", photo.imageData());
+    }
+    const QJsonObject expected { { "format", "com.vandrel.tesserly.project" }, { "photos", records },
+        { "schemaVersion", 1 }, { "settings", settings.normalized().toJson() } };
+    QMap<QString, QByteArray> tree = FileTesting::treeSnapshot(path());
+    const QByteArray text = tree.take(QStringLiteral("manifest.json"));
+    EXPECT_EQ(tree, expectedTree);
+    EXPECT_EQ(text, QJsonDocument(expected).toJson(QJsonDocument::Indented)) << "pretty-printed, keys sorted";
+    EXPECT_EQ(FileTesting::folderEntries(folder.path()), QStringList { QStringLiteral("Board.tesserly") })
+        << "neither the old tree nor the temporary folder is left beside it";
+}
+
+TEST_F(ProjectSave, PackagesWrittenInAnotherSpellingOpen)
+{
+    // Two-space indentation, " : " separators, escaped slashes, a lower-case identifier, an
+    // integral number written with a fraction and members this version does not know.
+    const QByteArray image = TestImages::png(QSize(9, 4));
+    const QString id = QStringLiteral("3f2504e0-4f89-11d3-9a0c-0305e82c3301");
+    const QByteArray manifest = QStringLiteral(R"({
+  "format" : "com.vandrel.tesserly.project", "generator" : "Tesserly 2.0",
+  "photos" : [ { "byteCount" : %1, "caption" : "Quay \/ dusk", "colourLabel" : "red",
+      "fileName" : "quay.png", "id" : "%2", "imagePath" : "Images\/%2.image" } ],
+  "schemaVersion" : 1.0,
+  "settings" : { "background" : "dark", "captionFontSize" : 80, "captionMode" : "custom", "cellAspect" : "square",
+    "columns" : 40, "cornerRadius" : 0, "outputWidth" : 2400, "padding" : 48, "photoFit" : "fill",
+    "showNumbers" : false, "spacing" : 24, "title" : "Quay", "titleFontSize" : 48, "future" : true }
+})")
+                                    .arg(image.size())
+                                    .arg(id)
+                                    .toUtf8();
+    QDir(folder.path()).mkpath(QStringLiteral("Quay.tesserly/Images"));
+    TestImages::writeFile(path(QStringLiteral("Quay.tesserly")), QStringLiteral("manifest.json"), manifest);
+    TestImages::writeFile(path(QStringLiteral("Quay.tesserly/Images")), id + ".image", image);
+
+    const LoadedBoard board = ProjectPackage::load(fileUrl(path(QStringLiteral("Quay.tesserly"))));
+    ASSERT_EQ(board.photos.size(), 1);
+    EXPECT_EQ(board.photos[0].id(), QUuid::fromString(id));
+    EXPECT_EQ(board.photos[0].caption(), QStringLiteral("Quay / dusk"));
+    EXPECT_EQ(board.settings.columns, 6) << "normalized on reading";
 }

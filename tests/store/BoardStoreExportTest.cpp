@@ -112,16 +112,3 @@ TEST_F(BoardStoreExport, FailuresAreReportedAndLeaveNothing)
     EXPECT_EQ(store.statusMessage(), "Copy failed");
     EXPECT_EQ(store.errorMessage(), "The board could not be copied. Try exporting a PNG instead.");
 }
-
-TEST_F(BoardStoreExport, GuiThreadStaysFreeDuringExport)
-{
-    BoardSettings settings;
-    settings.outputWidth = 3000;
-    settings.columns = 2;
-    StoreTesting::installBoard(store, StoreTesting::pngPhotos(4, QSize(600, 450)), settings);
-    platform.exportDestinations = { QUrl::fromLocalFile(path("large.png")) };
-    const int ticks = StoreTesting::busyTimerTicks(store, [&] { store.exportPNG(); });
-    EXPECT_EQ(store.statusMessage(), "Saved large.png")
-        << store.errorMessage().value_or(QString()).toStdString();
-    EXPECT_GE(ticks, 3);
-}

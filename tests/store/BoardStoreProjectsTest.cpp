@@ -169,7 +169,6 @@ TEST_F(BoardStoreProjects, NewBoardStartsOverAfterAsking)
 }
 
 namespace {
-
 void retitle(BoardStore& board, const QString& title)
 {
     BoardSettings settings = board.settings();
@@ -177,36 +176,27 @@ void retitle(BoardStore& board, const QString& title)
     board.setSettings(settings);
 }
 
-// Two starts of the application on one project: what happened to the package on disk between
-// this store's opening and its save, and whether the save must ask before replacing it.
+void append(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write(bytes);
+}
+
+// Two windows on one project: what happened to the package between this store's opening and its
+// save, and whether the save must ask before replacing it.
 struct ConflictCase
 {
     const char* name;
-    std::function<void(BoardStore& other, const QString& packagePath)> meanwhile;
+    std::function<void(BoardStore& other, const QString& package)> meanwhile;
     bool asks;
-};
-
-class SaveConflict : public ::testing::TestWithParam<ConflictCase>
-{
-protected:
-    QTemporaryDir folder;
-    FakeBoardPlatform platform;
-    FakeBoardPlatform otherPlatform;
-    BoardStore store { platform };
-    BoardStore other { otherPlatform };
-
-    static QString savedTitle(const QUrl& url) { return ProjectPackage::load(url).settings.title; }
-    static QByteArray manifestBytes(const QUrl& url)
-    {
-        return FileTesting::fileBytes(url.toLocalFile() + "/manifest.json");
-    }
 };
 
 const ConflictCase conflictCases[] = {
     { "NothingHappened", [](BoardStore&, const QString&) {}, false },
     { "OnlyTouched",
-        [](BoardStore&, const QString& path) {
-            QFile manifest(path + "/manifest.json");
+        [](BoardStore&, const QString& package) {
+            QFile manifest(package + "/manifest.json");
             ASSERT_TRUE(manifest.open(QIODevice::ReadWrite));
             manifest.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
         },
@@ -218,33 +208,36 @@ const ConflictCase conflictCases[] = {
         },
         true },
     { "AnImageGrew",
-        [](BoardStore&, const QString& path) {
-            const QString image = QDir(path + "/Images").entryList(QDir::Files).first();
-            QFile file(path + "/Images/" + image);
-            ASSERT_TRUE(file.open(QIODevice::Append));
-            file.write("x");
+        [](BoardStore&, const QString& package) {
+            append(package + "/Images/" + QDir(package + "/Images").entryList(QDir::Files).first(), "x");
         },
         true },
     { "AnImageWasAdded",
-        [](BoardStore&, const QString& path) {
-            QFile file(path + "/Images/" + QUuid::createUuid().toString(QUuid::WithoutBraces) + ".image");
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        },
-        true },
-    { "PackageWasDeleted", [](BoardStore&, const QString& path) { QDir(path).removeRecursively(); }, false },
+        [](BoardStore&, const QString& package) { append(package + "/Images/new.image", ""); }, true },
+    { "PackageWasDeleted", [](BoardStore&, const QString& package) { QDir(package).removeRecursively(); },
+        false },
 };
 
+class SaveConflict : public ::testing::TestWithParam<ConflictCase>
+{
+protected:
+    QTemporaryDir folder;
+    FakeBoardPlatform platform;
+    FakeBoardPlatform otherPlatform;
+    BoardStore store { platform };
+    BoardStore other { otherPlatform };
+};
 } // namespace
 
 TEST_P(SaveConflict, AskBeforeReplacingAPackageChangedByOthers)
 {
     const ConflictCase& row = GetParam();
     const QUrl url = QUrl::fromLocalFile(folder.filePath("Shared.tesserly"));
+    const QString manifest = url.toLocalFile() + "/manifest.json";
     ProjectPackage::save(StoreTesting::pngPhotos(2), BoardSettings(), url);
     for (BoardStore* board : { &store, &other }) {
         board->openProject(url);
         ASSERT_TRUE(StoreTesting::waitUntilIdle(*board));
-        ASSERT_EQ(board->projectURL(), url);
     }
     row.meanwhile(other, url.toLocalFile());
 
@@ -255,10 +248,10 @@ TEST_P(SaveConflict, AskBeforeReplacingAPackageChangedByOthers)
             // No answer (the alert closed) and Cancel both keep the other window's package.
             for (const std::optional<qsizetype> answer :
                 { std::optional<qsizetype>(), std::optional<qsizetype>(1) }) {
-                const QByteArray before = manifestBytes(url);
+                const QByteArray before = FileTesting::fileBytes(manifest);
                 platform.alertAnswers = { answer };
                 EXPECT_FALSE(store.saveProject(false));
-                EXPECT_EQ(manifestBytes(url), before);
+                EXPECT_EQ(FileTesting::fileBytes(manifest), before);
                 EXPECT_TRUE(store.hasUnsavedChanges());
             }
             ASSERT_EQ(platform.alerts.size(), 2);
@@ -269,7 +262,8 @@ TEST_P(SaveConflict, AskBeforeReplacingAPackageChangedByOthers)
             platform.alertAnswers = { 0 };
         }
         EXPECT_TRUE(store.saveProject(false)) << "attempt " << attempt;
-        EXPECT_EQ(savedTitle(url), QStringLiteral("From this window %1").arg(attempt));
+        EXPECT_EQ(
+            ProjectPackage::load(url).settings.title, QStringLiteral("From this window %1").arg(attempt));
     }
     EXPECT_EQ(platform.alerts.size(), row.asks ? 3 : 0);
 }

@@ -48,7 +48,7 @@ protected:
     ::testing::AssertionResult matches() const
     {
         const QString subtitle
-            = m_unsaved ? QString::fromUtf8("Untitled Board \u00b7 Edited") : "Untitled Board";
+            = QString::fromUtf8(m_unsaved ? "Untitled Board \u00b7 Edited" : "Untitled Board");
         const std::pair<const char*, bool> checks[]
             = { { "photos", photosOf(m_store) == m.photos }, { "settings", m_store.settings() == m.settings },
                   { "selection", m_store.selectedPhotoID() == m.selected },
