@@ -11,9 +11,17 @@
 
 // Random edits, drops, undos and redos, replayed on a plain list model of the editing rules and
 // compared with the store after every step; then all is undone to the oldest kept state and
-// redone to the newest.
+// redone to the newest. Every state, undone and redone ones too, holds each photo's bytes in the
+// buffer the photo arrived with: snapshots share, never copy.
 namespace {
-using Photos = QList<std::pair<QUuid, QString>>; // identifier and caption, in board order
+struct Photo
+{
+    QUuid id;
+    QString caption;
+    const char* bytes;
+    bool operator==(const Photo&) const = default;
+};
+using Photos = QList<Photo>; // in board order
 
 struct State
 {
@@ -26,7 +34,7 @@ Photos photosOf(const BoardStore& store)
 {
     Photos photos;
     for (const BoardPhoto& photo : store.photos()) {
-        photos.append({ photo.id(), photo.caption() });
+        photos.append({ photo.id(), photo.caption(), photo.imageData().constData() });
     }
     return photos;
 }
@@ -37,7 +45,11 @@ protected:
     void start(quint32 seed)
     {
         m_random.seed(seed);
-        StoreTesting::installBoard(m_store, StoreTesting::fakePhotos(4));
+        StoreTesting::installBoard(m_store,
+            { StoreTesting::fakePhoto("a.png", QByteArray(64, 'a')),
+                StoreTesting::fakePhoto("b.png", QByteArray(64, 'b')),
+                StoreTesting::fakePhoto("c.png", QByteArray(64, 'c')),
+                StoreTesting::fakePhoto("d.png", QByteArray(64, 'd')) });
         m = { photosOf(m_store), BoardSettings(), m_store.photos().first().id() };
         m_undo.clear();
         m_redo.clear();
@@ -101,7 +113,7 @@ private:
     std::optional<qsizetype> indexOf(const QUuid& id) const
     {
         const auto found
-            = std::find_if(m.photos.cbegin(), m.photos.cend(), [&](const auto& p) { return p.first == id; });
+            = std::find_if(m.photos.cbegin(), m.photos.cend(), [&](const auto& p) { return p.id == id; });
         return found == m.photos.cend() ? std::nullopt : std::optional<qsizetype>(found - m.photos.cbegin());
     }
 
@@ -109,7 +121,7 @@ private:
     QUuid somePhoto()
     {
         return m.photos.isEmpty() || below(8) == 0 ? QUuid::createUuid()
-                                                   : m.photos[below(m.photos.size())].first;
+                                                   : m.photos[below(m.photos.size())].id;
     }
 
     void record()
@@ -136,10 +148,10 @@ private:
             const BoardPhoto& added = m_store.photos()[index];
             ASSERT_EQ(added.fileName(), "Dropped Image.png");
             ASSERT_FALSE(indexOf(added.id())) << "identifiers are unique";
-            m.photos.append({ added.id(), QStringLiteral("Dropped Image") });
+            m.photos.append({ added.id(), QStringLiteral("Dropped Image"), added.imageData().constData() });
         }
         if (!m.selected) {
-            m.selected = m.photos[m.photos.size() - count].first;
+            m.selected = m.photos[m.photos.size() - count].id;
         }
         m_status = count == 1 ? QStringLiteral("Added 1 image") : QStringLiteral("Added 2 images");
     }
@@ -174,9 +186,8 @@ private:
         record();
         m.photos.removeAt(*at);
         if (m.selected == id) {
-            m.selected = m.photos.isEmpty()
-                ? std::nullopt
-                : std::optional(m.photos[std::min(*at, m.photos.size() - 1)].first);
+            m.selected = m.photos.isEmpty() ? std::nullopt
+                                            : std::optional(m.photos[std::min(*at, m.photos.size() - 1)].id);
         }
         m_status = QStringLiteral("Image removed from board");
     }
@@ -192,9 +203,9 @@ private:
         const QUuid id = somePhoto();
         m_store.updateCaption(given, id);
         const std::optional<qsizetype> at = indexOf(id);
-        if (at && m.photos[*at].second != kept) {
+        if (at && m.photos[*at].caption != kept) {
             record();
-            m.photos[*at].second = kept;
+            m.photos[*at].caption = kept;
         }
     }
 
