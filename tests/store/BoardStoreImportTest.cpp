@@ -2,6 +2,7 @@
 #include "io/ImageImportError.h"
 #include "model/BoardLimits.h"
 #include "store/BoardStore.h"
+#include "store/ImageArrival.h"
 #include "support/FakeBoardPlatform.h"
 #include "support/StoreTesting.h"
 #include "support/TestImages.h"
@@ -43,27 +44,6 @@ protected:
     BoardStore store { platform };
 };
 } // namespace
-
-TEST_F(BoardStoreImport, ChooserAddsImagesAsOneUndoableChange)
-{
-    platform.imageChoices.append(writePngs(3));
-    store.addImages();
-    EXPECT_EQ(store.statusMessage(), QString::fromUtf8("Adding images\u2026"));
-    finish();
-    EXPECT_EQ(
-        StoreTesting::fileNames(store.photos()), QStringList({ "file-1.png", "file-2.png", "file-3.png" }));
-    EXPECT_EQ(store.statusMessage(), "Added 3 images");
-    EXPECT_FALSE(store.errorMessage());
-    EXPECT_EQ(store.selectedPhotoID(), store.photos().first().id());
-    EXPECT_TRUE(store.hasUnsavedChanges());
-    store.undo();
-    EXPECT_TRUE(store.photos().isEmpty());
-    EXPECT_FALSE(store.canUndo());
-
-    store.addImages(); // cancelled
-    EXPECT_FALSE(store.isBusy());
-    EXPECT_EQ(platform.imagePanels.size(), 2);
-}
 
 TEST_F(BoardStoreImport, EachWayInStopsAtSixtyWithItsOwnLine)
 {
@@ -236,4 +216,28 @@ TEST_F(BoardStoreImport, RefusalsShowFiveLinesInInputOrderAndCountTheRest)
     EXPECT_FALSE(store.canUndo() || store.hasUnsavedChanges());
     store.importURLs({});
     EXPECT_FALSE(store.isBusy()) << "an empty list does not even start";
+}
+
+TEST(ImageArrival, ThePlacesAndSourceBytesLeftOnTheBoardAreFilledInOrder)
+{
+    const auto photo = [](const QString& name, const QByteArray& bytes) {
+        return BoardPhoto(QUuid::createUuid(), name, name, bytes, 10, 10, QImage());
+    };
+    // Photos sharing one buffer: a board of hundreds of megabytes costs one allocation.
+    const QByteArray fileSized(BoardLimits::maxSourceFileBytes, 'x');
+    QList<BoardPhoto> board { photo("a", fileSized), photo("b", fileSized), photo("c", fileSized) };
+    ImageImportResult admitted = ImageArrival::admit(board,
+        { { photo("big.png", fileSized + 'x'), photo("fits.png", fileSized), photo("tiny.png", "x") },
+            { "earlier.png: refused by the service" } });
+    // A refused larger image does not stop a later one that fits; the total may equal the limit.
+    EXPECT_EQ(StoreTesting::fileNames(admitted.photos), QStringList { "fits.png" });
+    EXPECT_EQ(admitted.rejected,
+        QStringList({ "earlier.png: refused by the service", BoardLimits::boardBytesLine("big.png"),
+            BoardLimits::boardBytesLine("tiny.png") }));
+
+    board = StoreTesting::fakePhotos(BoardLimits::maxPhotos - 2);
+    admitted = ImageArrival::admit(
+        board, { { photo("1.png", "x"), photo("2.png", "x"), photo("3.png", "x") }, {} });
+    EXPECT_EQ(StoreTesting::fileNames(admitted.photos), QStringList({ "1.png", "2.png" }));
+    EXPECT_EQ(admitted.rejected, QStringList { BoardLimits::boardFullLine("3.png") });
 }
