@@ -24,7 +24,7 @@ void resize(const QString& path, qint64 size)
 // A sparse file: large to read, free to make.
 QString sparseFile(const QTemporaryDir& folder, qint64 size)
 {
-    const QString path = folder.filePath(QStringLiteral("changing.bin"));
+    const QString path = folder.filePath("changing.bin");
     EXPECT_TRUE(QFile(path).open(QIODevice::WriteOnly | QIODevice::Truncate));
     resize(path, size);
     return path;
@@ -55,8 +55,8 @@ TEST(FileChangingWhileRead, AnImageShrinkingWhileThePackageIsReadIsReportedAsCha
     bool reportedChange = false;
     for (int attempt = 0; attempt < attempts && !reportedChange; ++attempt) {
         PackageBuilder builder;
-        const QUuid id = builder.addImage(
-            TestImages::padded(TestImages::png(QSize(8, 8)), limit), QStringLiteral("shrinking.png"));
+        const QUuid id
+            = builder.addImage(TestImages::padded(TestImages::png(QSize(8, 8)), limit), "shrinking.png");
         const QString package
             = builder.write(folder.filePath(QStringLiteral("Board%1.tesserly").arg(attempt)));
         const QString imagePath = package + QStringLiteral("/Images/") + PackageBuilder::imageName(id);
@@ -64,8 +64,7 @@ TEST(FileChangingWhileRead, AnImageShrinkingWhileThePackageIsReadIsReportedAsCha
         try {
             ProjectPackage::load(QUrl::fromLocalFile(package));
         } catch (const BoardProjectError& failure) {
-            EXPECT_EQ(failure.description(),
-                QStringLiteral("The saved image shrinking.png is incomplete or has changed."));
+            EXPECT_EQ(failure.description(), "The saved image shrinking.png is incomplete or has changed.");
             reportedChange = true;
         }
     }

@@ -17,40 +17,38 @@ TEST(DiskFullDuringSave, EachFileOfThePackageFailingKeepsTheOldProjectAndLeavesN
     for (const rlim_t limit : { rlim_t(0), rlim_t(2'500), rlim_t(40'000), rlim_t(300'000) }) {
         SCOPED_TRACE(limit);
         QTemporaryDir folder;
-        const QUrl destination = QUrl::fromLocalFile(folder.filePath(QStringLiteral("Board.tesserly")));
+        const QUrl destination = QUrl::fromLocalFile(folder.filePath("Board.tesserly"));
         FakeBoardPlatform platform;
         BoardStore store { platform };
         BoardSettings settings;
-        settings.title = QStringLiteral("old");
-        StoreTesting::installBoard(store, { paddedPhoto(QStringLiteral("small.jpg"), 2'000) }, settings);
+        settings.title = "old";
+        StoreTesting::installBoard(store, { paddedPhoto("small.jpg", 2'000) }, settings);
         platform.projectDestinations.append(destination);
         ASSERT_TRUE(store.saveProject(false));
         const QMap<QString, QByteArray> savedPackage = FileTesting::treeSnapshot(destination.toLocalFile());
 
         StoreTesting::installBoard(store,
-            { paddedPhoto(QStringLiteral("a.jpg"), 3'000, 2), paddedPhoto(QStringLiteral("b.jpg"), 60'000, 3),
-                paddedPhoto(QStringLiteral("c.jpg"), 400'000, 4) },
+            { paddedPhoto("a.jpg", 3'000, 2), paddedPhoto("b.jpg", 60'000, 3),
+                paddedPhoto("c.jpg", 400'000, 4) },
             settings, destination);
-        settings.title = QStringLiteral("new");
+        settings.title = "new";
         store.setSettings(settings);
         {
             const FileSizeLimit full(limit);
             EXPECT_FALSE(store.saveProject(false));
         }
         EXPECT_EQ(store.errorMessage(), PosixError(EFBIG, "Board.tesserly").description());
-        EXPECT_EQ(store.statusMessage(), QStringLiteral("Could not save board"));
+        EXPECT_EQ(store.statusMessage(), "Could not save board");
         EXPECT_TRUE(store.hasUnsavedChanges());
         EXPECT_EQ(store.projectURL(), destination);
         EXPECT_EQ(FileTesting::treeSnapshot(destination.toLocalFile()), savedPackage);
-        EXPECT_EQ(
-            FileTesting::folderEntries(folder.path()), QStringList { QStringLiteral("Board.tesserly") });
-        EXPECT_EQ(ProjectPackage::load(destination).settings.title, QStringLiteral("old"));
+        EXPECT_EQ(FileTesting::folderEntries(folder.path()), QStringList { "Board.tesserly" });
+        EXPECT_EQ(ProjectPackage::load(destination).settings.title, "old");
 
         // Once there is room again the same save goes through.
         EXPECT_TRUE(store.saveProject(false));
         EXPECT_FALSE(store.hasUnsavedChanges());
-        EXPECT_EQ(
-            FileTesting::folderEntries(folder.path()), QStringList { QStringLiteral("Board.tesserly") });
+        EXPECT_EQ(FileTesting::folderEntries(folder.path()), QStringList { "Board.tesserly" });
         EXPECT_EQ(ProjectPackage::load(destination).photos.size(), 3);
     }
 }
@@ -60,7 +58,7 @@ TEST(DiskFullDuringExport, TheOldFileStaysWholeAndNoTemporaryFileIsLeft)
     for (const bool asPDF : { false, true }) {
         SCOPED_TRACE(asPDF ? "PDF" : "PNG");
         QTemporaryDir folder;
-        const QString name = asPDF ? QStringLiteral("Board.pdf") : QStringLiteral("Board.png");
+        const QString name = asPDF ? "Board.pdf" : "Board.png";
         const QString destination = folder.filePath(name);
         FakeBoardPlatform platform;
         BoardStore store { platform };
@@ -93,7 +91,7 @@ TEST(DiskFullDuringExport, TheOldFileStaysWholeAndNoTemporaryFileIsLeft)
                 continue;
             }
             EXPECT_EQ(store.errorMessage(), PosixError(EFBIG, name).description());
-            EXPECT_EQ(store.statusMessage(), QStringLiteral("Export failed"));
+            EXPECT_EQ(store.statusMessage(), "Export failed");
             EXPECT_EQ(platform.revealed.size(), oldExport.isEmpty() ? 0 : 1)
                 << "only the whole export is revealed";
             EXPECT_EQ(FileTesting::fileBytes(destination), oldExport);

@@ -82,11 +82,11 @@ TEST(FlushedBeforeDone, AnExportAndEveryFileAndFolderOfANewAndAReplacedPackage)
 {
     QTemporaryDir folder;
     forgetFlushes();
-    AtomicFileWriter::write(folder.filePath(QStringLiteral("Board.png")), TestImages::png(QSize(4, 4)));
-    expectFlushed(folder.filePath(QStringLiteral("Board.png")));
+    AtomicFileWriter::write(folder.filePath("Board.png"), TestImages::png(QSize(4, 4)));
+    expectFlushed(folder.filePath("Board.png"));
 
-    const QUrl destination = QUrl::fromLocalFile(folder.filePath(QStringLiteral("Board.tesserly")));
-    const QList<BoardPhoto> photos { paddedPhoto(QStringLiteral("a.jpg"), 0), paddedPhoto("b.jpg", 0, 2) };
+    const QUrl destination = QUrl::fromLocalFile(folder.filePath("Board.tesserly"));
+    const QList<BoardPhoto> photos { paddedPhoto("a.jpg", 0), paddedPhoto("b.jpg", 0, 2) };
     for (const qsizetype count : { 2, 1 }) {
         forgetFlushes();
         ProjectPackage::save(photos.first(count), BoardSettings(), destination);

@@ -68,7 +68,7 @@ QByteArray progressiveJpeg(const QImage& picture)
 std::optional<ImageImportError::Kind> importFailure(const QByteArray& bytes)
 {
     try {
-        ImageImportService::load(bytes, QStringLiteral("hostile"));
+        ImageImportService::load(bytes, "hostile");
     } catch (const ImageImportError& error) {
         return error.kind();
     }

@@ -12,7 +12,7 @@ TEST(KilledDuringExport, TheDestinationHoldsTheOldOrANewFileWhole)
     const QByteArray exports[] = { QByteArray(12'000'000, 'a'), QByteArray(9'000'000, 'b') };
     QTemporaryDir folder;
     const QByteArray oldExport("an older export");
-    const QString destination = TestImages::writeFile(folder, QStringLiteral("Board.png"), oldExport);
+    const QString destination = TestImages::writeFile(folder, "Board.png", oldExport);
 
     int killsDuringAWrite = 0;
     for (const int delay : { 0, 1, 2, 4, 8, 15, 30, 60, 120, 250 }) {
@@ -30,10 +30,9 @@ TEST(KilledDuringExport, TheDestinationHoldsTheOldOrANewFileWhole)
         // A kill inside a write leaves its temporary file, hidden so that a file manager never
         // offers it as an export; it is removed for the next round.
         for (const QString& name : FileTesting::folderEntries(folder.path())) {
-            if (name != QStringLiteral("Board.png")) {
+            if (name != "Board.png") {
                 ++killsDuringAWrite;
-                EXPECT_TRUE(name.startsWith(QLatin1Char('.')) && name.endsWith(QStringLiteral(".tmp")))
-                    << name.toStdString();
+                EXPECT_TRUE(name.startsWith(QLatin1Char('.')) && name.endsWith(".tmp")) << name.toStdString();
                 QFile::remove(folder.filePath(name));
             }
         }

@@ -13,12 +13,12 @@
 TEST(ProjectCrash, AKilledSaveLeavesTheOldOrTheNewBoardWhole)
 {
     QTemporaryDir folder;
-    const QUrl destination = fileUrl(folder.filePath(QStringLiteral("Board.tesserly")));
+    const QUrl destination = fileUrl(folder.filePath("Board.tesserly"));
     BoardSettings oldSettings;
-    oldSettings.title = QStringLiteral("old");
-    ProjectPackage::save({ importedPhoto(TestImages::png(QSize(4, 4)), QStringLiteral("a.png")),
-                             importedPhoto(TestImages::png(QSize(5, 4)), QStringLiteral("b.png")),
-                             importedPhoto(TestImages::png(QSize(6, 4)), QStringLiteral("c.png")) },
+    oldSettings.title = "old";
+    ProjectPackage::save({ importedPhoto(TestImages::png(QSize(4, 4)), "a.png"),
+                             importedPhoto(TestImages::png(QSize(5, 4)), "b.png"),
+                             importedPhoto(TestImages::png(QSize(6, 4)), "c.png") },
         oldSettings, destination);
 
     // Two large boards the child saves in turn. Bytes after the end of a JPEG are ignored by
@@ -31,9 +31,9 @@ TEST(ProjectCrash, AKilledSaveLeavesTheOldOrTheNewBoardWhole)
             bytes, picture.width(), picture.height(), QImage()));
     }
     BoardSettings newA;
-    newA.title = QStringLiteral("new A");
+    newA.title = "new A";
     BoardSettings newB;
-    newB.title = QStringLiteral("new B");
+    newB.title = "new B";
     const QMap<QString, qsizetype> photoCounts { { "old", 3 }, { "new A", 12 }, { "new B", 11 } };
 
     // Each kill lands at a fraction of one save's duration, measured on the child's first save,
@@ -69,12 +69,10 @@ TEST(ProjectCrash, AKilledSaveLeavesTheOldOrTheNewBoardWhole)
             << board.settings.title.toStdString();
     }
     EXPECT_GT(killsThatLeftATemporaryFolder, 0) << "no kill landed inside a save, so nothing was tested";
-    EXPECT_TRUE(
-        titlesFound.contains(QStringLiteral("new A")) || titlesFound.contains(QStringLiteral("new B")))
+    EXPECT_TRUE(titlesFound.contains("new A") || titlesFound.contains("new B"))
         << "no save completed before a kill, so replacing was never interrupted";
 
-    const QList<BoardPhoto> finalPhotos { importedPhoto(
-        TestImages::bmp(QSize(7, 7)), QStringLiteral("final.bmp")) };
+    const QList<BoardPhoto> finalPhotos { importedPhoto(TestImages::bmp(QSize(7, 7)), "final.bmp") };
     ProjectPackage::save(finalPhotos, BoardSettings(), destination);
     EXPECT_TRUE(leftoverSaveFolders(folder.path()).isEmpty());
     const LoadedBoard board = ProjectPackage::load(destination);

@@ -15,10 +15,10 @@
 #include <QTemporaryDir>
 
 namespace {
-const QString invalidManifest = QStringLiteral("The board's project information is incomplete or damaged.");
-const QString unsafeImagePath = QStringLiteral("The board contains an invalid image reference.");
-const QString notTesserly = QStringLiteral("This is not a Tesserly project. Choose a .tesserly file.");
-const QString missingImages = QStringLiteral("The board's Images folder is missing or is a symbolic link.");
+const QString invalidManifest = "The board's project information is incomplete or damaged.";
+const QString unsafeImagePath = "The board contains an invalid image reference.";
+const QString notTesserly = "This is not a Tesserly project. Choose a .tesserly file.";
+const QString missingImages = "The board's Images folder is missing or is a symbolic link.";
 const QString cannotOpenPackage = QStringLiteral(
     "The board could not be opened. Make sure it is fully downloaded and is not a symbolic link.");
 
@@ -72,7 +72,7 @@ TEST_F(HostileProject, DamagedManifestsAndImagesAreRefusedWithTheirOwnText)
         };
     };
     const QString id = fixedId(0).toString(QUuid::WithoutBraces);
-    const QString family = QStringLiteral("👨‍👩‍👧‍👦");
+    const QString family = "👨‍👩‍👧‍👦";
     const qsizetype pngSize = TestImages::png(QSize(3, 2)).size();
     const QString imageTooLarge = BoardLimits::storedImageTooLargeText();
     const QString boardTooLarge = BoardLimits::boardTooLargeText();
@@ -82,7 +82,7 @@ TEST_F(HostileProject, DamagedManifestsAndImagesAreRefusedWithTheirOwnText)
                 builder.addImage("x", "large.png", {}, fixedId(index));
             }
             for (QJsonObject& record : builder.records()) {
-                record.insert(QStringLiteral("byteCount"), qint64(60'000'000));
+                record.insert("byteCount", qint64(60'000'000));
             }
             // No image file at all, so any attempt to read one would fail differently.
             builder.imageFiles().clear();
@@ -95,12 +95,12 @@ TEST_F(HostileProject, DamagedManifestsAndImagesAreRefusedWithTheirOwnText)
         // A later version may change everything else, so only its number is reported.
         { "later version without settings",
             [](PackageBuilder& builder) {
-                builder.manifest().insert(QStringLiteral("schemaVersion"), 2);
-                builder.manifest().remove(QStringLiteral("settings"));
+                builder.manifest().insert("schemaVersion", 2);
+                builder.manifest().remove("settings");
             },
-            QStringLiteral("This board uses project format 2, which this version of Tesserly cannot open.") },
+            "This board uses project format 2, which this version of Tesserly cannot open." },
         { "fractional version", member("schemaVersion", 1.5), invalidManifest },
-        { "no photos", [](PackageBuilder& builder) { builder.manifest().remove(QStringLiteral("photos")); },
+        { "no photos", [](PackageBuilder& builder) { builder.manifest().remove("photos"); },
             invalidManifest },
         { "not json", bytes("not json"), invalidManifest },
         { "an array", bytes("[1, 2]"), invalidManifest },
@@ -109,13 +109,12 @@ TEST_F(HostileProject, DamagedManifestsAndImagesAreRefusedWithTheirOwnText)
         { "bad identifier", field(0, "id", "not-a-uuid"), invalidManifest },
         { "braced identifier", field(0, "id", "{" + id + "}"), invalidManifest },
         { "same identifier in another case", field(1, "id", id.toLower()),
-            QStringLiteral("The board contains duplicate image identifiers and cannot be opened safely.") },
+            "The board contains duplicate image identifiers and cannot be opened safely." },
         { "fractional byte count", field(0, "byteCount", 10.5), invalidManifest },
         { "byte count as text", field(0, "byteCount", "10"), invalidManifest },
         { "null caption", field(0, "caption", QJsonValue::Null), invalidManifest },
         { "numeric file name", field(0, "fileName", 7), invalidManifest },
-        { "no image path",
-            [](PackageBuilder& builder) { builder.record(0).remove(QStringLiteral("imagePath")); },
+        { "no image path", [](PackageBuilder& builder) { builder.record(0).remove("imagePath"); },
             invalidManifest },
         { "climbing image path", field(0, "imagePath", "Images/../x.image"), unsafeImagePath },
         { "absolute image path", field(0, "imagePath", "/etc/passwd"), unsafeImagePath },
@@ -148,7 +147,7 @@ TEST_F(HostileProject, DamagedManifestsAndImagesAreRefusedWithTheirOwnText)
         { "five of 60 MB, no Images folder", fiveLarge(false), boardTooLarge },
         // Image files must match their records.
         { "image cut short", image([](QByteArray& file) { file.chop(1); }),
-            QStringLiteral("The saved image photo0.png is incomplete or has changed.") },
+            "The saved image photo0.png is incomplete or has changed." },
         { "image grown", image([](QByteArray& file) { file.append('x'); }),
             BoundedFileError::tooLarge(pngSize).description() },
         { "image missing",
@@ -159,7 +158,7 @@ TEST_F(HostileProject, DamagedManifestsAndImagesAreRefusedWithTheirOwnText)
                 + ".image\" is missing from the package." },
         // The right length but no image: the import service's own refusal.
         { "image of text", image([](QByteArray& file) { file.fill('a'); }),
-            QStringLiteral("The image is damaged or could not be decoded.") },
+            "The image is damaged or could not be decoded." },
     };
     for (const auto& [name, edit, expected] : cases) {
         PackageBuilder builder = boardWithImages(2);
@@ -167,7 +166,7 @@ TEST_F(HostileProject, DamagedManifestsAndImagesAreRefusedWithTheirOwnText)
         EXPECT_EQ(openFailure(builder), expected) << name;
     }
     PackageBuilder family2000 = boardWithImages(2);
-    family2000.record(0).insert(QStringLiteral("caption"), family.repeated(2000));
+    family2000.record(0).insert("caption", family.repeated(2000));
     const LoadedBoard board
         = ProjectPackage::load(fileUrl(family2000.write(folder.filePath("Kept.tesserly"))));
     ASSERT_EQ(board.photos.size(), 2);
@@ -176,7 +175,7 @@ TEST_F(HostileProject, DamagedManifestsAndImagesAreRefusedWithTheirOwnText)
 
 TEST_F(HostileProject, PackageShapesAreCheckedAndNoSymbolicLinkIsFollowed)
 {
-    const QString real = boardWithImages(2).write(folder.filePath(QStringLiteral("Real.tesserly")));
+    const QString real = boardWithImages(2).write(folder.filePath("Real.tesserly"));
     const auto at = [&](const char* name) { return folder.filePath(QLatin1String(name)); };
     ASSERT_TRUE(QFile::link(real, at("Linked.tesserly")));
 
@@ -193,7 +192,7 @@ TEST_F(HostileProject, PackageShapesAreCheckedAndNoSymbolicLinkIsFollowed)
     ASSERT_TRUE(QDir().mkpath(at("ManifestLinked.tesserly/Images")));
     ASSERT_TRUE(QFile::link(real + "/manifest.json", at("ManifestLinked.tesserly/manifest.json")));
     ASSERT_TRUE(QDir().mkpath(at("NoManifest.tesserly/Images")));
-    TestImages::writeFile(folder.path(), QStringLiteral("File.tesserly"), "{}");
+    TestImages::writeFile(folder.path(), "File.tesserly", "{}");
     PackageBuilder noImagesFolder;
     noImagesFolder.setWritesImagesFolder(false);
     noImagesFolder.write(at("NoImages.tesserly"));
@@ -203,7 +202,7 @@ TEST_F(HostileProject, PackageShapesAreCheckedAndNoSymbolicLinkIsFollowed)
 
     const std::pair<QUrl, QString> cases[] = {
         { fileUrl(real), QString() },
-        { QUrl(QStringLiteral("https://example.com/a.tesserly")), notTesserly },
+        { QUrl("https://example.com/a.tesserly"), notTesserly },
         { fileUrl(at("None.tesserly")), cannotOpenPackage },
         { fileUrl(at("File.tesserly")), cannotOpenPackage },
         { fileUrl(at("Linked.tesserly")), cannotOpenPackage },

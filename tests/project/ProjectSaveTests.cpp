@@ -21,27 +21,24 @@
 #include <unistd.h>
 
 namespace {
-const QString invalidDestination = QStringLiteral("Save the project with the .tesserly extension.");
+const QString invalidDestination = "Save the project with the .tesserly extension.";
 const QString unsafeExisting
     = QStringLiteral("That location contains something other than a supported Tesserly "
                      "project. Choose a different name to keep its contents safe.");
-const QString invalidManifest = QStringLiteral("The board's project information is incomplete or damaged.");
+const QString invalidManifest = "The board's project information is incomplete or damaged.";
 const QString imageTooLarge = BoardLimits::storedImageTooLargeText();
 const QString boardTooLarge = BoardLimits::boardTooLargeText();
 
 BoardSettings customSettings()
 {
     return BoardSettings(5, CellAspect::portrait, PhotoFit::fill, BoardBackground::dark, false,
-        CaptionMode::custom, QStringLiteral("Harbour, May"), 10, 20, 30, 3000, 20, 50);
+        CaptionMode::custom, "Harbour, May", 10, 20, 30, 3000, 20, 50);
 }
 
 class ProjectSave : public ::testing::Test
 {
 protected:
-    QString path(const QString& name = QStringLiteral("Board.tesserly")) const
-    {
-        return folder.filePath(name);
-    }
+    QString path(const QString& name = "Board.tesserly") const { return folder.filePath(name); }
 
     QString saveFailure(const QList<BoardPhoto>& photos)
     {
@@ -50,9 +47,9 @@ protected:
     }
 
     // A real image under exactly the given name; the import service would have tidied the name.
-    static BoardPhoto photo(const QString& fileName = QStringLiteral("p.png"))
+    static BoardPhoto photo(const QString& fileName = "p.png")
     {
-        const BoardPhoto imported = importedPhoto(TestImages::png(QSize(3, 3)), QStringLiteral("p.png"));
+        const BoardPhoto imported = importedPhoto(TestImages::png(QSize(3, 3)), "p.png");
         return BoardPhoto(
             imported.id(), fileName, QString(), imported.imageData(), 3, 3, imported.thumbnail());
     }
@@ -60,7 +57,7 @@ protected:
     // A photo around arbitrary bytes: saving trusts the photos it is given to hold real images.
     static BoardPhoto withBytes(const QByteArray& bytes)
     {
-        return BoardPhoto(QUuid::createUuid(), QStringLiteral("b.png"), QString(), bytes, 1, 1, QImage());
+        return BoardPhoto(QUuid::createUuid(), "b.png", QString(), bytes, 1, 1, QImage());
     }
 
     // Photos like `photo` with identifiers of their own, sharing its bytes.
@@ -83,12 +80,11 @@ protected:
 TEST_F(ProjectSave, DestinationMustBeALocalTesserlyNameInAnExistingFolder)
 {
     const std::pair<QUrl, QString> destinations[] = {
-        { fileUrl(path(QStringLiteral("Board.tesserly.zip"))), invalidDestination },
-        { fileUrl(path(QStringLiteral("Board"))), invalidDestination },
-        { fileUrl(path(QStringLiteral("Board.tesserlyx"))), invalidDestination },
-        { QUrl(QStringLiteral("https://example.com/Board.tesserly")), invalidDestination },
-        { fileUrl(path(QStringLiteral("Missing/Board.tesserly"))),
-            PosixError(ENOENT, "Board.tesserly").description() },
+        { fileUrl(path("Board.tesserly.zip")), invalidDestination },
+        { fileUrl(path("Board")), invalidDestination },
+        { fileUrl(path("Board.tesserlyx")), invalidDestination },
+        { QUrl("https://example.com/Board.tesserly"), invalidDestination },
+        { fileUrl(path("Missing/Board.tesserly")), PosixError(ENOENT, "Board.tesserly").description() },
     };
     for (const auto& [url, failure] : destinations) {
         EXPECT_EQ(
@@ -100,26 +96,25 @@ TEST_F(ProjectSave, DestinationMustBeALocalTesserlyNameInAnExistingFolder)
 
 TEST_F(ProjectSave, AnythingButAnOlderProjectAtTheDestinationIsLeftUntouched)
 {
-    const QString regularFile
-        = TestImages::writeFile(folder.path(), QStringLiteral("File.tesserly"), "precious");
+    const QString regularFile = TestImages::writeFile(folder.path(), "File.tesserly", "precious");
 
-    const QString project = PackageBuilder().write(path(QStringLiteral("Real.tesserly")));
-    const QString link = path(QStringLiteral("Link.tesserly"));
+    const QString project = PackageBuilder().write(path("Real.tesserly"));
+    const QString link = path("Link.tesserly");
     ASSERT_TRUE(QFile::link(project, link));
 
-    const QString plainFolder = path(QStringLiteral("Folder.tesserly"));
+    const QString plainFolder = path("Folder.tesserly");
     ASSERT_TRUE(QDir().mkpath(plainFolder + "/Images"));
-    TestImages::writeFile(plainFolder, QStringLiteral("notes.txt"), "keep me");
+    TestImages::writeFile(plainFolder, "notes.txt", "keep me");
 
     PackageBuilder laterVersion;
-    laterVersion.manifest().insert(QStringLiteral("schemaVersion"), 2);
-    const QString later = laterVersion.write(path(QStringLiteral("Later.tesserly")));
+    laterVersion.manifest().insert("schemaVersion", 2);
+    const QString later = laterVersion.write(path("Later.tesserly"));
 
     PackageBuilder otherFormat;
-    otherFormat.manifest().insert(QStringLiteral("format"), QStringLiteral("com.example.board"));
-    const QString other = otherFormat.write(path(QStringLiteral("Other.tesserly")));
+    otherFormat.manifest().insert("format", "com.example.board");
+    const QString other = otherFormat.write(path("Other.tesserly"));
 
-    const QString linkedManifest = path(QStringLiteral("LinkedManifest.tesserly"));
+    const QString linkedManifest = path("LinkedManifest.tesserly");
     ASSERT_TRUE(QDir().mkpath(linkedManifest + "/Images"));
     ASSERT_TRUE(QFile::link(project + "/manifest.json", linkedManifest + "/manifest.json"));
 
@@ -137,23 +132,22 @@ TEST_F(ProjectSave, AnythingButAnOlderProjectAtTheDestinationIsLeftUntouched)
 TEST_F(ProjectSave, PhotosAreCheckedInBoardOrderBeforeAnythingIsWritten)
 {
     const BoardPhoto first = photo();
-    const BoardPhoto twin(first.id(), QStringLiteral("twin.png"), QString(), first.imageData(), 3, 3, {});
+    const BoardPhoto twin(first.id(), "twin.png", QString(), first.imageData(), 3, 3, {});
     const BoardPhoto empty = withBytes(QByteArray());
-    const BoardPhoto slash = photo(QStringLiteral("a/b.png"));
+    const BoardPhoto slash = photo("a/b.png");
     // Sixty captions of 2,000 family emoji (25 bytes each) are about 3 MB of manifest.
-    const BoardPhoto family(QUuid(), QStringLiteral("f.png"),
-        QStringLiteral("👨‍👩‍👧‍👦").repeated(2000), first.imageData(), 3, 3, {});
+    const BoardPhoto family(QUuid(), "f.png", QStringLiteral("👨‍👩‍👧‍👦").repeated(2000),
+        first.imageData(), 3, 3, {});
     const std::pair<QList<BoardPhoto>, QString> cases[] = {
         { copies(61, withBytes("x")), BoardLimits::tooManyPhotosText() },
-        { { first, twin },
-            QStringLiteral("The board contains duplicate image identifiers and cannot be opened safely.") },
+        { { first, twin }, "The board contains duplicate image identifiers and cannot be opened safely." },
         { { slash },
             invalidManifest }, // display strings are checked as on loading, where their limits are tested
         { { first, empty }, imageTooLarge },
         { { withBytes(QByteArray(67'108'865, '\0')) }, imageTooLarge },
         // One buffer shared by five photos: 320 MiB declared, 64 MiB held.
         { copies(5, withBytes(QByteArray(67'108'864, '\0'))), boardTooLarge },
-        { copies(60, family), QStringLiteral("The board's project information exceeds the supported size.") },
+        { copies(60, family), "The board's project information exceeds the supported size." },
         // A refusal of an earlier photo wins over a later one.
         { { slash, empty }, invalidManifest },
         { { empty, slash }, imageTooLarge },
@@ -185,7 +179,7 @@ TEST_F(ProjectSave, LeftoversOfKilledSavesGoButARunningSaveKeepsItsFolder)
     const QByteArray prefix = AtomicPackageWriter::temporaryPrefix("Board.tesserly");
     const QString stale = path(QString::fromUtf8(prefix + "stale"));
     ASSERT_TRUE(QDir().mkpath(stale + "/Images"));
-    TestImages::writeFile(stale, QStringLiteral("manifest.json"), "{}");
+    TestImages::writeFile(stale, "manifest.json", "{}");
     const QString running = path(QString::fromUtf8(prefix + "running"));
     ASSERT_TRUE(QDir().mkpath(running));
     // Another destination's leftovers are not this save's business.
@@ -208,7 +202,7 @@ TEST_F(ProjectSave, LeftoversOfKilledSavesGoButARunningSaveKeepsItsFolder)
 
 TEST_F(ProjectSave, ALongNameLeavesRoomForTheTemporaryFolder)
 {
-    const QString longName = QStringLiteral("é").repeated(123) + QStringLiteral(".tesserly");
+    const QString longName = QStringLiteral("é").repeated(123) + ".tesserly";
     ASSERT_EQ(QFile::encodeName(longName).size(), 255);
     ProjectPackage::save({ photo() }, BoardSettings(), fileUrl(path(longName)));
     ProjectPackage::save({ photo(), photo() }, BoardSettings(), fileUrl(path(longName)));
@@ -218,8 +212,8 @@ TEST_F(ProjectSave, ALongNameLeavesRoomForTheTemporaryFolder)
 
 TEST_F(ProjectSave, EveryDescriptorIsClosedOnEveryPathOfSavingAndLoading)
 {
-    const QString regularFile = TestImages::writeFile(folder.path(), QStringLiteral("File.tesserly"), "x");
-    const QString plainFolder = path(QStringLiteral("Folder.tesserly"));
+    const QString regularFile = TestImages::writeFile(folder.path(), "File.tesserly", "x");
+    const QString plainFolder = path("Folder.tesserly");
     ASSERT_TRUE(QDir().mkpath(plainFolder));
     PackageBuilder shorter;
     const QUuid id = shorter.addImage(TestImages::png(QSize(6, 6)));
@@ -228,10 +222,10 @@ TEST_F(ProjectSave, EveryDescriptorIsClosedOnEveryPathOfSavingAndLoading)
     noImagesFolder.setWritesImagesFolder(false);
     PackageBuilder wrongPath;
     wrongPath.addImage(TestImages::png(QSize(6, 6)));
-    wrongPath.record(0).insert(QStringLiteral("imagePath"), QStringLiteral("x"));
-    const QList<QUrl> packages { fileUrl(shorter.write(path(QStringLiteral("Short.tesserly")))),
-        fileUrl(noImagesFolder.write(path(QStringLiteral("NoImages.tesserly")))),
-        fileUrl(wrongPath.write(path(QStringLiteral("WrongPath.tesserly")))), fileUrl(path()) };
+    wrongPath.record(0).insert("imagePath", "x");
+    const QList<QUrl> packages { fileUrl(shorter.write(path("Short.tesserly"))),
+        fileUrl(noImagesFolder.write(path("NoImages.tesserly"))),
+        fileUrl(wrongPath.write(path("WrongPath.tesserly"))), fileUrl(path()) };
     const QList<BoardPhoto> photos { photo(), photo() };
     const auto round = [&] {
         FileTesting::failureMessage(
@@ -256,13 +250,12 @@ TEST_F(ProjectSave, WhatTookAnOldProjectsPlaceAfterItsCheckIsPutBack)
     ProjectPackage::save({ photo() }, BoardSettings(), fileUrl(path()));
     {
         AtomicPackageWriter writer(path());
-        writer.write({ AtomicPackageWriter::File { QStringLiteral("manifest.json"), "{}" } },
-            QStringLiteral("Images"), { AtomicPackageWriter::File { QStringLiteral("a.image"), "a" } });
+        writer.write({ AtomicPackageWriter::File { "manifest.json", "{}" } }, "Images",
+            { AtomicPackageWriter::File { "a.image", "a" } });
         // Between the check and the swap, the project is replaced by someone's own folder.
         ASSERT_TRUE(QDir(path()).removeRecursively());
-        ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("Board.tesserly/mine"))));
-        TestImages::writeFile(
-            path(QStringLiteral("Board.tesserly/mine")), QStringLiteral("letter.txt"), "dear");
+        ASSERT_TRUE(QDir().mkpath(path("Board.tesserly/mine")));
+        TestImages::writeFile(path("Board.tesserly/mine"), "letter.txt", "dear");
         const auto before = FileTesting::treeSnapshot(path());
 
         QByteArray checkedName;
@@ -277,27 +270,26 @@ TEST_F(ProjectSave, WhatTookAnOldProjectsPlaceAfterItsCheckIsPutBack)
             << "the displaced item is checked where it was moved";
         EXPECT_EQ(FileTesting::treeSnapshot(path()), before);
     }
-    EXPECT_EQ(folderEntries(), QStringList { QStringLiteral("Board.tesserly") });
+    EXPECT_EQ(folderEntries(), QStringList { "Board.tesserly" });
 }
 
 TEST_F(ProjectSave, EveryFormatKeepsItsBytesCaptionOrderAndIdentifier)
 {
     const QImage picture = TestImages::quadrants(QSize(64, 48));
     const QList<BoardPhoto> photos {
-        importedPhoto(TestImages::png(picture), QStringLiteral("harbour.png"), QStringLiteral("The harbour")),
-        importedPhoto(TestImages::jpeg(picture, 6), QStringLiteral("turned.jpg"),
-            QStringLiteral("Tür 👩‍👩‍👧")),
-        importedPhoto(TestImages::tiff(QSize(30, 20)), QStringLiteral("scan.tiff")),
-        importedPhoto(TestImages::gif(QSize(12, 34)), QStringLiteral("loop.gif"), QStringLiteral("loop")),
-        importedPhoto(TestImages::bmp(QSize(7, 5)), QStringLiteral("tiny.bmp"), QStringLiteral("   ")),
-        importedPhoto(TestImages::heic(picture, 8), QStringLiteral("phone.heic"), "HEIC"),
-        importedPhoto(TestImages::heif(picture), QStringLiteral("camera.heif"), "HEIF"),
+        importedPhoto(TestImages::png(picture), "harbour.png", "The harbour"),
+        importedPhoto(TestImages::jpeg(picture, 6), "turned.jpg", "Tür 👩‍👩‍👧"),
+        importedPhoto(TestImages::tiff(QSize(30, 20)), "scan.tiff"),
+        importedPhoto(TestImages::gif(QSize(12, 34)), "loop.gif", "loop"),
+        importedPhoto(TestImages::bmp(QSize(7, 5)), "tiny.bmp", "   "),
+        importedPhoto(TestImages::heic(picture, 8), "phone.heic", "HEIC"),
+        importedPhoto(TestImages::heif(picture), "camera.heif", "HEIF"),
     };
     // The JPEG's orientation swaps its axes; the reopened photo must be upright too.
     ASSERT_EQ(QSize(photos[1].pixelWidth(), photos[1].pixelHeight()), QSize(48, 64));
     // The extension is compared in lower case and a trailing slash is harmless.
-    ProjectPackage::save(photos, customSettings(), fileUrl(path(QStringLiteral("Loud.TESSERLY/"))));
-    const LoadedBoard board = ProjectPackage::load(fileUrl(path(QStringLiteral("Loud.TESSERLY"))));
+    ProjectPackage::save(photos, customSettings(), fileUrl(path("Loud.TESSERLY/")));
+    const LoadedBoard board = ProjectPackage::load(fileUrl(path("Loud.TESSERLY")));
     ASSERT_EQ(board.photos.size(), photos.size());
     for (qsizetype index = 0; index < photos.size(); ++index) {
         const BoardPhoto& loaded = board.photos[index];
@@ -317,12 +309,11 @@ TEST_F(ProjectSave, ManifestHasTheFixedLayoutAndNothingOfAnOlderSaveStays)
 {
     ProjectPackage::save({}, BoardSettings(), fileUrl(path()));
     EXPECT_EQ(FileTesting::treeSnapshot(path()).keys(), QStringList({ ".", "Images", "manifest.json" }));
-    ProjectPackage::save({ importedPhoto(TestImages::png(QSize(5, 5)), QStringLiteral("older.png")) },
-        BoardSettings(), fileUrl(path()));
+    ProjectPackage::save(
+        { importedPhoto(TestImages::png(QSize(5, 5)), "older.png") }, BoardSettings(), fileUrl(path()));
 
-    const QList<BoardPhoto> photos { importedPhoto(
-                                         TestImages::png(QSize(4, 4)), QStringLiteral("a.png"), "A"),
-        importedPhoto(TestImages::bmp(QSize(3, 3)), QStringLiteral("b.bmp"), "B") };
+    const QList<BoardPhoto> photos { importedPhoto(TestImages::png(QSize(4, 4)), "a.png", "A"),
+        importedPhoto(TestImages::bmp(QSize(3, 3)), "b.bmp", "B") };
     BoardSettings settings = customSettings();
     settings.outputWidth = 9000;
     ProjectPackage::save(photos, settings, fileUrl(path()));
@@ -339,10 +330,10 @@ TEST_F(ProjectSave, ManifestHasTheFixedLayoutAndNothingOfAnOlderSaveStays)
     const QJsonObject expected { { "format", "com.vandrel.tesserly.project" }, { "photos", records },
         { "schemaVersion", 1 }, { "settings", settings.normalized().toJson() } };
     QMap<QString, QByteArray> tree = FileTesting::treeSnapshot(path());
-    const QByteArray text = tree.take(QStringLiteral("manifest.json"));
+    const QByteArray text = tree.take("manifest.json");
     EXPECT_EQ(tree, expectedTree);
     EXPECT_EQ(text, QJsonDocument(expected).toJson(QJsonDocument::Indented)) << "pretty-printed, keys sorted";
-    EXPECT_EQ(FileTesting::folderEntries(folder.path()), QStringList { QStringLiteral("Board.tesserly") })
+    EXPECT_EQ(FileTesting::folderEntries(folder.path()), QStringList { "Board.tesserly" })
         << "neither the old tree nor the temporary folder is left beside it";
 }
 
@@ -351,7 +342,7 @@ TEST_F(ProjectSave, PackagesWrittenInAnotherSpellingOpen)
     // Two-space indentation, " : " separators, escaped slashes, a lower-case identifier, an
     // integral number written with a fraction and members this version does not know.
     const QByteArray image = TestImages::png(QSize(9, 4));
-    const QString id = QStringLiteral("3f2504e0-4f89-11d3-9a0c-0305e82c3301");
+    const QString id = "3f2504e0-4f89-11d3-9a0c-0305e82c3301";
     const QByteArray manifest = QStringLiteral(R"({
   "format" : "com.vandrel.tesserly.project", "generator" : "Tesserly 2.0",
   "photos" : [ { "byteCount" : %1, "caption" : "Quay \/ dusk", "colourLabel" : "red",
@@ -364,13 +355,13 @@ TEST_F(ProjectSave, PackagesWrittenInAnotherSpellingOpen)
                                     .arg(image.size())
                                     .arg(id)
                                     .toUtf8();
-    QDir(folder.path()).mkpath(QStringLiteral("Quay.tesserly/Images"));
-    TestImages::writeFile(path(QStringLiteral("Quay.tesserly")), QStringLiteral("manifest.json"), manifest);
-    TestImages::writeFile(path(QStringLiteral("Quay.tesserly/Images")), id + ".image", image);
+    QDir(folder.path()).mkpath("Quay.tesserly/Images");
+    TestImages::writeFile(path("Quay.tesserly"), "manifest.json", manifest);
+    TestImages::writeFile(path("Quay.tesserly/Images"), id + ".image", image);
 
-    const LoadedBoard board = ProjectPackage::load(fileUrl(path(QStringLiteral("Quay.tesserly"))));
+    const LoadedBoard board = ProjectPackage::load(fileUrl(path("Quay.tesserly")));
     ASSERT_EQ(board.photos.size(), 1);
     EXPECT_EQ(board.photos[0].id(), QUuid::fromString(id));
-    EXPECT_EQ(board.photos[0].caption(), QStringLiteral("Quay / dusk"));
+    EXPECT_EQ(board.photos[0].caption(), "Quay / dusk");
     EXPECT_EQ(board.settings.columns, 6) << "normalized on reading";
 }

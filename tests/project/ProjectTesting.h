@@ -18,7 +18,7 @@ inline BoardPhoto importedPhoto(const QByteArray& bytes, const QString& fileName
 // Hidden folders that saves leave beside their destination while they run.
 inline QStringList leftoverSaveFolders(const QString& parentFolder)
 {
-    return FileTesting::folderEntries(parentFolder).filter(QStringLiteral(".saving-"));
+    return FileTesting::folderEntries(parentFolder).filter(".saving-");
 }
 
 inline QUrl fileUrl(const QString& path)

@@ -23,7 +23,7 @@ protected:
     {
         const QUrl url = projectURL(name);
         BoardSettings settings;
-        settings.title = QStringLiteral("Saved title");
+        settings.title = "Saved title";
         ProjectPackage::save(StoreTesting::pngPhotos(photoCount), settings, url);
         return url;
     }
@@ -64,7 +64,7 @@ TEST_F(BoardStoreProjects, SaveAsThenSaveInPlace)
 
     // Save As always asks, and moves the board to the new place.
     BoardSettings titled = store.settings();
-    titled.title = QStringLiteral("Trip: day 1/2");
+    titled.title = "Trip: day 1/2";
     store.setSettings(titled);
     platform.projectDestinations.append(projectURL("Second.tesserly"));
     EXPECT_TRUE(store.saveProject(true));
@@ -191,7 +191,7 @@ const ConflictCase conflictCases[] = {
         false },
     { "OtherWindowSaved",
         [](BoardStore& other, const QString&) {
-            retitle(other, QStringLiteral("From the other window"));
+            retitle(other, "From the other window");
             ASSERT_TRUE(other.saveProject(false));
         },
         true },

@@ -148,12 +148,12 @@ private:
             const BoardPhoto& added = m_store.photos()[index];
             ASSERT_EQ(added.fileName(), "Dropped Image.png");
             ASSERT_FALSE(indexOf(added.id())) << "identifiers are unique";
-            m.photos.append({ added.id(), QStringLiteral("Dropped Image"), added.imageData().constData() });
+            m.photos.append({ added.id(), "Dropped Image", added.imageData().constData() });
         }
         if (!m.selected) {
             m.selected = m.photos[m.photos.size() - count].id;
         }
-        m_status = count == 1 ? QStringLiteral("Added 1 image") : QStringLiteral("Added 2 images");
+        m_status = count == 1 ? "Added 1 image" : "Added 2 images";
     }
 
     void move()
@@ -189,7 +189,7 @@ private:
             m.selected = m.photos.isEmpty() ? std::nullopt
                                             : std::optional(m.photos[std::min(*at, m.photos.size() - 1)].id);
         }
-        m_status = QStringLiteral("Image removed from board");
+        m_status = "Image removed from board";
     }
 
     void caption()
@@ -224,13 +224,13 @@ private:
             changed.spacing = double(below(3)) * 12;
             break;
         case 3:
-            changed.title = below(2) == 0 ? QString() : QStringLiteral("Trip");
+            changed.title = below(2) == 0 ? QString() : "Trip";
             break;
         default:
             m_store.resetLayout();
             changed = BoardSettings();
             reset = true;
-            m_status = QStringLiteral("Layout reset");
+            m_status = "Layout reset";
         }
         if (!reset) {
             m_store.setSettings(changed); // equal values too: they must record nothing
@@ -256,7 +256,7 @@ private:
             (undoing ? m_redo : m_undo).append(m);
             m = from.takeLast();
             m_unsaved = true;
-            m_status = undoing ? QStringLiteral("Undid last change") : QStringLiteral("Redid last change");
+            m_status = undoing ? "Undid last change" : "Redid last change";
         }
     }
 
@@ -268,7 +268,7 @@ private:
     QList<State> m_undo;
     QList<State> m_redo;
     bool m_unsaved = false;
-    QString m_status = QStringLiteral("Ready");
+    QString m_status = "Ready";
     qsizetype m_deepestUndo = 0;
 };
 } // namespace
