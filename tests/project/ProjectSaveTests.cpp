@@ -220,12 +220,8 @@ TEST_F(ProjectSave, EveryDescriptorIsClosedOnEveryPathOfSavingAndLoading)
     shorter.imageFiles()[PackageBuilder::imageName(id)].chop(1);
     PackageBuilder noImagesFolder;
     noImagesFolder.setWritesImagesFolder(false);
-    PackageBuilder wrongPath;
-    wrongPath.addImage(TestImages::png(QSize(6, 6)));
-    wrongPath.record(0).insert("imagePath", "x");
     const QList<QUrl> packages { fileUrl(shorter.write(path("Short.tesserly"))),
-        fileUrl(noImagesFolder.write(path("NoImages.tesserly"))),
-        fileUrl(wrongPath.write(path("WrongPath.tesserly"))), fileUrl(path()) };
+        fileUrl(noImagesFolder.write(path("NoImages.tesserly"))), fileUrl(path()) };
     const QList<BoardPhoto> photos { photo(), photo() };
     const auto round = [&] {
         FileTesting::failureMessage(
