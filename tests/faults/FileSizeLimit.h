@@ -12,9 +12,7 @@ class FileSizeLimit
 public:
     explicit FileSizeLimit(rlim_t bytes)
     {
-        struct sigaction ignore
-        {
-        };
+        struct sigaction ignore = {};
         ignore.sa_handler = SIG_IGN;
         EXPECT_EQ(::sigaction(SIGXFSZ, &ignore, &m_previousAction), 0);
         EXPECT_EQ(::getrlimit(RLIMIT_FSIZE, &m_previousLimit), 0);
@@ -31,10 +29,6 @@ public:
     }
 
 private:
-    struct rlimit m_previousLimit
-    {
-    };
-    struct sigaction m_previousAction
-    {
-    };
+    struct rlimit m_previousLimit = {};
+    struct sigaction m_previousAction = {};
 };

@@ -29,9 +29,7 @@ void forgetFlushes()
 
 ino_t inode(const QString& path)
 {
-    struct stat status
-    {
-    };
+    struct stat status = {};
     EXPECT_EQ(::lstat(QFile::encodeName(path).constData(), &status), 0) << path.toStdString();
     return status.st_ino;
 }
@@ -61,9 +59,7 @@ extern "C" int fsync(int descriptor)
 {
     using Fsync = int (*)(int);
     static const auto real = reinterpret_cast<Fsync>(::dlsym(RTLD_NEXT, "fsync"));
-    struct stat status
-    {
-    };
+    struct stat status = {};
     if (::fstat(descriptor, &status) == 0) {
         const QString path = QFile::symLinkTarget(QStringLiteral("/proc/self/fd/%1").arg(descriptor));
         const std::lock_guard lock(flushedLock);
