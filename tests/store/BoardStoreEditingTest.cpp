@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 #include <QTemporaryDir>
 
-// Editing itself, and the bytes its snapshots share, are checked against a plain model by the
-// random-edit test; here what it cannot reach: names, a replaced board and the busy state.
+// Editing itself, a replaced board and the bytes snapshots share are checked against a plain
+// model by the random-edit test; here what it cannot reach: names and the busy state.
 namespace {
 BoardSettings withColumns(qint64 columns)
 {
@@ -38,24 +38,6 @@ TEST_F(BoardStoreEditing, SuggestedNameComesFromTheTitleOrTheProject)
     StoreTesting::installBoard(store, {}, BoardSettings(), QUrl::fromLocalFile("/tmp/boards/Trip.tesserly"));
     EXPECT_EQ(store.suggestedName(), "Trip");
     EXPECT_EQ(store.windowSubtitle(), "Trip");
-}
-
-TEST_F(BoardStoreEditing, ReplacingTheBoardStartsClean)
-{
-    store.setSettings(withColumns(2));
-    store.setDraggingPhotoID(QUuid::createUuid());
-    BoardSettings loaded = withColumns(99);
-    const QList<BoardPhoto> photos = StoreTesting::fakePhotos(3);
-    StoreTesting::installBoard(store, photos, loaded, QUrl::fromLocalFile("/tmp/Trip.tesserly"));
-    EXPECT_EQ(store.settings(), loaded.normalized());
-    EXPECT_EQ(store.selectedPhotoID(), photos.first().id());
-    EXPECT_FALSE(store.draggingPhotoID());
-    EXPECT_FALSE(store.canUndo() || store.canRedo() || store.hasUnsavedChanges());
-    store.setSettings(withColumns(1));
-    store.undo();
-    EXPECT_EQ(store.settings(), loaded.normalized());
-    EXPECT_EQ(store.windowSubtitle(), QString::fromUtf8("Trip \u00b7 Edited"))
-        << "back where it opened, still edited";
 }
 
 TEST_F(BoardStoreEditing, NothingChangesWhileBusy)

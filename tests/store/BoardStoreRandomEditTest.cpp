@@ -42,19 +42,26 @@ Photos photosOf(const BoardStore& store)
 class BoardStoreRandomEdits : public ::testing::Test
 {
 protected:
+    // Replaces the board left by the previous seed, history, edits and a drag included.
     void start(quint32 seed)
     {
         m_random.seed(seed);
+        m_store.setDraggingPhotoID(QUuid::createUuid());
+        BoardSettings loaded;
+        loaded.columns = 40; // normalized on installing
         StoreTesting::installBoard(m_store,
             { StoreTesting::fakePhoto("a.png", QByteArray(64, 'a')),
                 StoreTesting::fakePhoto("b.png", QByteArray(64, 'b')),
                 StoreTesting::fakePhoto("c.png", QByteArray(64, 'c')),
-                StoreTesting::fakePhoto("d.png", QByteArray(64, 'd')) });
-        m = { photosOf(m_store), BoardSettings(), m_store.photos().first().id() };
+                StoreTesting::fakePhoto("d.png", QByteArray(64, 'd')) },
+            loaded);
+        m = { photosOf(m_store), loaded.normalized(), m_store.photos().first().id() };
         m_undo.clear();
         m_redo.clear();
         m_unsaved = false;
         m_deepestUndo = 0;
+        EXPECT_FALSE(m_store.draggingPhotoID());
+        EXPECT_TRUE(matches());
     }
 
     ::testing::AssertionResult matches() const
