@@ -5,11 +5,13 @@
 #include "support/StoreTesting.h"
 #include "support/TestImages.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <sys/stat.h>
 
 namespace {
@@ -87,4 +89,25 @@ TEST_F(BoardStoreExport, AFailedCopyIsReported)
     ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
     EXPECT_EQ(store.statusMessage(), "Copy failed");
     EXPECT_EQ(store.errorMessage(), "The board could not be copied. Try exporting a PNG instead.");
+}
+
+TEST_F(BoardStoreExport, TheGuiThreadStaysFreeWhileImportingAndExporting)
+{
+    // Decoding and rendering run beside the GUI thread, whose timers keep firing while it waits.
+    const QByteArray large = TestImages::largePng(QSize(3000, 2000));
+    const QList<QUrl> urls { QUrl::fromLocalFile(TestImages::writeFile(folder, "large-1.png", large)),
+        QUrl::fromLocalFile(TestImages::writeFile(folder, "large-2.png", large)) };
+    platform.exportDestinations = { QUrl::fromLocalFile(path("large.png")) };
+    const std::function<void()> flows[] = { [&] { store.importURLs(urls); }, [&] { store.exportPNG(); } };
+    for (const std::function<void()>& flow : flows) {
+        int ticks = 0;
+        QTimer timer;
+        QObject::connect(&timer, &QTimer::timeout, [&] { ticks += store.isBusy() ? 1 : 0; });
+        timer.start(5);
+        flow();
+        ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
+        EXPECT_GE(ticks, 3);
+    }
+    EXPECT_EQ(store.photos().size(), 2);
+    EXPECT_EQ(store.statusMessage(), "Saved large.png");
 }

@@ -98,7 +98,23 @@ protected:
             ASSERT_TRUE(matches()) << "step " << step;
         }
         EXPECT_EQ(m_deepestUndo, 30) << "the history never filled, so its limit was not tested";
+        undoAllThenRedoAll();
+        // A history just filled, gone through twice with one more change between: whatever the
+        // store's own count, one pass meets a kept snapshot too many.
+        for (int title = 0; title < 33; ++title) {
+            if (title >= 31) {
+                undoAllThenRedoAll();
+            }
+            BoardSettings changed = m.settings;
+            changed.title = QString::number(title);
+            m_store.setSettings(changed);
+            record();
+            m.settings = changed;
+        }
+    }
 
+    void undoAllThenRedoAll()
+    {
         const State newest = m_redo.isEmpty() ? m : m_redo.first(); // the furthest redo
         while (!m_undo.isEmpty()) {
             undoOrRedo(true);
