@@ -29,9 +29,7 @@ void forgetFlushes()
 
 ino_t inode(const QString& path)
 {
-    struct stat status
-    {
-    };
+    struct stat status = {};
     EXPECT_EQ(::lstat(QFile::encodeName(path).constData(), &status), 0) << path.toStdString();
     return status.st_ino;
 }
@@ -61,9 +59,7 @@ extern "C" int fsync(int descriptor)
 {
     using Fsync = int (*)(int);
     static const auto real = reinterpret_cast<Fsync>(::dlsym(RTLD_NEXT, "fsync"));
-    struct stat status
-    {
-    };
+    struct stat status = {};
     if (::fstat(descriptor, &status) == 0) {
         const QString path = QFile::symLinkTarget(QStringLiteral("/proc/self/fd/%1").arg(descriptor));
         const std::lock_guard lock(flushedLock);
@@ -78,20 +74,15 @@ extern "C" int fsync(int descriptor)
     return real(descriptor);
 }
 
-TEST(FlushedBeforeDone, AnExportAndItsFolderEntry)
+TEST(FlushedBeforeDone, AnExportAndEveryFileAndFolderOfANewAndAReplacedPackage)
 {
     QTemporaryDir folder;
-    const QString destination = folder.filePath(QStringLiteral("Board.png"));
     forgetFlushes();
-    AtomicFileWriter::write(destination, TestImages::png(QSize(4, 4)));
-    expectFlushed(destination);
-}
+    AtomicFileWriter::write(folder.filePath("Board.png"), TestImages::png(QSize(4, 4)));
+    expectFlushed(folder.filePath("Board.png"));
 
-TEST(FlushedBeforeDone, EveryFileAndFolderOfANewAndAReplacedPackage)
-{
-    QTemporaryDir folder;
-    const QUrl destination = QUrl::fromLocalFile(folder.filePath(QStringLiteral("Board.tesserly")));
-    const QList<BoardPhoto> photos { paddedPhoto(QStringLiteral("a.jpg"), 0), paddedPhoto("b.jpg", 0, 2) };
+    const QUrl destination = QUrl::fromLocalFile(folder.filePath("Board.tesserly"));
+    const QList<BoardPhoto> photos { paddedPhoto("a.jpg", 0), paddedPhoto("b.jpg", 0, 2) };
     for (const qsizetype count : { 2, 1 }) {
         forgetFlushes();
         ProjectPackage::save(photos.first(count), BoardSettings(), destination);

@@ -39,13 +39,9 @@ QByteArray interlacedPngWithoutPixels()
 
 QByteArray segment(int marker, const QByteArray& payload)
 {
-    QByteArray bytes;
-    bytes.append(char(0xff));
-    bytes.append(char(marker));
     const int length = int(payload.size()) + 2;
-    bytes.append(char(length >> 8));
-    bytes.append(char(length & 0xff));
-    return bytes + payload;
+    const char head[] = { char(0xff), char(marker), char(length >> 8), char(length & 0xff) };
+    return QByteArray(head, 4) + payload;
 }
 
 // 10,000 × 10,000, three components, one quantisation and one Huffman table, a scan header, a
@@ -72,7 +68,7 @@ QByteArray progressiveJpeg(const QImage& picture)
 std::optional<ImageImportError::Kind> importFailure(const QByteArray& bytes)
 {
     try {
-        ImageImportService::load(bytes, QStringLiteral("hostile"));
+        ImageImportService::load(bytes, "hostile");
     } catch (const ImageImportError& error) {
         return error.kind();
     }

@@ -12,17 +12,32 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
-#include <QJsonArray>
 #include <QTemporaryDir>
 
 namespace {
-const QString invalidManifest = QStringLiteral("The board's project information is incomplete or damaged.");
-const QString unsafeImagePath = QStringLiteral("The board contains an invalid image reference.");
-const QString imageTooLarge = BoardLimits::storedImageTooLargeText();
-const QString boardTooLarge = BoardLimits::boardTooLargeText();
-const QString missingImages = QStringLiteral("The board's Images folder is missing or is a symbolic link.");
+const QString invalidManifest = "The board's project information is incomplete or damaged.";
+const QString unsafeImagePath = "The board contains an invalid image reference.";
+const QString notTesserly = "This is not a Tesserly project. Choose a .tesserly file.";
+const QString missingImages = "The board's Images folder is missing or is a symbolic link.";
 const QString cannotOpenPackage = QStringLiteral(
     "The board could not be opened. Make sure it is fully downloaded and is not a symbolic link.");
+
+// Fixed identifiers, so that expected texts can name the image files.
+QUuid fixedId(int index)
+{
+    return QUuid::fromString(
+        QStringLiteral("3f2504e0-4f89-11d3-9a0c-0305e82c33%1").arg(index, 2, 10, QLatin1Char('0')));
+}
+
+PackageBuilder boardWithImages(int count)
+{
+    PackageBuilder builder;
+    for (int index = 0; index < count; ++index) {
+        builder.addImage(
+            TestImages::png(QSize(3, 2)), QStringLiteral("photo%1.png").arg(index), {}, fixedId(index));
+    }
+    return builder;
+}
 
 class HostileProject : public ::testing::Test
 {
@@ -34,50 +49,58 @@ protected:
         return FileTesting::failureMessage([&] { ProjectPackage::load(fileUrl(path)); });
     }
 
-    static PackageBuilder boardWithImages(int count)
-    {
-        PackageBuilder builder;
-        for (int index = 0; index < count; ++index) {
-            builder.addImage(TestImages::png(QSize(3 + index, 2)), QStringLiteral("photo%1.png").arg(index));
-        }
-        return builder;
-    }
-
     QTemporaryDir folder;
     int written = 0;
 };
 } // namespace
 
-TEST_F(HostileProject, ManifestDamageIsRefusedWithItsOwnText)
+TEST_F(HostileProject, DamagedManifestsAndImagesAreRefusedWithTheirOwnText)
 {
-    const QString notTesserly = QStringLiteral("This is not a Tesserly project. Choose a .tesserly file.");
-    const auto member = [](const char* key, const QJsonValue& value) {
+    using Edit = std::function<void(PackageBuilder&)>;
+    const auto member = [](const char* key, const QJsonValue& value) -> Edit {
         return [=](PackageBuilder& builder) { builder.manifest().insert(QLatin1String(key), value); };
     };
-    const auto field = [](qsizetype record, const char* key, const QJsonValue& value) {
+    const auto field = [](qsizetype record, const char* key, const QJsonValue& value) -> Edit {
         return [=](PackageBuilder& builder) { builder.record(record).insert(QLatin1String(key), value); };
     };
-    const auto bytes = [](const QByteArray& raw) {
+    const auto bytes = [](const QByteArray& raw) -> Edit {
         return [=](PackageBuilder& builder) { builder.setManifestBytes(raw); };
     };
-    const QString id = QStringLiteral("3f2504e0-4f89-11d3-9a0c-0305e82c3301");
-    struct Case
-    {
-        const char* name;
-        std::function<void(PackageBuilder&)> edit;
-        QString expected;
+    const auto image = [](const std::function<void(QByteArray&)>& change) -> Edit {
+        return [=](PackageBuilder& builder) {
+            change(builder.imageFiles()[PackageBuilder::imageName(fixedId(0))]);
+        };
     };
-    const Case cases[] = {
+    const QString id = fixedId(0).toString(QUuid::WithoutBraces);
+    const QString family = "👨‍👩‍👧‍👦";
+    const qsizetype pngSize = TestImages::png(QSize(3, 2)).size();
+    const QString imageTooLarge = BoardLimits::storedImageTooLargeText();
+    const QString boardTooLarge = BoardLimits::boardTooLargeText();
+    const auto fiveLarge = [](bool imagesFolder) -> Edit {
+        return [=](PackageBuilder& builder) {
+            for (int index = 2; index < 5; ++index) {
+                builder.addImage("x", "large.png", {}, fixedId(index));
+            }
+            for (QJsonObject& record : builder.records()) {
+                record.insert("byteCount", qint64(60'000'000));
+            }
+            // No image file at all, so any attempt to read one would fail differently.
+            builder.imageFiles().clear();
+            builder.setWritesImagesFolder(imagesFolder);
+        };
+    };
+    const std::tuple<const char*, Edit, QString> cases[] = {
+        { "sound", [](PackageBuilder&) {}, QString() },
         { "other format", member("format", "com.example.board"), notTesserly },
         // A later version may change everything else, so only its number is reported.
         { "later version without settings",
             [](PackageBuilder& builder) {
-                builder.manifest().insert(QStringLiteral("schemaVersion"), 2);
-                builder.manifest().remove(QStringLiteral("settings"));
+                builder.manifest().insert("schemaVersion", 2);
+                builder.manifest().remove("settings");
             },
-            QStringLiteral("This board uses project format 2, which this version of Tesserly cannot open.") },
+            "This board uses project format 2, which this version of Tesserly cannot open." },
         { "fractional version", member("schemaVersion", 1.5), invalidManifest },
-        { "no photos", [](PackageBuilder& builder) { builder.manifest().remove(QStringLiteral("photos")); },
+        { "no photos", [](PackageBuilder& builder) { builder.manifest().remove("photos"); },
             invalidManifest },
         { "not json", bytes("not json"), invalidManifest },
         { "an array", bytes("[1, 2]"), invalidManifest },
@@ -85,101 +108,74 @@ TEST_F(HostileProject, ManifestDamageIsRefusedWithItsOwnText)
         { "header only", bytes("{\"format\": \"com.vandrel.tesserly.project\"}"), invalidManifest },
         { "bad identifier", field(0, "id", "not-a-uuid"), invalidManifest },
         { "braced identifier", field(0, "id", "{" + id + "}"), invalidManifest },
+        { "same identifier in another case", field(1, "id", id.toLower()),
+            "The board contains duplicate image identifiers and cannot be opened safely." },
         { "fractional byte count", field(0, "byteCount", 10.5), invalidManifest },
         { "byte count as text", field(0, "byteCount", "10"), invalidManifest },
         { "null caption", field(0, "caption", QJsonValue::Null), invalidManifest },
         { "numeric file name", field(0, "fileName", 7), invalidManifest },
-        { "no image path",
-            [](PackageBuilder& builder) { builder.record(0).remove(QStringLiteral("imagePath")); },
+        { "no image path", [](PackageBuilder& builder) { builder.record(0).remove("imagePath"); },
             invalidManifest },
         { "climbing image path", field(0, "imagePath", "Images/../x.image"), unsafeImagePath },
         { "absolute image path", field(0, "imagePath", "/etc/passwd"), unsafeImagePath },
-        { "upper-case image path",
-            [](PackageBuilder& builder) {
-                builder.record(0).insert(QStringLiteral("imagePath"),
-                    builder.record(0).value(QStringLiteral("imagePath")).toString().toUpper());
-            },
+        { "upper-case image path", field(0, "imagePath", "Images/" + id.toUpper() + ".image"),
             unsafeImagePath },
-        { "borrowed image path",
+        { "borrowed image path", field(1, "imagePath", "Images/" + id + ".image"), unsafeImagePath },
+        // Display strings: captions count characters, file names count bytes.
+        { "2,000 emoji", field(0, "caption", family.repeated(2000)), QString() },
+        { "2,001 emoji", field(0, "caption", family.repeated(2001)), invalidManifest },
+        { "caption with NUL", field(0, "caption", QStringLiteral("a") + QChar(u'\0')), invalidManifest },
+        { "4,096-byte name", field(0, "fileName", QString(4096, QLatin1Char('n'))), QString() },
+        { "4,097-byte name", field(0, "fileName", QString(4097, QLatin1Char('n'))), invalidManifest },
+        { "4,098 bytes in 2,049 characters", field(0, "fileName", QString(2049, QChar(u'é'))),
+            invalidManifest },
+        { "empty name", field(0, "fileName", ""), invalidManifest },
+        { "name with a slash", field(0, "fileName", "a/b.png"), invalidManifest },
+        { "name with NUL", field(0, "fileName", QStringLiteral("a") + QChar(u'\0') + "b.png"),
+            invalidManifest },
+        // Counts and declared sizes are settled before any image is opened.
+        { "61 photos",
             [](PackageBuilder& builder) {
-                builder.record(1).insert(
-                    QStringLiteral("imagePath"), builder.record(0).value(QStringLiteral("imagePath")));
+                for (int index = 2; index < 61; ++index) {
+                    builder.addImage("x", "more.png", {}, fixedId(index));
+                }
             },
-            unsafeImagePath },
+            BoardLimits::tooManyPhotosText() },
+        { "zero bytes declared", field(0, "byteCount", 0), imageTooLarge },
+        { "64 MiB and one byte declared", field(0, "byteCount", qint64(67'108'865)), imageTooLarge },
+        { "five of 60 MB, no images", fiveLarge(true), boardTooLarge },
+        { "five of 60 MB, no Images folder", fiveLarge(false), boardTooLarge },
+        // Image files must match their records.
+        { "image cut short", image([](QByteArray& file) { file.chop(1); }),
+            "The saved image photo0.png is incomplete or has changed." },
+        { "image grown", image([](QByteArray& file) { file.append('x'); }),
+            BoundedFileError::tooLarge(pngSize).description() },
+        { "image missing",
+            [](PackageBuilder& builder) {
+                builder.imageFiles().remove(PackageBuilder::imageName(fixedId(0)));
+            },
+            "The board could not be opened because its image \"Images/" + id
+                + ".image\" is missing from the package." },
+        // The right length but no image: the import service's own refusal.
+        { "image of text", image([](QByteArray& file) { file.fill('a'); }),
+            "The image is damaged or could not be decoded." },
     };
-    for (const Case& c : cases) {
+    for (const auto& [name, edit, expected] : cases) {
         PackageBuilder builder = boardWithImages(2);
-        c.edit(builder);
-        EXPECT_EQ(openFailure(builder), c.expected) << c.name;
+        edit(builder);
+        EXPECT_EQ(openFailure(builder), expected) << name;
     }
-}
-
-TEST_F(HostileProject, IdentifiersMustBeUniqueInAnyLetterCase)
-{
-    PackageBuilder builder;
-    const QUuid id = builder.addImage(TestImages::png(QSize(4, 4)), QStringLiteral("first.png"));
-    builder.addImage(TestImages::bmp(QSize(5, 5)), QStringLiteral("second.bmp"), QStringLiteral("other"), id);
-    builder.record(1).insert(
-        QStringLiteral("id"), builder.record(1).value(QStringLiteral("id")).toString().toLower());
-    EXPECT_EQ(openFailure(builder),
-        QStringLiteral("The board contains duplicate image identifiers and cannot be opened safely."));
-}
-
-TEST_F(HostileProject, CountsAndDeclaredSizesAreSettledBeforeAnyImageIsOpened)
-{
-    PackageBuilder tooMany = boardWithImages(61);
-    EXPECT_EQ(openFailure(tooMany), BoardLimits::tooManyPhotosText());
-
-    PackageBuilder empty = boardWithImages(1);
-    empty.record(0).insert(QStringLiteral("byteCount"), 0);
-    EXPECT_EQ(openFailure(empty), imageTooLarge);
-
-    PackageBuilder overLimit = boardWithImages(1);
-    overLimit.record(0).insert(QStringLiteral("byteCount"), qint64(67'108'865));
-    EXPECT_EQ(openFailure(overLimit), imageTooLarge);
-
-    // No image file exists at all, so any attempt to read one would fail differently.
-    PackageBuilder fiveLarge = boardWithImages(5);
-    for (QJsonObject& record : fiveLarge.records()) {
-        record.insert(QStringLiteral("byteCount"), qint64(60'000'000));
-    }
-    fiveLarge.imageFiles().clear();
-    EXPECT_EQ(openFailure(fiveLarge), boardTooLarge);
-    fiveLarge.setWritesImagesFolder(false);
-    EXPECT_EQ(openFailure(fiveLarge), boardTooLarge);
-}
-
-TEST_F(HostileProject, ImageFilesMustMatchTheirDeclaredSize)
-{
-    PackageBuilder shorter;
-    const QUuid shortId = shorter.addImage(TestImages::png(QSize(6, 6)), QStringLiteral("cut.png"));
-    shorter.imageFiles()[PackageBuilder::imageName(shortId)].chop(1);
-    EXPECT_EQ(openFailure(shorter), QStringLiteral("The saved image cut.png is incomplete or has changed."));
-
-    PackageBuilder longer;
-    const QByteArray bytes = TestImages::png(QSize(6, 6));
-    const QUuid longId = longer.addImage(bytes, QStringLiteral("grown.png"));
-    longer.imageFiles()[PackageBuilder::imageName(longId)].append('x');
-    EXPECT_EQ(openFailure(longer), BoundedFileError::tooLarge(bytes.size()).description());
-
-    PackageBuilder missing = boardWithImages(2);
-    const QString lost = missing.imageFiles().lastKey();
-    missing.imageFiles().remove(lost);
-    EXPECT_EQ(openFailure(missing),
-        "The board could not be opened because its image \"Images/" + lost
-            + "\" is missing from the package.");
-
-    // The right length, but no image at all: the import service's own refusal.
-    PackageBuilder text;
-    const QByteArray png = TestImages::png(QSize(6, 6));
-    const QUuid textId = text.addImage(png, QStringLiteral("notes.png"));
-    text.imageFiles()[PackageBuilder::imageName(textId)] = QByteArray(png.size(), 'a');
-    EXPECT_EQ(openFailure(text), QStringLiteral("The image is damaged or could not be decoded."));
+    PackageBuilder family2000 = boardWithImages(2);
+    family2000.record(0).insert("caption", family.repeated(2000));
+    const LoadedBoard board
+        = ProjectPackage::load(fileUrl(family2000.write(folder.filePath("Kept.tesserly"))));
+    ASSERT_EQ(board.photos.size(), 2);
+    EXPECT_EQ(board.photos[0].caption(), family.repeated(2000)) << "kept whole, not cut";
 }
 
 TEST_F(HostileProject, PackageShapesAreCheckedAndNoSymbolicLinkIsFollowed)
 {
-    const QString real = boardWithImages(2).write(folder.filePath(QStringLiteral("Real.tesserly")));
+    const QString real = boardWithImages(2).write(folder.filePath("Real.tesserly"));
     const auto at = [&](const char* name) { return folder.filePath(QLatin1String(name)); };
     ASSERT_TRUE(QFile::link(real, at("Linked.tesserly")));
 
@@ -196,7 +192,7 @@ TEST_F(HostileProject, PackageShapesAreCheckedAndNoSymbolicLinkIsFollowed)
     ASSERT_TRUE(QDir().mkpath(at("ManifestLinked.tesserly/Images")));
     ASSERT_TRUE(QFile::link(real + "/manifest.json", at("ManifestLinked.tesserly/manifest.json")));
     ASSERT_TRUE(QDir().mkpath(at("NoManifest.tesserly/Images")));
-    TestImages::writeFile(folder.path(), QStringLiteral("File.tesserly"), "{}");
+    TestImages::writeFile(folder.path(), "File.tesserly", "{}");
     PackageBuilder noImagesFolder;
     noImagesFolder.setWritesImagesFolder(false);
     noImagesFolder.write(at("NoImages.tesserly"));
@@ -206,8 +202,7 @@ TEST_F(HostileProject, PackageShapesAreCheckedAndNoSymbolicLinkIsFollowed)
 
     const std::pair<QUrl, QString> cases[] = {
         { fileUrl(real), QString() },
-        { QUrl(QStringLiteral("https://example.com/a.tesserly")),
-            QStringLiteral("This is not a Tesserly project. Choose a .tesserly file.") },
+        { QUrl("https://example.com/a.tesserly"), notTesserly },
         { fileUrl(at("None.tesserly")), cannotOpenPackage },
         { fileUrl(at("File.tesserly")), cannotOpenPackage },
         { fileUrl(at("Linked.tesserly")), cannotOpenPackage },
@@ -223,59 +218,4 @@ TEST_F(HostileProject, PackageShapesAreCheckedAndNoSymbolicLinkIsFollowed)
         EXPECT_EQ(FileTesting::failureMessage([&] { ProjectPackage::load(url); }), expected)
             << url.toString().toStdString();
     }
-}
-
-TEST_F(HostileProject, DisplayStringLimitsCountBytesAndCharacters)
-{
-    const QString family = QStringLiteral("👨‍👩‍👧‍👦");
-    const auto withCaption = [](const QString& caption) {
-        PackageBuilder builder;
-        builder.addImage(TestImages::png(QSize(2, 2)), QStringLiteral("a.png"), caption);
-        return builder;
-    };
-    const auto withFileName = [](const QString& fileName) {
-        PackageBuilder builder;
-        builder.addImage(TestImages::png(QSize(2, 2)), fileName);
-        return builder;
-    };
-    EXPECT_EQ(openFailure(withCaption(family.repeated(2000))), QString());
-    EXPECT_EQ(openFailure(withCaption(family.repeated(2001))), invalidManifest);
-    EXPECT_EQ(openFailure(withCaption(QStringLiteral("a") + QChar(u'\0'))), invalidManifest);
-    EXPECT_EQ(openFailure(withFileName(QString(4096, QLatin1Char('n')))), QString());
-    EXPECT_EQ(openFailure(withFileName(QString(4097, QLatin1Char('n')))), invalidManifest);
-    // 2,000 two-byte characters are 4,000 bytes; one more is over 4,096 bytes though far under 4,096
-    // characters.
-    EXPECT_EQ(openFailure(withFileName(QString(2049, QChar(u'é')))), invalidManifest);
-    EXPECT_EQ(openFailure(withFileName(QString())), invalidManifest);
-    EXPECT_EQ(openFailure(withFileName(QStringLiteral("a/b.png"))), invalidManifest);
-    EXPECT_EQ(openFailure(withFileName(QStringLiteral("a") + QChar(u'\0') + "b.png")), invalidManifest);
-
-    const LoadedBoard board = ProjectPackage::load(fileUrl(
-        withCaption(family.repeated(2000)).write(folder.filePath(QStringLiteral("Family.tesserly")))));
-    ASSERT_EQ(board.photos.size(), 1);
-    EXPECT_EQ(board.photos[0].caption(), family.repeated(2000)) << "kept whole, not cut";
-}
-
-TEST_F(HostileProject, EveryDescriptorIsClosedOnEveryPath)
-{
-    PackageBuilder shorter;
-    const QUuid id = shorter.addImage(TestImages::png(QSize(6, 6)), QStringLiteral("cut.png"));
-    shorter.imageFiles()[PackageBuilder::imageName(id)].chop(1);
-    PackageBuilder noImagesFolder;
-    noImagesFolder.setWritesImagesFolder(false);
-    PackageBuilder wrongPath = boardWithImages(1);
-    wrongPath.record(0).insert(QStringLiteral("imagePath"), QStringLiteral("x"));
-    const QList<PackageBuilder> packages { shorter, noImagesFolder, wrongPath, boardWithImages(3) };
-
-    // One round first, so that anything the libraries open once and keep is already open.
-    for (const PackageBuilder& package : packages) {
-        openFailure(package);
-    }
-    const int before = FileTesting::openDescriptorCount();
-    for (int round = 0; round < 20; ++round) {
-        for (const PackageBuilder& package : packages) {
-            openFailure(package);
-        }
-    }
-    EXPECT_EQ(FileTesting::openDescriptorCount(), before);
 }

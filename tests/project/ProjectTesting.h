@@ -1,19 +1,25 @@
 #pragma once
 
-#include "model/BoardPhoto.h"
 #include "support/FileTesting.h"
 
-#include <QByteArray>
-#include <QString>
-#include <QStringList>
+#include "io/ImageImportService.h"
+#include "model/BoardPhoto.h"
+
 #include <QUrl>
 
 // A real photo, made by the import service from `bytes`, with the given caption.
-BoardPhoto importedPhoto(
-    const QByteArray& bytes, const QString& fileName, const QString& caption = QString());
+inline BoardPhoto importedPhoto(const QByteArray& bytes, const QString& fileName, const QString& caption = {})
+{
+    BoardPhoto photo = ImageImportService::load(bytes, fileName);
+    photo.setCaption(caption);
+    return photo;
+}
 
 // Hidden folders that saves leave beside their destination while they run.
-QStringList leftoverSaveFolders(const QString& parentFolder);
+inline QStringList leftoverSaveFolders(const QString& parentFolder)
+{
+    return FileTesting::folderEntries(parentFolder).filter(".saving-");
+}
 
 inline QUrl fileUrl(const QString& path)
 {

@@ -7,6 +7,11 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <csignal>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 QStringList FileTesting::folderEntries(const QString& folder)
 {
     QStringList entries
@@ -57,4 +62,52 @@ int FileTesting::openDescriptorCount()
     return int(QDir(QStringLiteral("/proc/self/fd"))
                    .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
                    .size());
+}
+
+FileTesting::LoopingChild::LoopingChild(const std::function<void(int)>& round)
+{
+    int rounds[2];
+    if (::pipe(rounds) != 0) {
+        return;
+    }
+    m_pid = ::fork();
+    if (m_pid == 0) {
+        ::close(rounds[0]);
+        for (int count = 0;; ++count) {
+            try {
+                if (::write(rounds[1], "r", 1) != 1) {
+                    ::_exit(2);
+                }
+                round(count);
+            } catch (...) {
+                ::_exit(3);
+            }
+        }
+    }
+    ::close(rounds[1]);
+    m_rounds = rounds[0];
+}
+
+FileTesting::LoopingChild::~LoopingChild()
+{
+    kill();
+    ::close(m_rounds);
+}
+
+bool FileTesting::LoopingChild::nextRound(int timeoutMilliseconds) const
+{
+    pollfd source { m_rounds, POLLIN, 0 };
+    char signal = 0;
+    return ::poll(&source, 1, timeoutMilliseconds) == 1 && ::read(m_rounds, &signal, 1) == 1;
+}
+
+bool FileTesting::LoopingChild::kill()
+{
+    if (m_pid <= 0 || ::kill(m_pid, SIGKILL) != 0) {
+        return false;
+    }
+    int status = 0;
+    const bool reaped = ::waitpid(m_pid, &status, 0) == m_pid;
+    m_pid = -1;
+    return reaped && WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL;
 }

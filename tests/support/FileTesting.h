@@ -5,6 +5,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <sys/types.h>
 
 // Looking at what reads and writes left on disk.
 class FileTesting
@@ -20,4 +21,23 @@ public:
     // The description of the BoardFailure `operation` throws; empty when it succeeds.
     static QString failureMessage(const std::function<void()>& operation);
     static int openDescriptorCount();
+
+    // A forked child that calls `round` with 0, 1, 2... until it is killed, telling the parent
+    // before each round; it runs nothing else of the test (a throwing round ends it with 3).
+    class LoopingChild
+    {
+    public:
+        explicit LoopingChild(const std::function<void(int)>& round);
+        LoopingChild(const LoopingChild&) = delete;
+        LoopingChild& operator=(const LoopingChild&) = delete;
+        ~LoopingChild();
+        // Waits for the next round to begin; false when none began within the timeout.
+        bool nextRound(int timeoutMilliseconds = 120'000) const;
+        // True when the child was still running and died of the kill.
+        bool kill();
+
+    private:
+        pid_t m_pid = -1;
+        int m_rounds = -1;
+    };
 };

@@ -31,7 +31,7 @@ QUuid PackageBuilder::addImage(
     const QByteArray& bytes, const QString& fileName, const QString& caption, QUuid id)
 {
     QJsonObject record;
-    record.insert(QStringLiteral("id"), identifierText(id));
+    record.insert(QStringLiteral("id"), id.toString(QUuid::WithoutBraces).toUpper());
     record.insert(QStringLiteral("fileName"), fileName);
     record.insert(QStringLiteral("caption"), caption);
     record.insert(QStringLiteral("imagePath"), QStringLiteral("Images/") + imageName(id));
@@ -79,9 +79,4 @@ QString PackageBuilder::write(const QString& packagePath) const
 QString PackageBuilder::imageName(const QUuid& id)
 {
     return id.toString(QUuid::WithoutBraces).toLower() + QStringLiteral(".image");
-}
-
-QString PackageBuilder::identifierText(const QUuid& id)
-{
-    return id.toString(QUuid::WithoutBraces).toUpper();
 }

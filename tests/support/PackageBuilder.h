@@ -32,15 +32,15 @@ public:
     void setManifestBytes(const QByteArray& bytes) { m_manifestBytes = bytes; }
     void setWritesImagesFolder(bool writes) { m_writesImagesFolder = writes; }
 
-    QByteArray manifestBytes() const;
     // Creates the package folder at `packagePath` (which must not exist) and returns the path.
     // Fails the running test on any file-system error.
     QString write(const QString& packagePath) const;
 
     static QString imageName(const QUuid& id);
-    static QString identifierText(const QUuid& id);
 
 private:
+    QByteArray manifestBytes() const;
+
     QJsonObject m_manifest;
     QList<QJsonObject> m_records;
     QMap<QString, QByteArray> m_imageFiles;

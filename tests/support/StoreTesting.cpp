@@ -5,23 +5,10 @@
 #include "store/BoardStore.h"
 #include "TestImages.h"
 
+#include <ostream>
 #include <QEventLoop>
 #include <QTimer>
 #include <QUuid>
-
-int StoreTesting::busyTimerTicks(BoardStore& store, const std::function<void()>& startFlow)
-{
-    int ticks = 0;
-    QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        if (store.isBusy()) {
-            ++ticks;
-        }
-    });
-    timer.start(5);
-    startFlow();
-    return waitUntilIdle(store) ? ticks : -1;
-}
 
 bool StoreTesting::waitUntilIdle(BoardStore& store, int timeoutMilliseconds)
 {
@@ -50,11 +37,11 @@ BoardPhoto StoreTesting::fakePhoto(const QString& fileName, const QByteArray& by
         QUuid::createUuid(), fileName, fileName.section(QLatin1Char('.'), 0, 0), bytes, 800, 600, thumbnail);
 }
 
-QList<BoardPhoto> StoreTesting::fakePhotos(qsizetype count, const QByteArray& bytes)
+QList<BoardPhoto> StoreTesting::fakePhotos(qsizetype count)
 {
     QList<BoardPhoto> photos;
     for (qsizetype i = 0; i < count; ++i) {
-        photos.append(fakePhoto(QStringLiteral("photo-%1.png").arg(i + 1), bytes));
+        photos.append(fakePhoto(QStringLiteral("photo-%1.png").arg(i + 1)));
     }
     return photos;
 }
@@ -64,12 +51,12 @@ BoardPhoto StoreTesting::pngPhoto(const QString& fileName, QSize size, QColor co
     return ImageImportService::load(TestImages::png(size, colour), fileName);
 }
 
-QList<BoardPhoto> StoreTesting::pngPhotos(qsizetype count, QSize size)
+QList<BoardPhoto> StoreTesting::pngPhotos(qsizetype count)
 {
     QList<BoardPhoto> photos;
     for (qsizetype i = 0; i < count; ++i) {
-        photos.append(pngPhoto(
-            QStringLiteral("image-%1.png").arg(i + 1), size, QColor::fromHsv(int((i * 37) % 360), 160, 200)));
+        photos.append(pngPhoto(QStringLiteral("image-%1.png").arg(i + 1), QSize(48, 32),
+            QColor::fromHsv(int((i * 37) % 360), 160, 200)));
     }
     return photos;
 }
@@ -87,4 +74,9 @@ QStringList StoreTesting::fileNames(const QList<BoardPhoto>& photos)
         names.append(photo.fileName());
     }
     return names;
+}
+
+void PrintTo(const QString& text, std::ostream* stream)
+{
+    *stream << '"' << text.toStdString() << '"';
 }

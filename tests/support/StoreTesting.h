@@ -3,9 +3,8 @@
 #include "model/BoardPhoto.h"
 #include "model/BoardSettings.h"
 
-#include <functional>
+#include <iosfwd>
 #include <optional>
-#include <ostream>
 #include <QByteArray>
 #include <QColor>
 #include <QList>
@@ -22,30 +21,24 @@ public:
     // Runs the event loop until the store reports it is idle; false when it is still busy after
     // the timeout (a hung flow).
     static bool waitUntilIdle(BoardStore& store, int timeoutMilliseconds = 120'000);
-    // Starts a flow and waits for it to end while a 5 ms timer runs on the GUI thread: the
-    // number of ticks that fired while the store was busy, or -1 when it never became idle.
-    static int busyTimerTicks(BoardStore& store, const std::function<void()>& startFlow);
 
     // A photo with arbitrary bytes and a small thumbnail, for editing tests that never decode.
     // Photos made from one QByteArray share its buffer.
     static BoardPhoto fakePhoto(const QString& fileName, const QByteArray& bytes = QByteArray("bytes"));
-    static QList<BoardPhoto> fakePhotos(qsizetype count, const QByteArray& bytes = QByteArray("bytes"));
+    static QList<BoardPhoto> fakePhotos(qsizetype count);
 
     // A real photo made by the import service from PNG bytes; renders and saves like any other.
     static BoardPhoto pngPhoto(
         const QString& fileName, QSize size = QSize(48, 32), QColor colour = Qt::darkCyan);
-    static QList<BoardPhoto> pngPhotos(qsizetype count, QSize size = QSize(48, 32));
+    static QList<BoardPhoto> pngPhotos(qsizetype count);
 
     // Installs a board as opening a project would: nothing unsaved, empty history.
     static void installBoard(BoardStore& store, const QList<BoardPhoto>& photos,
         const BoardSettings& settings = BoardSettings(), const std::optional<QUrl>& url = std::nullopt);
 
-    // Identifiers and file names of a photo list, for comparisons.
+    // The file names of a photo list, for comparisons.
     static QStringList fileNames(const QList<BoardPhoto>& photos);
 };
 
-// Readable texts in test failure messages.
-inline void PrintTo(const QString& text, std::ostream* stream)
-{
-    *stream << '"' << text.toStdString() << '"';
-}
+// Readable texts in test failure messages (found by gtest through argument-dependent lookup).
+void PrintTo(const QString& text, std::ostream* stream);

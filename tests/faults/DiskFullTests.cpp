@@ -1,0 +1,102 @@
+#include "FaultTesting.h"
+#include "FileSizeLimit.h"
+#include "support/FakeBoardPlatform.h"
+
+#include "io/PosixError.h"
+#include "io/ProjectPackage.h"
+#include "store/BoardStore.h"
+
+#include <cerrno>
+#include <gtest/gtest.h>
+#include <optional>
+#include <QTemporaryDir>
+
+TEST(DiskFullDuringSave, EachFileOfThePackageFailingKeepsTheOldProjectAndLeavesNothingBehind)
+{
+    // Limits that meet a different file of the package: the manifest, the small, middle or large image.
+    for (const rlim_t limit : { rlim_t(0), rlim_t(2'500), rlim_t(40'000), rlim_t(300'000) }) {
+        SCOPED_TRACE(limit);
+        QTemporaryDir folder;
+        const QUrl destination = QUrl::fromLocalFile(folder.filePath("Board.tesserly"));
+        FakeBoardPlatform platform;
+        BoardStore store { platform };
+        BoardSettings settings;
+        settings.title = "old";
+        StoreTesting::installBoard(store, { paddedPhoto("small.jpg", 2'000) }, settings);
+        platform.projectDestinations.append(destination);
+        ASSERT_TRUE(store.saveProject(false));
+        const QMap<QString, QByteArray> savedPackage = FileTesting::treeSnapshot(destination.toLocalFile());
+
+        StoreTesting::installBoard(store,
+            { paddedPhoto("a.jpg", 3'000, 2), paddedPhoto("b.jpg", 60'000, 3),
+                paddedPhoto("c.jpg", 400'000, 4) },
+            settings, destination);
+        settings.title = "new";
+        store.setSettings(settings);
+        {
+            const FileSizeLimit full(limit);
+            EXPECT_FALSE(store.saveProject(false));
+        }
+        EXPECT_EQ(store.errorMessage(), PosixError(EFBIG, "Board.tesserly").description());
+        EXPECT_EQ(store.statusMessage(), "Could not save board");
+        EXPECT_TRUE(store.hasUnsavedChanges());
+        EXPECT_EQ(store.projectURL(), destination);
+        EXPECT_EQ(FileTesting::treeSnapshot(destination.toLocalFile()), savedPackage);
+        EXPECT_EQ(FileTesting::folderEntries(folder.path()), QStringList { "Board.tesserly" });
+        EXPECT_EQ(ProjectPackage::load(destination).settings.title, "old");
+
+        // Once there is room again the same save goes through.
+        EXPECT_TRUE(store.saveProject(false));
+        EXPECT_FALSE(store.hasUnsavedChanges());
+        EXPECT_EQ(FileTesting::folderEntries(folder.path()), QStringList { "Board.tesserly" });
+        EXPECT_EQ(ProjectPackage::load(destination).photos.size(), 3);
+    }
+}
+
+TEST(DiskFullDuringExport, TheOldFileStaysWholeAndNoTemporaryFileIsLeft)
+{
+    for (const bool asPDF : { false, true }) {
+        SCOPED_TRACE(asPDF ? "PDF" : "PNG");
+        QTemporaryDir folder;
+        const QString name = asPDF ? "Board.pdf" : "Board.png";
+        const QString destination = folder.filePath(name);
+        FakeBoardPlatform platform;
+        BoardStore store { platform };
+        QList<BoardPhoto> photos;
+        for (quint32 index = 0; index < 4; ++index) {
+            photos.append(paddedPhoto(QStringLiteral("photo%1.jpg").arg(index), 0, index + 1));
+        }
+        StoreTesting::installBoard(store, photos);
+        // A first export with no room at all, a whole one, then one that runs out of room.
+        QByteArray oldExport;
+        for (const std::optional<rlim_t> room :
+            { std::optional<rlim_t>(0), std::optional<rlim_t>(), std::optional<rlim_t>(4096) }) {
+            {
+                std::optional<FileSizeLimit> full;
+                if (room) {
+                    full.emplace(*room);
+                }
+                store.setErrorMessage(std::nullopt);
+                platform.exportDestinations.append(QUrl::fromLocalFile(destination));
+                asPDF ? store.exportPDF() : store.exportPNG();
+                ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
+            }
+            if (!room) {
+                ASSERT_EQ(store.errorMessage(), std::nullopt);
+                oldExport = FileTesting::fileBytes(destination);
+                ASSERT_GT(oldExport.size(), 4096);
+                BoardSettings darker = store.settings();
+                darker.background = BoardBackground::dark;
+                store.setSettings(darker);
+                continue;
+            }
+            EXPECT_EQ(store.errorMessage(), PosixError(EFBIG, name).description());
+            EXPECT_EQ(store.statusMessage(), "Export failed");
+            EXPECT_EQ(platform.revealed.size(), oldExport.isEmpty() ? 0 : 1)
+                << "only the whole export is revealed";
+            EXPECT_EQ(FileTesting::fileBytes(destination), oldExport);
+            EXPECT_EQ(FileTesting::folderEntries(folder.path()),
+                oldExport.isEmpty() ? QStringList() : QStringList { name });
+        }
+    }
+}
