@@ -8,7 +8,7 @@ constexpr qint64 bytesPerPixel = 4;
 // libjpeg scales by eighths while decoding and hands rows on in small batches.
 constexpr qint64 jpegScaleSteps = 8;
 constexpr qint64 jpegRowsInFlight = 2 * 64;
-// libheif holds the decoded planes and the interleaved copy of the whole picture.
+// libheif holds the decoder's planes and a planar RGB copy of the whole picture.
 constexpr qint64 heifBytesPerPixel = 6;
 
 qint64 outputBytes(QSize storedSize, int side)
