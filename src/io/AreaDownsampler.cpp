@@ -105,9 +105,17 @@ void AreaDownsampler::addToColumns(const QRgb* row, float share)
 {
     const auto* bytes = reinterpret_cast<const uchar*>(row);
     float* columns = m_columns.data();
-    for (std::size_t index = 0; index < m_columns.size(); ++index) {
-        columns[index] += share * float(bytes[index]);
+    // The first row of an output row sets the sums, so they are never cleared.
+    if (m_columnsStarted) {
+        for (std::size_t index = 0; index < m_columns.size(); ++index) {
+            columns[index] += share * float(bytes[index]);
+        }
+    } else {
+        for (std::size_t index = 0; index < m_columns.size(); ++index) {
+            columns[index] = share * float(bytes[index]);
+        }
     }
+    m_columnsStarted = true;
 }
 
 // The finished column sums of one output row, averaged across: each output pixel from the
@@ -126,7 +134,7 @@ void AreaDownsampler::reduceColumns()
         store(reduced, sum);
         reduced += 4;
     }
-    std::fill(m_columns.begin(), m_columns.end(), 0.0f);
+    m_columnsStarted = false;
 }
 
 void AreaDownsampler::convertFrom(const ColourProfile& profile)

@@ -62,6 +62,7 @@ private:
     std::vector<float> m_weights;
     // The weighted sum of the input rows in the current output row, one float a channel.
     std::vector<float> m_columns;
+    bool m_columnsStarted = false;
     // The output row averaged across, one float a channel.
     std::vector<float> m_reduced;
     int m_inputRow = 0;
