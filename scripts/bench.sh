@@ -167,10 +167,11 @@ fi
 
 # HEIC: twelve phone-size photos (4032 x 3024, about 2.5 MB each) made once from the JPEGs with
 # heif-enc, without an embedded preview (heif-enc adds none unless asked). x265's ultrafast preset
-# makes them in seconds instead of minutes; it leaves out sample-adaptive offset, so they decode a
-# little faster than a phone's files would, for every tool alike. Plus one 100-megapixel photo
-# (11520 x 8640) stored as a grid of 512 x 512 tiles, as cameras store large photographs: heif-enc
-# cannot write grids, so the tiles are encoded by it and joined by scripts/heic-grid.py.
+# and a quickly compressed PNG in between make them in seconds instead of minutes; ultrafast
+# leaves out sample-adaptive offset, so they decode a little faster than a phone's files would,
+# for every tool alike. Plus one 100-megapixel photo (11520 x 8640) stored as a grid of 512 x 512
+# tiles, as cameras store large photographs: heif-enc cannot write grids, so the tiles are encoded
+# by it and joined by scripts/heic-grid.py.
 heic_inputs=()
 if wanted heic; then
   command -v heif-enc >/dev/null || { echo "missing heif-enc (libheif-examples)" >&2; exit 1; }
@@ -179,7 +180,7 @@ if wanted heic; then
   printf '%s\n' "${heic_inputs[@]}" | xargs -P 2 -I{} sh -c '
     [ -s "$1" ] && exit 0
     index=$(basename "$1" | tr -dc 0-9)
-    "$2" "$3/photo-$index.jpg" -resize 4032x3024! "$1.source.png" &&
+    "$2" "$3/photo-$index.jpg" -resize 4032x3024! -define png:compression-level=1 "$1.source.png" &&
       heif-enc -q 65 -p preset=ultrafast -o "$1.part.heic" "$1.source.png" >/dev/null &&
       mv "$1.part.heic" "$1"; rm -f "$1.source.png"' sh {} "$convert" "$photos"
   grid="$photos/heic/grid-100mp.heic"
@@ -187,7 +188,7 @@ if wanted heic; then
     echo "Making a 100-megapixel grid HEIC in $grid (once)…"
     vips resize "$photos/photo-05.jpg" "$work/large.v" 2.88
     vips embed "$work/large.v" "$work/padded.v" 0 0 11776 8704 --extend copy
-    vips dzsave "$work/padded.v" "$work/tiles" --tile-size 512 --overlap 0 --depth one --suffix .png
+    vips dzsave "$work/padded.v" "$work/tiles" --tile-size 512 --overlap 0 --depth one --suffix ".png[compression=1]"
     halves=("" "")
     for row in $(seq 0 16); do
       for column in $(seq 0 22); do halves[$((row / 9))]+=" $work/tiles_files/0/${column}_${row}.png"; done
