@@ -76,9 +76,8 @@ AreaDownsampler::AreaDownsampler(QSize inputSize, QSize outputSize, bool opaque,
             m_weights.push_back(float(double(overlap) / double(in)));
         }
     }
-    m_channels.assign(std::size_t(in) * 4, 0.0f);
+    m_columns.assign(std::size_t(in) * 4, 0.0f);
     m_reduced.assign(std::size_t(out) * 4, 0.0f);
-    m_accumulator.assign(std::size_t(out) * 4, 0.0f);
 }
 
 QSize AreaDownsampler::fittedSize(QSize size, int maximumLongerSide)
@@ -100,19 +99,34 @@ QSize AreaDownsampler::fittedSize(QSize size, int maximumLongerSide)
                            : QSize(scaled(width), maximumLongerSide);
 }
 
-void AreaDownsampler::reduceRow(const QRgb* row)
+// Adds share times every channel of the row to the column sums: one pass over contiguous
+// memory that the compiler turns into vector instructions.
+void AreaDownsampler::addToColumns(const QRgb* row, float share)
 {
-    // Every channel as a float first, in one pass the compiler turns into vector instructions.
     const auto* bytes = reinterpret_cast<const uchar*>(row);
-    float* channels = m_channels.data();
-    for (std::size_t index = 0; index < m_channels.size(); ++index) {
-        channels[index] = float(bytes[index]);
+    float* columns = m_columns.data();
+    // The first row of an output row sets the sums, so they are never cleared.
+    if (m_columnsStarted) {
+        for (std::size_t index = 0; index < m_columns.size(); ++index) {
+            columns[index] += share * float(bytes[index]);
+        }
+    } else {
+        for (std::size_t index = 0; index < m_columns.size(); ++index) {
+            columns[index] = share * float(bytes[index]);
+        }
     }
+    m_columnsStarted = true;
+}
+
+// The finished column sums of one output row, averaged across: each output pixel from the
+// columns it covers.
+void AreaDownsampler::reduceColumns()
+{
     float* reduced = m_reduced.data();
     const float* weights = m_weights.data();
     for (const Span& span : m_spans) {
         Lanes sum {};
-        const float* pixel = channels + std::size_t(span.first) * 4;
+        const float* pixel = m_columns.data() + std::size_t(span.first) * 4;
         const float* weight = weights + span.weightOffset;
         for (int index = 0; index < span.count; ++index, pixel += 4) {
             sum += load(pixel) * weight[index];
@@ -120,6 +134,7 @@ void AreaDownsampler::reduceRow(const QRgb* row)
         store(reduced, sum);
         reduced += 4;
     }
+    m_columnsStarted = false;
 }
 
 void AreaDownsampler::convertFrom(const ColourProfile& profile)
@@ -153,9 +168,9 @@ void AreaDownsampler::addRow(const QRgb* row)
         ++m_outputRow;
         return;
     }
-    reduceRow(row);
     // The same exact-integer positions vertically: input row r covers [r·out, (r+1)·out),
-    // output row j covers [j·in, (j+1)·in).
+    // output row j covers [j·in, (j+1)·in). Rows are summed down the columns first, so the
+    // averaging across runs once per output row rather than once per input row.
     const qint64 in = m_inputSize.height();
     const qint64 out = m_outputSize.height();
     const qint64 rowStart = qint64(m_inputRow) * out;
@@ -165,14 +180,12 @@ void AreaDownsampler::addRow(const QRgb* row)
         const qint64 outputEnd = outputStart + in;
         const qint64 overlap = std::min(rowEnd, outputEnd) - std::max(rowStart, outputStart);
         if (overlap > 0) {
-            const float share = float(double(overlap) / double(in));
-            for (std::size_t index = 0; index < m_accumulator.size(); ++index) {
-                m_accumulator[index] += share * m_reduced[index];
-            }
+            addToColumns(row, float(double(overlap) / double(in)));
         }
         if (outputEnd > rowEnd) {
             break;
         }
+        reduceColumns();
         emitRow();
     }
     ++m_inputRow;
@@ -215,7 +228,7 @@ void AreaDownsampler::writeCompactRow(const float* sums)
 void AreaDownsampler::emitRow()
 {
     auto* out = reinterpret_cast<QRgb*>(m_result.scanLine(m_outputRow));
-    const float* value = m_accumulator.data();
+    const float* value = m_reduced.data();
     const int width = m_outputSize.width();
     if (m_compact) {
         writeCompactRow(value);
@@ -234,7 +247,6 @@ void AreaDownsampler::emitRow()
             out[x] = pack(sum, ceiling);
         }
     }
-    std::fill(m_accumulator.begin(), m_accumulator.end(), 0.0f);
     convertColours(m_outputRow);
     ++m_outputRow;
 }

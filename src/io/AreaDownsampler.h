@@ -11,7 +11,7 @@ class ColourTransform;
 
 // Shrinks a picture that arrives one row at a time, top row first, by area averaging: each
 // output pixel is the mean of the input area it covers, with partial pixels weighted by their
-// share. Only one reduced row is held besides the result, so an image far too large to decode
+// share. Only one row of sums is held besides the result, so an image far too large to decode
 // whole can still be reduced in bounded memory.
 //
 // Input rows are premultiplied ARGB (QRgb in memory order). The result is opaqueFormat
@@ -46,7 +46,8 @@ private:
         int count;
         std::size_t weightOffset;
     };
-    void reduceRow(const QRgb* row);
+    void addToColumns(const QRgb* row, float share);
+    void reduceColumns();
     void emitRow();
     void copyRow(const QRgb* row);
     void writeCompactRow(const float* sums);
@@ -59,10 +60,11 @@ private:
     bool m_compact;
     std::vector<Span> m_spans;
     std::vector<float> m_weights;
-    // The current input row, one float a channel.
-    std::vector<float> m_channels;
+    // The weighted sum of the input rows in the current output row, one float a channel.
+    std::vector<float> m_columns;
+    bool m_columnsStarted = false;
+    // The output row averaged across, one float a channel.
     std::vector<float> m_reduced;
-    std::vector<float> m_accumulator;
     int m_inputRow = 0;
     int m_outputRow = 0;
     QImage m_result;

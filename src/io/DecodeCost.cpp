@@ -1,5 +1,8 @@
 #include "io/DecodeCost.h"
 
+#include "io/AreaDownsampler.h"
+#include "io/JpegDecoder.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -8,7 +11,7 @@ constexpr qint64 bytesPerPixel = 4;
 // libjpeg scales by eighths while decoding and hands rows on in small batches.
 constexpr qint64 jpegScaleSteps = 8;
 constexpr qint64 jpegRowsInFlight = 2 * 64;
-// libheif holds the decoded planes and the interleaved copy of the whole picture.
+// libheif holds the decoder's planes and a planar RGB copy of the whole picture.
 constexpr qint64 heifBytesPerPixel = 6;
 
 qint64 outputBytes(QSize storedSize, int side)
@@ -21,12 +24,8 @@ qint64 outputBytes(QSize storedSize, int side)
 
 qint64 jpegScaledWidth(QSize storedSize, int side)
 {
-    const qint64 longer = std::max(storedSize.width(), storedSize.height());
-    qint64 steps = 1;
-    while (steps < jpegScaleSteps && longer * steps < qint64(side) * jpegScaleSteps) {
-        ++steps;
-    }
-    return (qint64(storedSize.width()) * steps + jpegScaleSteps - 1) / jpegScaleSteps;
+    const int eighths = JpegDecoder::scaleEighths(storedSize, AreaDownsampler::fittedSize(storedSize, side));
+    return (qint64(storedSize.width()) * eighths + jpegScaleSteps - 1) / jpegScaleSteps;
 }
 } // namespace
 

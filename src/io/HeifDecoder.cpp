@@ -1,6 +1,7 @@
 #include "io/HeifDecoder.h"
 
 #include "io/AreaDownsampler.h"
+#include "io/DownsamplingThread.h"
 #include "io/OrderedWorkPool.h"
 
 #include <libheif/heif.h>
@@ -127,6 +128,103 @@ ColourProfile colourProfile(const heif_image_handle* handle)
     return nclxProfile(*owned);
 }
 
+QSize planeSize(const heif_image* image, heif_channel channel)
+{
+    const QSize size(heif_image_get_width(image, channel), heif_image_get_height(image, channel));
+    return size.isEmpty() ? QSize() : size;
+}
+
+// One 8-bit plane of at least `size`; null otherwise.
+const uint8_t* plane8(const heif_image* image, heif_channel channel, QSize size, int& stride)
+{
+    const QSize found = planeSize(image, channel);
+    if (heif_image_get_bits_per_pixel_range(image, channel) != 8 || found.width() < size.width()
+        || found.height() < size.height()) {
+        return nullptr;
+    }
+    return heif_image_get_plane_readonly(image, channel, &stride);
+}
+
+// libheif 1.15 turns every decoded picture into planar RGB before anything else, so asking for those
+// planes costs no second full-size copy; rows are interleaved here on their way to the averaging.
+// Null when damaged; nullopt when the planes are not 8-bit (deeper samples go the interleaved way).
+std::optional<QImage> decodePlanes(
+    const PrimaryImage& primary, QSize outputSize, QImage::Format opaqueFormat, const ColourProfile& profile)
+{
+    heif_image* decoded = nullptr;
+    const heif_error error
+        = heif_decode_image(primary.handle.get(), &decoded, heif_colorspace_RGB, heif_chroma_444, nullptr);
+    const HeifImage image(decoded);
+    if (error.code != heif_error_Ok || !image) {
+        return QImage();
+    }
+    const QSize size = planeSize(image.get(), heif_channel_R);
+    int strides[3] = {};
+    const uint8_t* planes[3] = {};
+    const heif_channel channels[3] = { heif_channel_R, heif_channel_G, heif_channel_B };
+    for (int index = 0; index < 3; ++index) {
+        planes[index] = size.isEmpty() ? nullptr : plane8(image.get(), channels[index], size, strides[index]);
+        if (!planes[index]) {
+            return std::nullopt;
+        }
+    }
+    AreaDownsampler downsampler(size, outputSize.boundedTo(size), true, opaqueFormat);
+    if (downsampler.isNull()) {
+        return QImage();
+    }
+    downsampler.convertFrom(profile);
+    DownsamplingThread averaging(downsampler);
+    for (int y = 0; y < size.height(); ++y) {
+        const uint8_t* red = planes[0] + std::ptrdiff_t(y) * strides[0];
+        const uint8_t* green = planes[1] + std::ptrdiff_t(y) * strides[1];
+        const uint8_t* blue = planes[2] + std::ptrdiff_t(y) * strides[2];
+        QRgb* row = averaging.nextRow();
+        for (int x = 0; x < size.width(); ++x) {
+            row[x] = qRgb(red[x], green[x], blue[x]);
+        }
+        averaging.rowWritten();
+    }
+    averaging.finish();
+    return downsampler.result();
+}
+
+// The picture as libheif's interleaved RGB(A): transparency and deeper samples.
+QImage decodeInterleaved(
+    const PrimaryImage& primary, QSize outputSize, QImage::Format opaqueFormat, const ColourProfile& profile)
+{
+    const bool opaque = !heif_image_handle_has_alpha_channel(primary.handle.get());
+    heif_image* decoded = nullptr;
+    const heif_error error = heif_decode_image(primary.handle.get(), &decoded, heif_colorspace_RGB,
+        opaque ? heif_chroma_interleaved_RGB : heif_chroma_interleaved_RGBA, nullptr);
+    const HeifImage image(decoded);
+    if (error.code != heif_error_Ok || !image) {
+        return {};
+    }
+    const QSize size = planeSize(image.get(), heif_channel_interleaved);
+    int stride = 0;
+    const uint8_t* plane = heif_image_get_plane_readonly(image.get(), heif_channel_interleaved, &stride);
+    if (!plane || size.isEmpty()
+        || heif_image_get_bits_per_pixel_range(image.get(), heif_channel_interleaved) != 8) {
+        return {};
+    }
+    AreaDownsampler downsampler(size, outputSize.boundedTo(size), opaque, opaqueFormat);
+    if (downsampler.isNull()) {
+        return {};
+    }
+    downsampler.convertFrom(profile);
+    std::vector<QRgb> row(std::size_t(size.width()), 0);
+    const int channels = opaque ? 3 : 4;
+    for (int y = 0; y < size.height(); ++y) {
+        const uint8_t* source = plane + std::ptrdiff_t(y) * stride;
+        for (int x = 0; x < size.width(); ++x, source += channels) {
+            row[std::size_t(x)] = opaque ? qRgb(source[0], source[1], source[2])
+                                         : qPremultiply(qRgba(source[0], source[1], source[2], source[3]));
+        }
+        downsampler.addRow(row.data());
+    }
+    return downsampler.result();
+}
+
 } // namespace
 
 std::optional<ImageDecoder::Probe> HeifDecoder::probe(
@@ -153,37 +251,13 @@ QImage HeifDecoder::decode(const QByteArray& data, QSize outputSize, QImage::For
     if (!primary) {
         return {};
     }
-    const bool opaque = !heif_image_handle_has_alpha_channel(primary->handle.get());
-    heif_image* decoded = nullptr;
-    const heif_error error = heif_decode_image(primary->handle.get(), &decoded, heif_colorspace_RGB,
-        opaque ? heif_chroma_interleaved_RGB : heif_chroma_interleaved_RGBA, nullptr);
-    const HeifImage image(decoded);
-    if (error.code != heif_error_Ok || !image) {
-        return {};
-    }
-    const int width = heif_image_get_width(image.get(), heif_channel_interleaved);
-    const int height = heif_image_get_height(image.get(), heif_channel_interleaved);
-    int stride = 0;
-    const uint8_t* plane = heif_image_get_plane_readonly(image.get(), heif_channel_interleaved, &stride);
-    if (!plane || width <= 0 || height <= 0
-        || heif_image_get_bits_per_pixel_range(image.get(), heif_channel_interleaved) != 8) {
-        return {};
-    }
-    const QSize size(width, height);
-    AreaDownsampler downsampler(size, outputSize.boundedTo(size), opaque, opaqueFormat);
-    if (downsampler.isNull()) {
-        return {};
-    }
-    downsampler.convertFrom(colourProfile(primary->handle.get()));
-    std::vector<QRgb> row(std::size_t(width), 0);
-    const int channels = opaque ? 3 : 4;
-    for (int y = 0; y < height; ++y) {
-        const uint8_t* source = plane + std::ptrdiff_t(y) * stride;
-        for (int x = 0; x < width; ++x, source += channels) {
-            row[std::size_t(x)] = opaque ? qRgb(source[0], source[1], source[2])
-                                         : qPremultiply(qRgba(source[0], source[1], source[2], source[3]));
+    const ColourProfile profile = colourProfile(primary->handle.get());
+    const heif_image_handle* handle = primary->handle.get();
+    if (!heif_image_handle_has_alpha_channel(handle)
+        && heif_image_handle_get_luma_bits_per_pixel(handle) == 8) {
+        if (std::optional<QImage> picture = decodePlanes(*primary, outputSize, opaqueFormat, profile)) {
+            return *std::move(picture);
         }
-        downsampler.addRow(row.data());
     }
-    return downsampler.result();
+    return decodeInterleaved(*primary, outputSize, opaqueFormat, profile);
 }

@@ -99,18 +99,8 @@ bool start(JpegSession& session, QSize outputSize)
         return false;
     }
     info.scale_denom = 8;
-    info.scale_num = 8;
-    for (unsigned numerator = 1; numerator <= 8; ++numerator) {
-        // libjpeg rounds scaled sizes up.
-        const auto scaled = [numerator](JDIMENSION side) {
-            return qint64(side) * numerator / 8 + (qint64(side) * numerator % 8 != 0);
-        };
-        if (scaled(info.image_width) >= outputSize.width()
-            && scaled(info.image_height) >= outputSize.height()) {
-            info.scale_num = numerator;
-            break;
-        }
-    }
+    info.scale_num = unsigned(
+        JpegDecoder::scaleEighths(QSize(int(info.image_width), int(info.image_height)), outputSize));
     const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
     if (cmyk) {
         info.out_color_space = JCS_CMYK;
@@ -195,6 +185,24 @@ std::optional<ImageDecoder::Probe> JpegDecoder::probe(const QByteArray& data)
         return std::nullopt;
     }
     return result;
+}
+
+int JpegDecoder::scaleEighths(QSize storedSize, QSize outputSize)
+{
+    // libjpeg rounds scaled sizes up.
+    const auto covers = [&](int eighths) {
+        const auto scaled = [eighths](int side) { return (qint64(side) * eighths + 7) / 8; };
+        return scaled(storedSize.width()) >= outputSize.width()
+            && scaled(storedSize.height()) >= outputSize.height();
+    };
+    for (int eighths = 1; eighths < 8; ++eighths) {
+        if (covers(eighths)) {
+            // libjpeg-turbo's inverse transforms for 1/2 use SIMD, those for 3/8 do not: decoding
+            // the larger 1/2 and averaging more rows takes less time.
+            return eighths == 3 ? 4 : eighths;
+        }
+    }
+    return 8;
 }
 
 QImage JpegDecoder::decode(const QByteArray& data, QSize outputSize, QImage::Format opaqueFormat)
