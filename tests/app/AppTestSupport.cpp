@@ -24,11 +24,6 @@ public:
 [[maybe_unused]] const auto* const environment
     = ::testing::AddGlobalTestEnvironment(new DesktopPaletteEnvironment);
 
-QString withoutMnemonic(QString text)
-{
-    return text.remove(QLatin1Char('&'));
-}
-
 } // namespace
 
 void AppTest::SetUp()
@@ -65,7 +60,7 @@ void AppTest::showAndActivate()
 QMenu* AppTest::menu(const QString& title) const
 {
     for (QAction* menuAction : m_app->boardWindow().menuBar()->actions()) {
-        if (menuAction->menu() && withoutMnemonic(menuAction->text()) == title) {
+        if (menuAction->menu() && QString(menuAction->text()).remove(QLatin1Char('&')) == title) {
             return menuAction->menu();
         }
     }
@@ -118,9 +113,6 @@ void AppTest::changeSettings()
 
 void AppTest::waitUntilIdle()
 {
-    if (!m_app) {
-        return;
-    }
     EXPECT_TRUE(QTest::qWaitFor([this] { return !m_app->store().isBusy(); }, 20000));
 }
 
@@ -132,9 +124,7 @@ void AppTest::storeAppearance(const QString& value)
 
 QString AppTest::storedAppearance()
 {
-    return QSettings(QStringLiteral("Vandrel"), QStringLiteral("Tesserly"))
-        .value(QStringLiteral("appearance"))
-        .toString();
+    return QSettings(QStringLiteral("Vandrel"), QStringLiteral("Tesserly")).value("appearance").toString();
 }
 
 QPalette AppTest::desktopPalette()

@@ -19,26 +19,23 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Builds the application; the stored appearance is whatever the test wrote before.
+    // Builds the application with whatever appearance the test stored before.
     TesserlyApp& makeApp();
     // Shows the board window and makes it the active window, as a user's click would.
     void showAndActivate();
 
-    // The item titled `item` in the menu titled `menu` of the board window ("&" mnemonics
-    // ignored); fails the test when missing.
-    QAction* menuItem(const QString& menu, const QString& item) const;
-    // The board window's menu titled `title`, or nullptr.
+    // The board window's menu titled `title` ("&" ignored), or nullptr; and an item of one,
+    // failing the test when missing.
     QMenu* menu(const QString& title) const;
+    QAction* menuItem(const QString& menu, const QString& item) const;
 
-    // Real PNG files in the test's folder.
     QUrl writeImage(const QString& name);
-    // A valid, empty project package named `name` in the test's folder.
+    // A valid, empty project package.
     QUrl writeProject(const QString& name);
-    // Adds real images through the store's own import and waits for it to finish.
+    // Adds real images through the store's own import and waits for it.
     void addImages(int count);
-    // Makes one undoable change without images.
+    // One undoable change without images.
     void changeSettings();
-    // Waits (processing events) until the store is idle; fails the test after 20 s.
     void waitUntilIdle();
 
     static void storeAppearance(const QString& value);

@@ -122,8 +122,8 @@ struct KeyCase
     Qt::KeyboardModifiers modifiers;
     qsizetype start;
     qsizetype selected;
-    // The photos in board order afterwards, by their first number; empty: unchanged.
-    QStringList order;
+    // The photos in board order afterwards, by their numbers; empty: unchanged.
+    const char* order;
 };
 
 class PhotoKeys : public InputTest, public ::testing::WithParamInterface<KeyCase>
@@ -131,21 +131,19 @@ class PhotoKeys : public InputTest, public ::testing::WithParamInterface<KeyCase
 };
 
 const KeyCase keyCases[] = {
-    { "StripRight", false, Qt::Key_Right, Qt::NoModifier, 0, 1, {} },
-    { "StripLeftStopsAtTheFirst", false, Qt::Key_Left, Qt::NoModifier, 0, 0, {} },
-    { "StripEnd", false, Qt::Key_End, Qt::NoModifier, 1, 5, {} },
-    { "StripHome", false, Qt::Key_Home, Qt::NoModifier, 4, 0, {} },
-    { "StripDownIsNoRow", false, Qt::Key_Down, Qt::NoModifier, 2, 2, {} },
-    { "StripAltRightMovesLater", false, Qt::Key_Right, Qt::AltModifier, 0, 1,
-        { "2", "1", "3", "4", "5", "6" } },
-    { "StripDelete", false, Qt::Key_Delete, Qt::NoModifier, 2, 2, { "1", "2", "4", "5", "6" } },
-    { "PreviewDownOneRow", true, Qt::Key_Down, Qt::NoModifier, 1, 4, {} },
-    { "PreviewUpOneRow", true, Qt::Key_Up, Qt::NoModifier, 5, 2, {} },
-    { "PreviewDownBelowTheLastRow", true, Qt::Key_Down, Qt::NoModifier, 4, 4, {} },
-    { "PreviewLeft", true, Qt::Key_Left, Qt::NoModifier, 3, 2, {} },
-    { "PreviewAltLeftMovesEarlier", true, Qt::Key_Left, Qt::AltModifier, 3, 2,
-        { "1", "2", "4", "3", "5", "6" } },
-    { "PreviewBackspace", true, Qt::Key_Backspace, Qt::NoModifier, 5, 4, { "1", "2", "3", "4", "5" } },
+    { "StripRight", false, Qt::Key_Right, Qt::NoModifier, 0, 1, "" },
+    { "StripLeftStopsAtTheFirst", false, Qt::Key_Left, Qt::NoModifier, 0, 0, "" },
+    { "StripEnd", false, Qt::Key_End, Qt::NoModifier, 1, 5, "" },
+    { "StripHome", false, Qt::Key_Home, Qt::NoModifier, 4, 0, "" },
+    { "StripDownIsNoRow", false, Qt::Key_Down, Qt::NoModifier, 2, 2, "" },
+    { "StripAltRightMovesLater", false, Qt::Key_Right, Qt::AltModifier, 0, 1, "213456" },
+    { "StripDelete", false, Qt::Key_Delete, Qt::NoModifier, 2, 2, "12456" },
+    { "PreviewDownOneRow", true, Qt::Key_Down, Qt::NoModifier, 1, 4, "" },
+    { "PreviewUpOneRow", true, Qt::Key_Up, Qt::NoModifier, 5, 2, "" },
+    { "PreviewDownBelowTheLastRow", true, Qt::Key_Down, Qt::NoModifier, 4, 4, "" },
+    { "PreviewLeft", true, Qt::Key_Left, Qt::NoModifier, 3, 2, "" },
+    { "PreviewAltLeftMovesEarlier", true, Qt::Key_Left, Qt::AltModifier, 3, 2, "124356" },
+    { "PreviewBackspace", true, Qt::Key_Backspace, Qt::NoModifier, 5, 4, "12345" },
 };
 
 TEST_P(PhotoKeys, MoveSelectReorderAndRemoveInOneUndoableStep)
@@ -162,11 +160,11 @@ TEST_P(PhotoKeys, MoveSelectReorderAndRemoveInOneUndoableStep)
     QTest::keyClick(target, Qt::Key(row.key), row.modifiers);
     EXPECT_EQ(selectedIndex(), row.selected);
     QStringList expected;
-    for (const QString& number : row.order) {
-        expected.append("image-" + number + ".png");
+    for (const QChar number : QString::fromLatin1(row.order)) {
+        expected.append(QStringLiteral("image-%1.png").arg(number));
     }
-    EXPECT_EQ(order(), row.order.isEmpty() ? before : expected);
-    if (!row.order.isEmpty()) {
+    EXPECT_EQ(order(), expected.isEmpty() ? before : expected);
+    if (!expected.isEmpty()) {
         store.undo();
         EXPECT_EQ(order(), before) << "one undo step";
         EXPECT_FALSE(store.canUndo());
@@ -209,17 +207,6 @@ TEST_F(InputTest, StripAndPreviewAreOneTabStopEachWithAVisibleRing)
         view.strip()->pasteButton()->setFocus(Qt::TabFocusReason);
         EXPECT_FALSE(ring->isShown());
     }
-
-    // The help texts name the keys.
-    for (const QString& help :
-        { view.strip()->scrollArea()->toolTip(), view.preview()->scrollArea()->toolTip() }) {
-        for (const char* key : { "Home", "End", "Alt+Left", "Alt+Right", "Del", "Backspace" }) {
-            EXPECT_TRUE(help.contains(QString::fromLatin1(key))) << help.toStdString() << " lacks " << key;
-        }
-    }
-    EXPECT_EQ(view.strip()->earlierButton()->toolTip(), "Move selected image earlier (Alt+Left)");
-    EXPECT_EQ(view.strip()->laterButton()->toolTip(), "Move selected image later (Alt+Right)");
-    EXPECT_EQ(view.strip()->removeButton()->toolTip(), "Remove selected image from this board (Del)");
 }
 
 } // namespace

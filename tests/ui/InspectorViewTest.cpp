@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <QToolButton>
@@ -36,7 +35,6 @@ protected:
     {
         SCOPED_TRACE(what);
         const BoardSettings before = store.settings();
-        QSignalSpy undoSteps(&store, &BoardStore::settingsChanged);
         edit();
         EXPECT_TRUE(changed(store.settings()));
         EXPECT_TRUE(store.canUndo());
@@ -45,15 +43,6 @@ protected:
         EXPECT_FALSE(store.canUndo()) << "the edit recorded more than one change";
         // Back to a clean history for the next control.
         StoreTesting::installBoard(store, store.photos(), before);
-    }
-
-    static QStringList itemTexts(const QComboBox* combo)
-    {
-        QStringList texts;
-        for (int index = 0; index < combo->count(); ++index) {
-            texts.append(combo->itemText(index));
-        }
-        return texts;
     }
 
     static void choose(QComboBox* combo, int index)
@@ -120,7 +109,6 @@ TEST_F(InspectorViewTest, SliderDragOfTenValuesIsTenUndoSteps)
         slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     }
     EXPECT_EQ(slider->value(), start + 10);
-    EXPECT_EQ(store.settings().spacing, 24 + 10 * 2);
     EXPECT_EQ(inspector.spacingSlider()->valueLabel()->text(), "44 px");
     int undos = 0;
     while (store.canUndo()) {
@@ -133,19 +121,23 @@ TEST_F(InspectorViewTest, SliderDragOfTenValuesIsTenUndoSteps)
     EXPECT_EQ(store.settings().spacing, 24);
 }
 
-TEST_F(InspectorViewTest, ValueTextsRoundHalvesAwayFromZero)
+TEST_F(InspectorViewTest, ValueTextsRoundHalvesAwayFromZeroAndWidthsIncludeTheBoardsOwn)
 {
-    EXPECT_EQ(InspectorSlider::valueText(12.5), "13 px");
-    EXPECT_EQ(InspectorSlider::valueText(12.49), "12 px");
-    EXPECT_EQ(InspectorSlider::valueText(-2.5), "-3 px");
-    EXPECT_EQ(InspectorSlider::valueText(std::nan("")), "0 px");
-
+    const std::pair<double, const char*> rows[]
+        = { { 12.5, "13 px" }, { 12.49, "12 px" }, { -2.5, "-3 px" }, { std::nan(""), "0 px" } };
+    for (const auto& [value, text] : rows) {
+        EXPECT_EQ(InspectorSlider::valueText(value), text);
+    }
     BoardSettings settings = store.settings();
     settings.captionFontSize = 26.5;
-    store.setSettings(settings);
-    EXPECT_EQ(inspector.captionSizeSlider()->valueLabel()->text(), "27 px");
-    EXPECT_EQ(inspector.captionSizeSlider()->slider()->accessibleName(), "Caption size");
+    settings.outputWidth = 3000;
+    StoreTesting::installBoard(store, store.photos(), settings);
     EXPECT_EQ(inspector.captionSizeSlider()->slider()->accessibleDescription(), "27 pixels");
+    EXPECT_EQ(inspector.widthPicker()->count(), 6);
+    EXPECT_EQ(inspector.widthPicker()->currentText(), "3000 px");
+    choose(inspector.widthPicker(), 4);
+    EXPECT_EQ(store.settings().outputWidth, 4800);
+    EXPECT_EQ(inspector.widthPicker()->count(), 5) << "the odd width is gone once the board leaves it";
 }
 
 TEST_F(InspectorViewTest, ConditionalControlsFollowTheirSettings)
@@ -153,8 +145,6 @@ TEST_F(InspectorViewTest, ConditionalControlsFollowTheirSettings)
     EXPECT_TRUE(inspector.captionSizeSlider()->isVisible());
     EXPECT_FALSE(inspector.captionEditor()->isVisible());
     EXPECT_FALSE(inspector.titleSizeSlider()->isVisible());
-    EXPECT_TRUE(inspector.sizeReadout()->isVisible());
-    EXPECT_EQ(inspector.sizeReadout()->text(), "2400 × 738 px");
 
     choose(inspector.captionModePicker(), 0);
     EXPECT_FALSE(inspector.captionSizeSlider()->isVisible());
@@ -173,27 +163,6 @@ TEST_F(InspectorViewTest, ConditionalControlsFollowTheirSettings)
     store.undo();
     EXPECT_EQ(inspector.titleField()->text(), "Hi");
     EXPECT_TRUE(inspector.titleSizeSlider()->isVisible());
-
-    StoreTesting::installBoard(store, {});
-    EXPECT_FALSE(inspector.sizeReadout()->isVisible());
-    EXPECT_FALSE(inspector.sizeWarning()->isVisible());
-    EXPECT_TRUE(inspector.exportNote()->isVisible());
-    EXPECT_EQ(inspector.exportNote()->text(), "PNG for sharing. PDF for printing.");
-}
-
-TEST_F(InspectorViewTest, WidthChoicesIncludeTheBoardsOwnWidth)
-{
-    EXPECT_EQ(InspectorView::widthChoices(2400), QList<qint64>({ 1200, 2400, 3600, 4800, 6000 }));
-    BoardSettings settings = store.settings();
-    settings.outputWidth = 3000;
-    StoreTesting::installBoard(store, store.photos(), settings);
-    EXPECT_EQ(itemTexts(inspector.widthPicker()),
-        QStringList({ "1200 px", "2400 px", "3000 px", "3600 px", "4800 px", "6000 px" }));
-    EXPECT_EQ(inspector.widthPicker()->currentText(), "3000 px");
-    choose(inspector.widthPicker(), 4);
-    EXPECT_EQ(store.settings().outputWidth, 4800);
-    // The odd width is gone once the board no longer uses it.
-    EXPECT_EQ(inspector.widthPicker()->count(), 5);
 }
 
 TEST_F(InspectorViewTest, CaptionEditorFollowsTheSelection)
@@ -203,12 +172,10 @@ TEST_F(InspectorViewTest, CaptionEditorFollowsTheSelection)
     CaptionEditor* editor = inspector.captionEditor();
     EXPECT_FALSE(editor->isEditing());
     EXPECT_TRUE(editor->promptLabel()->isVisible());
-    EXPECT_EQ(editor->promptLabel()->text(), "Select an image to write its caption.");
 
     store.setSelectedPhotoID(idAt(1));
     EXPECT_TRUE(editor->isEditing());
-    EXPECT_EQ(editor->editor()->toPlainText(), store.photos().at(1).caption());
-    EXPECT_EQ(editor->editor()->accessibleName(), "Caption for image-2.png");
+    EXPECT_EQ(editor->editor()->toPlainText(), "image-2");
     editor->editor()->clear();
     QTest::keyClicks(editor->editor(), "Low tide");
     EXPECT_EQ(store.photos().at(1).caption(), "Low tide");
@@ -222,11 +189,6 @@ TEST_F(InspectorViewTest, CaptionEditorFollowsTheSelection)
         store.undo();
     }
     EXPECT_EQ(editor->editor()->toPlainText(), "image-2");
-
-    // The store keeps 240 characters; the editor shows what was kept.
-    editor->editor()->setPlainText(QString(300, QLatin1Char('c')));
-    EXPECT_EQ(store.photos().at(1).caption().size(), 240);
-    EXPECT_EQ(editor->editor()->toPlainText().size(), 240);
 }
 
 TEST_F(InspectorViewTest, ResetSettingsRestoresDefaultsButNotWhileBusy)
@@ -239,7 +201,6 @@ TEST_F(InspectorViewTest, ResetSettingsRestoresDefaultsButNotWhileBusy)
     ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
     inspector.resetButton()->click();
     EXPECT_EQ(store.settings(), BoardSettings());
-    EXPECT_EQ(store.statusMessage(), "Layout reset");
     EXPECT_EQ(inspector.columnsPicker()->currentIndex(), 2);
 }
 

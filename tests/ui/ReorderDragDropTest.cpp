@@ -6,7 +6,6 @@
 #include "ui/ContentView.h"
 #include "ui/PhotoDragAndDrop.h"
 #include "ui/PhotoMimeData.h"
-#include "ui/PhotoReorderDropDelegate.h"
 #include "ui/PhotoStripView.h"
 #include "ui/PhotoThumbnail.h"
 #include "ui/PreviewTile.h"
@@ -35,9 +34,9 @@ protected:
     QWidget* thumbnail(qsizetype index) const { return view.strip()->thumbnails().at(index); }
     QWidget* tile(qsizetype index) const { return view.preview()->canvas()->tiles().at(index); }
 
-    // Drags photo `from` onto the widget of `to`, left or right half; the move runs from the
-    // event loop after the drop has been answered.
-    bool drag(QWidget* source, QWidget* target, bool rightHalf)
+    // Drags a photo's widget onto a point of another's, `across` its width; the move runs from
+    // the event loop after the drop has been answered.
+    bool drag(QWidget* source, QWidget* target, double across)
     {
         startDrag(source);
         const std::optional<QUuid> id = store.draggingPhotoID();
@@ -46,8 +45,8 @@ protected:
             return false;
         }
         const PhotoMimeData payload(*id);
-        const double x = rightHalf ? target->width() * 0.75 : target->width() * 0.25;
-        const bool accepted = dropOn(target, QPointF(x, target->height() / 2.0), payload);
+        const bool accepted
+            = dropOn(target, QPointF(target->width() * across, target->height() / 2.0), payload);
         QCoreApplication::processEvents();
         return accepted;
     }
@@ -58,55 +57,45 @@ protected:
 
 TEST_F(ReorderDragDropTest, TheThreeExamplesOnTheStrip)
 {
-    ASSERT_TRUE(drag(thumbnail(0), thumbnail(2), true));
+    ASSERT_TRUE(drag(thumbnail(0), thumbnail(2), 0.75));
     EXPECT_EQ(order(), QStringList({ "Q.png", "R.png", "P.png", "S.png" }));
     EXPECT_EQ(store.selectedPhoto()->fileName(), "P.png");
     EXPECT_FALSE(store.draggingPhotoID());
 
     StoreTesting::installBoard(store, original);
-    ASSERT_EQ(order(), QStringList({ "P.png", "Q.png", "R.png", "S.png" }));
-    ASSERT_TRUE(drag(thumbnail(3), thumbnail(1), false));
+    ASSERT_TRUE(drag(thumbnail(3), thumbnail(1), 0.25));
     EXPECT_EQ(order(), QStringList({ "P.png", "S.png", "Q.png", "R.png" }));
     EXPECT_EQ(store.selectedPhoto()->fileName(), "S.png");
 
     store.undo();
     ASSERT_EQ(order(), QStringList({ "P.png", "Q.png", "R.png", "S.png" }));
-    ASSERT_TRUE(drag(thumbnail(1), thumbnail(2), false));
+    ASSERT_TRUE(drag(thumbnail(1), thumbnail(2), 0.25));
     EXPECT_EQ(order(), QStringList({ "P.png", "Q.png", "R.png", "S.png" }));
     EXPECT_TRUE(store.canRedo()) << "a zero move records nothing, so the redo history is kept";
     EXPECT_EQ(store.selectedPhoto()->fileName(), "Q.png");
+
+    // The middle counts as after.
+    ASSERT_TRUE(drag(thumbnail(0), thumbnail(1), 0.5));
+    EXPECT_EQ(order(), QStringList({ "Q.png", "P.png", "R.png", "S.png" }));
 }
 
 TEST_F(ReorderDragDropTest, TheSameRulesOnThePreviewTiles)
 {
-    ASSERT_TRUE(drag(tile(0), tile(2), true));
+    ASSERT_TRUE(drag(tile(0), tile(2), 0.75));
     EXPECT_EQ(order(), QStringList({ "Q.png", "R.png", "P.png", "S.png" }));
     // A tile can also be dropped on a thumbnail and the other way round.
-    ASSERT_TRUE(drag(thumbnail(3), tile(0), false));
+    ASSERT_TRUE(drag(thumbnail(3), tile(0), 0.25));
     EXPECT_EQ(order(), QStringList({ "S.png", "Q.png", "R.png", "P.png" }));
-    EXPECT_EQ(PhotoReorderDropDelegate::moveOffset(0, 2, true), 2);
-    EXPECT_EQ(PhotoReorderDropDelegate::moveOffset(3, 1, false), -2);
-    EXPECT_EQ(PhotoReorderDropDelegate::moveOffset(1, 2, false), 0);
 }
 
 TEST_F(ReorderDragDropTest, DropOnItselfChangesNothingButKeepsTheSelection)
 {
     store.setSelectedPhotoID(idAt(0));
-    ASSERT_TRUE(drag(thumbnail(2), thumbnail(2), true));
+    ASSERT_TRUE(drag(thumbnail(2), thumbnail(2), 0.75));
     EXPECT_EQ(order(), QStringList({ "P.png", "Q.png", "R.png", "S.png" }));
     EXPECT_EQ(store.selectedPhoto()->fileName(), "R.png");
     EXPECT_FALSE(store.draggingPhotoID());
     EXPECT_FALSE(store.canUndo());
-}
-
-TEST_F(ReorderDragDropTest, TheMiddleCountsAsAfter)
-{
-    startDrag(thumbnail(0));
-    const PhotoMimeData payload(idAt(0));
-    QWidget* target = thumbnail(1);
-    ASSERT_TRUE(dropOn(target, QPointF(target->width() / 2.0, 10), payload));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(order(), QStringList({ "Q.png", "P.png", "R.png", "S.png" }));
 }
 
 TEST_F(ReorderDragDropTest, DropWhileBusyMovesNothingAndClearsTheDrag)
@@ -136,22 +125,18 @@ TEST_F(ReorderDragDropTest, DropWhileBusyMovesNothingAndClearsTheDrag)
 TEST_F(ReorderDragDropTest, ForeignDragsAreRefusedWithoutHighlight)
 {
     auto* target = static_cast<PhotoThumbnail*>(thumbnail(1));
-    // The private type offered by anything but our own drag (another program, another process).
+    // The private type offered by anything but our own drag (another program, another process),
+    // and image files: the strip takes neither.
     QMimeData foreign;
     foreign.setData(QString(ContentTypes::photoMimeType), idAt(0).toString(QUuid::WithoutBraces).toUtf8());
-    QDragEnterEvent enter(QPoint(20, 20), Qt::MoveAction, &foreign, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    EXPECT_FALSE(enter.isAccepted());
-    EXPECT_FALSE(target->dragAndDrop().isTargeted());
-    EXPECT_FALSE(PhotoReorderDropDelegate::validateDrop(&foreign, nullptr));
-
-    // Image files over a thumbnail: the strip takes no files.
     const QString file
         = TestImages::writeFile(folder, QStringLiteral("outside.png"), TestImages::png(QSize(20, 20)));
     const std::unique_ptr<QMimeData> files = fileDrag({ file });
-    EXPECT_FALSE(dropOn(target, QPointF(20, 20), *files));
-    EXPECT_FALSE(target->dragAndDrop().isTargeted());
-    EXPECT_EQ(store.photos().size(), 4);
+    for (const QMimeData* data : { &foreign, files.get() }) {
+        EXPECT_FALSE(dropOn(target, QPointF(20, 20), *data));
+        EXPECT_FALSE(target->dragAndDrop().isTargeted());
+    }
+    EXPECT_EQ(order(), QStringList({ "P.png", "Q.png", "R.png", "S.png" }));
 
     // Our own drag highlights the target while it hovers and stops when it leaves.
     startDrag(thumbnail(0));
