@@ -37,59 +37,46 @@ TEST(AppInfoTest, VersionTextFallsBackPieceByPiece)
 
 using AppearanceTest = AppTest;
 
-TEST_F(AppearanceTest, OnlyExactLightOrDarkIsKeptAndUnknownValuesFollowTheDesktop)
+TEST_F(AppearanceTest, TheStoredChoiceAppliesFromTheStartAndASegmentSwitchesOpenWindowsAtOnce)
 {
-    for (const QString& stored : { QString(), QStringLiteral("Dark"), QStringLiteral("purple") }) {
-        // A dark application first, so that following the desktop is a visible change.
-        storeAppearance(QStringLiteral("dark"));
-        makeApp().showAbout();
-        EXPECT_EQ(windowColour(*m_app->aboutWindow()), schemeColour(ColorScheme::dark))
-            << "dark from the start";
-        m_app.reset();
-        storeAppearance(stored);
-        TesserlyApp& app = makeApp();
-        app.showSettings();
-        EXPECT_EQ(windowColour(app.boardWindow()), desktopPalette().color(QPalette::Window))
-            << stored.toStdString();
-        for (const char* value : { "system", "light", "dark" }) {
-            EXPECT_FALSE(app.settingsWindow()->segment(QString::fromLatin1(value))->isChecked()) << value;
-        }
-        EXPECT_EQ(app.appearance().value(), stored);
-    }
-}
-
-TEST_F(AppearanceTest, ChoosingASegmentStoresItAndSwitchesOpenWindowsAtOnce)
-{
+    storeAppearance(QStringLiteral("dark"));
     TesserlyApp& app = makeApp();
-    app.showBoardWindow();
     app.showAbout();
     app.showSettings();
     TesserlySettingsView& settings = *app.settingsWindow();
-    EXPECT_TRUE(settings.segment(QStringLiteral("system"))->isChecked());
-    const struct
-    {
-        const char* value;
-        QColor window;
-    } rows[] = {
-        { "dark", schemeColour(ColorScheme::dark) },
-        { "light", schemeColour(ColorScheme::light) },
-        { "system", desktopPalette().color(QPalette::Window) },
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.value);
-        QTest::mouseClick(settings.segment(QString::fromLatin1(row.value)), Qt::LeftButton);
+    EXPECT_EQ(windowColour(app.boardWindow()), schemeColour(ColorScheme::dark));
+    EXPECT_TRUE(settings.segment(QStringLiteral("dark"))->isChecked());
+    const std::pair<const char*, QColor> rows[] = { { "light", schemeColour(ColorScheme::light) },
+        { "system", desktopPalette().color(QPalette::Window) }, { "dark", schemeColour(ColorScheme::dark) } };
+    for (const auto& [value, window] : rows) {
+        SCOPED_TRACE(value);
+        QTest::mouseClick(settings.segment(QString::fromLatin1(value)), Qt::LeftButton);
         // The application's palette reaches open widgets as a change event, in this turn of the loop.
         QCoreApplication::processEvents();
-        EXPECT_EQ(storedAppearance(), QString::fromLatin1(row.value));
-        EXPECT_EQ(windowColour(*app.aboutWindow()), row.window);
-        EXPECT_EQ(windowColour(app.boardWindow()), row.window);
-        EXPECT_TRUE(settings.segment(QString::fromLatin1(row.value))->isChecked());
+        EXPECT_EQ(storedAppearance(), QString::fromLatin1(value));
+        EXPECT_EQ(windowColour(*app.aboutWindow()), window);
+        EXPECT_EQ(windowColour(app.boardWindow()), window);
     }
     // The chosen segment stands out in the accent colour of the palette in use.
-    QTest::mouseClick(settings.segment(QStringLiteral("light")), Qt::LeftButton);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(settings.segment(QStringLiteral("light"))->palette().color(QPalette::Button),
-        schemeColour(ColorScheme::light, QPalette::Highlight));
     EXPECT_EQ(settings.segment(QStringLiteral("dark"))->palette().color(QPalette::Button),
-        schemeColour(ColorScheme::light, QPalette::Button));
+        schemeColour(ColorScheme::dark, QPalette::Highlight));
+    EXPECT_EQ(settings.segment(QStringLiteral("light"))->palette().color(QPalette::Button),
+        schemeColour(ColorScheme::dark, QPalette::Button));
+}
+
+TEST_F(AppearanceTest, AnythingButExactLightOrDarkFollowsTheDesktopAndSelectsNoSegment)
+{
+    for (const char* stored : { "", "Dark", " light", "purple" }) {
+        // A dark application first, so that following the desktop is a visible change.
+        storeAppearance(QStringLiteral("dark"));
+        makeApp();
+        m_app.reset();
+        storeAppearance(QString::fromLatin1(stored));
+        TesserlyApp& app = makeApp();
+        app.showSettings();
+        EXPECT_EQ(windowColour(app.boardWindow()), desktopPalette().color(QPalette::Window)) << stored;
+        for (const char* value : { "system", "light", "dark" }) {
+            EXPECT_FALSE(app.settingsWindow()->segment(QString::fromLatin1(value))->isChecked()) << value;
+        }
+    }
 }

@@ -78,7 +78,6 @@ TEST_F(MenuCommandTest, ItemsCallTheStoreAndTheWindows)
     EXPECT_TRUE(app.store().photos().isEmpty());
     trigger("Edit", "Redo Board Change");
     EXPECT_EQ(app.store().photos().size(), 1);
-
     // Each item asks the scripted desktop for the panel it needs.
     trigger("File", "Open Board\u2026");
     trigger("File", "Add Images\u2026");
@@ -94,8 +93,7 @@ TEST_F(MenuCommandTest, ItemsCallTheStoreAndTheWindows)
 
     trigger("Edit", "Copy Board as PNG");
     waitUntilIdle();
-    ASSERT_TRUE(m_platform.copiedPNG.has_value());
-    EXPECT_TRUE(m_platform.copiedPNG->startsWith("\x89PNG"));
+    EXPECT_TRUE(m_platform.copiedPNG.value_or(QByteArray()).startsWith("\x89PNG"));
 
     m_platform.alertAnswers = { 1 }; // "Discard Changes"
     trigger("File", "New Board");
@@ -116,14 +114,10 @@ TEST_F(MenuCommandTest, InGermanTheMenusTheGuideAndTheStoresQuestionsAreGerman)
     const std::unique_ptr<QTranslator, void (*)(QTranslator*)> installed(
         &german, [](QTranslator* translator) { QCoreApplication::removeTranslator(translator); });
     makeApp();
-    for (const char* title : { "Datei", "Bearbeiten", "Hilfe" }) {
-        EXPECT_NE(menu(QString::fromLatin1(title)), nullptr) << title;
-    }
     EXPECT_EQ(menuItem(QStringLiteral("Datei"), QStringLiteral("Drucken \u2026"))->shortcut(),
         QKeySequence(Qt::CTRL | Qt::Key_P));
     menuItem(QStringLiteral("Hilfe"), QStringLiteral("Tesserly-Kurzanleitung"))->trigger();
-    ASSERT_FALSE(m_platform.alerts.isEmpty());
-    EXPECT_EQ(m_platform.alerts.last().message, QStringLiteral("Ein Board in drei Schritten"));
+    EXPECT_EQ(m_platform.alerts.value(0).message, QStringLiteral("Ein Board in drei Schritten"));
 
     changeSettings();
     m_platform.alertAnswers = { 2 };

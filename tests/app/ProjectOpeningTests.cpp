@@ -5,8 +5,6 @@
 #include "support/StoreTesting.h"
 #include "support/TestImages.h"
 
-#include "io/ImageImportService.h"
-
 #include <QDir>
 #include <QFile>
 #include <QMimeDatabase>
@@ -105,6 +103,7 @@ TEST_F(ProjectOpeningTest, WhileTheWindowIsShownProjectsOpenAndImagesAreAdded)
     EXPECT_EQ(app.boardWindow().windowTitle(), QStringLiteral("Trip \u00B7 Edited \u2014 Tesserly"));
 }
 
+// The import's own tests show that it reads these types; the desktop must offer them all.
 TEST_F(ProjectOpeningTest, TheDesktopFileOffersEveryImageTypeTheImportReads)
 {
     QFile entry(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../resources/tesserly.desktop"));
@@ -123,10 +122,7 @@ TEST_F(ProjectOpeningTest, TheDesktopFileOffersEveryImageTypeTheImportReads)
         { QStringLiteral("a.bmp"), TestImages::bmp(QSize(8, 6)) },
     };
     for (const auto& [name, bytes] : files) {
-        const QString path = TestImages::writeFile(m_folder, name, bytes);
-        EXPECT_EQ(ImageImportService::load(QList<QUrl> { QUrl::fromLocalFile(path) }).photos.size(), 1)
-            << name.toStdString();
-        const QMimeType type = QMimeDatabase().mimeTypeForFile(path);
+        const QMimeType type = QMimeDatabase().mimeTypeForFile(TestImages::writeFile(m_folder, name, bytes));
         const QStringList names = QStringList { type.name() } + type.aliases();
         EXPECT_TRUE(std::any_of(
             names.cbegin(), names.cend(), [&offered](const QString& mime) { return offered.contains(mime); }))

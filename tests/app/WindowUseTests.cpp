@@ -110,36 +110,24 @@ INSTANTIATE_TEST_SUITE_P(WindowUse, WindowKeys, ::testing::ValuesIn(keyCases),
 const QRect laptopTop(0, 32, 1366, 736);
 const QRect laptopBottom(0, 0, 1366, 736);
 
-struct PlacementCase
+TEST(WindowPlacement, FitsTheFreeAreaWithItsTitleBar)
 {
-    const char* name;
-    QRect available;
-    QRect expected;
-};
-
-class WindowPlacement : public ::testing::TestWithParam<PlacementCase>
-{
-};
-
-const PlacementCase placementCases[] = {
-    // Room for the default size: centred, the title bar included.
-    { "LargeScreen", QRect(0, 0, 1920, 1050), QRect(370, 134, 1180, 820) },
-    // Too short for 820: as tall as the area takes, the title bar on screen below the panel.
-    { "LaptopPanelAtTheTop", laptopTop, QRect(93, 70, 1180, 698) },
-    { "LaptopPanelAtTheBottom", laptopBottom, QRect(93, 38, 1180, 698) },
-    // Smaller than the window's minimum: the minimum, its top-left corner kept on screen.
-    { "TinyScreen", QRect(0, 0, 800, 500), QRect(0, 38, 1000, 600) },
-};
-
-TEST_P(WindowPlacement, FitsTheFreeAreaWithItsTitleBar)
-{
-    EXPECT_EQ(BoardWindow::placement(
-                  GetParam().available, QSize(1180, 820), QSize(1000, 600), BoardWindow::frameAllowance),
-        GetParam().expected);
+    const std::tuple<const char*, QRect, QRect> rows[] = {
+        // Room for the default size: centred, the title bar included.
+        { "large screen", QRect(0, 0, 1920, 1050), QRect(370, 134, 1180, 820) },
+        // Too short for 820: as tall as the area takes, the title bar on screen below the panel.
+        { "laptop, panel at the top", laptopTop, QRect(93, 70, 1180, 698) },
+        { "laptop, panel at the bottom", laptopBottom, QRect(93, 38, 1180, 698) },
+        // Smaller than the window's minimum: the minimum, its top-left corner kept on screen.
+        { "tiny screen", QRect(0, 0, 800, 500), QRect(0, 38, 1000, 600) },
+    };
+    for (const auto& [name, available, expected] : rows) {
+        EXPECT_EQ(BoardWindow::placement(
+                      available, QSize(1180, 820), QSize(1000, 600), BoardWindow::frameAllowance),
+            expected)
+            << name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(WindowUse, WindowPlacement, ::testing::ValuesIn(placementCases),
-    [](const ::testing::TestParamInfo<PlacementCase>& info) { return std::string(info.param.name); });
 
 class WindowFit : public AppTest
 {

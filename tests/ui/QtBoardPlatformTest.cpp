@@ -36,6 +36,18 @@ protected:
         });
     }
 
+    // Chooses `path` in the next file panel, after looking at it with `first`.
+    template <typename Dialog>
+    void answerWith(
+        const QString& path, std::function<void(Dialog*)> first = [](Dialog*) {})
+    {
+        whenShown<Dialog>([path, first](Dialog* dialog) {
+            first(dialog);
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+    }
+
     static PanelRequest request(const QString& suffix, const QString& proposedName = QString())
     {
         PanelRequest request;
@@ -100,11 +112,7 @@ TEST_F(QtBoardPlatformTest, AProjectPackageIsPickedAsOneItem)
     const PanelRequest open = request("tesserly");
 
     // Selected and confirmed with the Open button.
-    whenShown<PackageFileDialog>([&](PackageFileDialog* dialog) {
-        dialog->setDirectory(folder.path());
-        dialog->selectFile(package);
-        dialog->accept();
-    });
+    answerWith<PackageFileDialog>(package);
     EXPECT_EQ(platform.chooseProjectToOpen(open), QUrl::fromLocalFile(package));
 
     // Entered (a double click): chosen rather than opened as a folder.
@@ -127,28 +135,19 @@ TEST_F(QtBoardPlatformTest, SavingProposesTheNameAndAddsTheSuffix)
 {
     const PanelRequest save = request("tesserly", "x-y-z.tesserly");
     QString proposed;
-    whenShown<PackageFileDialog>([&](PackageFileDialog* dialog) {
-        proposed = dialog->selectedFiles().value(0);
-        dialog->setDirectory(folder.path());
-        dialog->selectFile(folder.filePath("Summer"));
-        dialog->accept();
-    });
+    answerWith<PackageFileDialog>(folder.filePath("Summer"),
+        [&proposed](PackageFileDialog* dialog) { proposed = dialog->selectedFiles().value(0); });
     EXPECT_EQ(
         platform.chooseProjectDestination(save), QUrl::fromLocalFile(folder.filePath("Summer.tesserly")));
     EXPECT_TRUE(proposed.endsWith("x-y-z.tesserly"));
 
-    // Saving over an existing package asks first; "No" keeps the dialog open.
+    // Saving over an existing package asks first.
     const QString existing = makePackage("Kept.tesserly");
-    whenShown<PackageFileDialog>([&](PackageFileDialog* dialog) {
-        QTimer::singleShot(0, [] {
-            QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr);
-            auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    answerWith<PackageFileDialog>(existing, [this](PackageFileDialog*) {
+        whenShown<QMessageBox>([](QMessageBox* question) {
             EXPECT_TRUE(question->text().contains("Kept.tesserly"));
             question->button(QMessageBox::Yes)->click();
         });
-        dialog->setDirectory(folder.path());
-        dialog->selectFile(existing);
-        dialog->accept();
     });
     EXPECT_EQ(platform.chooseProjectDestination(save), QUrl::fromLocalFile(existing));
 }
@@ -209,49 +208,32 @@ TEST_F(QtBoardPlatformTest, AlertsKeepTheirButtonsIconAndDefaultAndReportTheChoi
     EXPECT_EQ(platform.runAlert({ "Save changes?", QString(), { "Save…", "Discard Changes", "Cancel" } }), 2);
 }
 
-} // namespace
-
 TEST_F(QtBoardPlatformTest, EachKindOfPanelStartsInTheFolderLastUsedForIt)
 {
     const QString photos = folder.filePath("Photos");
     const QString boards = folder.filePath("Boards");
     const QString exports = folder.filePath("Exports");
-    for (const QString& path : { photos, boards, exports }) {
-        ASSERT_TRUE(QDir().mkpath(path));
-    }
+    ASSERT_TRUE(QDir().mkpath(photos) && QDir().mkpath(exports));
     const QString image = TestImages::writeFile(photos, "one.png", TestImages::png(QSize(4, 4)));
     const QString package = makePackage("Boards/Trip.tesserly");
     PanelRequest imageRequest = request("png");
     imageRequest.title = "Add Images to Tesserly";
     imageRequest.message = "Your originals stay unchanged.";
-    const PanelRequest projectRequest = request("tesserly");
-    const PanelRequest exportRequest = request("pdf", "board.pdf");
-
-    // Chosen once each; the directory each panel showed is recorded on the way, and the
-    // image chooser shows the store's title and message.
-    QStringList shown;
-    QStringList texts;
-    const auto choose = [&](const QString& path) {
-        return [&shown, &texts, path](QFileDialog* dialog) {
-            shown << dialog->directory().absolutePath();
-            if (const auto* message = dialog->findChild<QLabel*>("panelMessage")) {
-                texts << dialog->windowTitle() << message->text();
-            }
-            dialog->selectFile(path);
-            QMetaObject::invokeMethod(dialog, "accept");
-        };
-    };
-    whenShown<QFileDialog>(choose(image));
+    // Chosen once each; the image chooser shows the store's title and message.
+    QString texts;
+    answerWith<QFileDialog>(image, [&texts](QFileDialog* dialog) {
+        texts = dialog->windowTitle() + "|" + dialog->findChild<QLabel*>("panelMessage")->text();
+    });
     EXPECT_EQ(platform.chooseImageFiles(imageRequest), QList<QUrl> { QUrl::fromLocalFile(image) });
-    EXPECT_EQ(texts.mid(0, 2), QStringList({ imageRequest.title, imageRequest.message }));
-    whenShown<QFileDialog>(choose(package));
-    ASSERT_TRUE(platform.chooseProjectToOpen(projectRequest));
-    whenShown<QFileDialog>(choose(exports + "/board.pdf"));
-    ASSERT_TRUE(platform.chooseExportDestination(exportRequest));
+    EXPECT_EQ(texts, imageRequest.title + "|" + imageRequest.message);
+    answerWith<QFileDialog>(package);
+    ASSERT_TRUE(platform.chooseProjectToOpen(request("tesserly")));
+    answerWith<QFileDialog>(exports + "/board.pdf");
+    ASSERT_TRUE(platform.chooseExportDestination(request("pdf", "board.pdf")));
 
     // A later run: each panel starts where its own purpose was last served.
     QtBoardPlatform later;
-    shown.clear();
+    QStringList shown;
     const auto cancel = [&shown](QFileDialog* dialog) {
         shown << dialog->directory().absolutePath();
         dialog->reject();
@@ -259,12 +241,14 @@ TEST_F(QtBoardPlatformTest, EachKindOfPanelStartsInTheFolderLastUsedForIt)
     whenShown<QFileDialog>(cancel);
     later.chooseImageFiles(imageRequest);
     whenShown<QFileDialog>(cancel);
-    later.chooseProjectDestination(projectRequest);
+    later.chooseProjectDestination(request("tesserly"));
     whenShown<QFileDialog>(cancel);
-    later.chooseExportDestination(exportRequest);
+    later.chooseExportDestination(request("pdf", "board.pdf"));
     EXPECT_EQ(shown, QStringList({ photos, boards, exports }));
 
     // A remembered folder that is gone falls back to the desktop's own folder.
     ASSERT_TRUE(QDir(photos).removeRecursively());
     EXPECT_NE(PanelFolders::folder(PanelFolders::Purpose::images), photos);
 }
+
+} // namespace

@@ -12,12 +12,28 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 
-// Reordering through the events the desktop delivers: a press and move on the dragged photo's
-// widget, then enter, move and drop on the target widget. P Q R S are photos 1 to 4.
+QStringList enabledItems(const QMenu& menu)
+{
+    QStringList items;
+    for (QAction* action : menu.actions()) {
+        if (!action->isSeparator() && action->isEnabled()) {
+            items.append(action->text());
+        }
+    }
+    return items;
+}
+
+// Reordering through the events the desktop delivers (a press and move on the dragged photo's
+// widget, then enter, move and drop on the target widget), the strip's buttons and its context
+// menu. P Q R S are photos 1 to 4.
 class ReorderDragDropTest : public UiTest
 {
 protected:
@@ -55,47 +71,42 @@ protected:
     ContentView view { store };
 };
 
-TEST_F(ReorderDragDropTest, TheThreeExamplesOnTheStrip)
+TEST_F(ReorderDragDropTest, DropsMoveBeforeOrAfterTheTargetInOneUndoableStep)
 {
-    ASSERT_TRUE(drag(thumbnail(0), thumbnail(2), 0.75));
-    EXPECT_EQ(order(), QStringList({ "Q.png", "R.png", "P.png", "S.png" }));
-    EXPECT_EQ(store.selectedPhoto()->fileName(), "P.png");
-    EXPECT_FALSE(store.draggingPhotoID());
-
-    StoreTesting::installBoard(store, original);
-    ASSERT_TRUE(drag(thumbnail(3), thumbnail(1), 0.25));
-    EXPECT_EQ(order(), QStringList({ "P.png", "S.png", "Q.png", "R.png" }));
-    EXPECT_EQ(store.selectedPhoto()->fileName(), "S.png");
-
-    store.undo();
-    ASSERT_EQ(order(), QStringList({ "P.png", "Q.png", "R.png", "S.png" }));
-    ASSERT_TRUE(drag(thumbnail(1), thumbnail(2), 0.25));
-    EXPECT_EQ(order(), QStringList({ "P.png", "Q.png", "R.png", "S.png" }));
-    EXPECT_TRUE(store.canRedo()) << "a zero move records nothing, so the redo history is kept";
-    EXPECT_EQ(store.selectedPhoto()->fileName(), "Q.png");
-
-    // The middle counts as after.
-    ASSERT_TRUE(drag(thumbnail(0), thumbnail(1), 0.5));
-    EXPECT_EQ(order(), QStringList({ "Q.png", "P.png", "R.png", "S.png" }));
-}
-
-TEST_F(ReorderDragDropTest, TheSameRulesOnThePreviewTiles)
-{
-    ASSERT_TRUE(drag(tile(0), tile(2), 0.75));
-    EXPECT_EQ(order(), QStringList({ "Q.png", "R.png", "P.png", "S.png" }));
-    // A tile can also be dropped on a thumbnail and the other way round.
-    ASSERT_TRUE(drag(thumbnail(3), tile(0), 0.25));
-    EXPECT_EQ(order(), QStringList({ "S.png", "Q.png", "R.png", "P.png" }));
-}
-
-TEST_F(ReorderDragDropTest, DropOnItselfChangesNothingButKeepsTheSelection)
-{
-    store.setSelectedPhotoID(idAt(0));
-    ASSERT_TRUE(drag(thumbnail(2), thumbnail(2), 0.75));
-    EXPECT_EQ(order(), QStringList({ "P.png", "Q.png", "R.png", "S.png" }));
-    EXPECT_EQ(store.selectedPhoto()->fileName(), "R.png");
-    EXPECT_FALSE(store.draggingPhotoID());
-    EXPECT_FALSE(store.canUndo());
+    // From a thumbnail or tile, onto one, across its width; the board order afterwards.
+    const std::tuple<bool, qsizetype, bool, qsizetype, double, const char*> rows[] = {
+        { false, 0, false, 2, 0.75, "QRPS" }, // after R
+        { false, 3, false, 1, 0.25, "PSQR" }, // before Q
+        { false, 1, false, 2, 0.25, "PQRS" }, // before its own neighbour: no move
+        { false, 0, false, 1, 0.5, "QPRS" }, // the middle counts as after
+        { false, 2, false, 2, 0.75, "PQRS" }, // onto itself
+        { true, 0, true, 2, 0.75, "QRPS" }, // tiles follow the same rules,
+        { false, 3, true, 0, 0.25, "SPQR" }, // and each kind takes the other's photos
+        { true, 1, false, 3, 0.75, "PRSQ" },
+    };
+    for (const auto& [fromTile, from, toTile, to, across, letters] : rows) {
+        SCOPED_TRACE(testing::Message() << from << " onto " << to << ": " << letters);
+        StoreTesting::installBoard(store, original);
+        // An undone edit, so that a drop that moves nothing can show that it recorded nothing.
+        store.removePhoto(idAt(3));
+        store.undo();
+        store.setSelectedPhotoID(idAt(from == 0 ? 3 : 0));
+        const QString dragged = order().at(from);
+        ASSERT_TRUE(drag(fromTile ? tile(from) : thumbnail(from), toTile ? tile(to) : thumbnail(to), across));
+        QStringList expected;
+        for (const QChar letter : QString::fromLatin1(letters)) {
+            expected << QString(letter) + ".png";
+        }
+        EXPECT_EQ(order(), expected);
+        EXPECT_EQ(store.selectedPhoto()->fileName(), dragged);
+        EXPECT_FALSE(store.draggingPhotoID());
+        const bool moved = expected != StoreTesting::fileNames(original);
+        EXPECT_EQ(store.canRedo(), !moved) << "a drop that moves nothing records nothing";
+        if (moved) {
+            store.undo();
+            EXPECT_EQ(order(), StoreTesting::fileNames(original));
+        }
+    }
 }
 
 TEST_F(ReorderDragDropTest, DropWhileBusyMovesNothingAndClearsTheDrag)
@@ -157,6 +168,67 @@ TEST_F(ReorderDragDropTest, DragStartSelectsAndRecordsThePhoto)
     EXPECT_EQ(store.draggingPhotoID(), idAt(1));
     EXPECT_EQ(store.selectedPhotoID(), idAt(1));
     EXPECT_FALSE(static_cast<PreviewTile*>(tile(1))->isDown());
+}
+
+TEST_F(ReorderDragDropTest, StripButtonsAndContextMenuMoveAndRemoveOneStepEach)
+{
+    PhotoStripView* strip = view.strip();
+    const auto buttons = [strip] {
+        return QList<bool> { strip->earlierButton()->isEnabled(), strip->laterButton()->isEnabled(),
+            strip->removeButton()->isEnabled() };
+    };
+    EXPECT_EQ(buttons(), QList<bool>({ false, true, true })) << "a new board selects its first photo";
+    QTest::mouseClick(thumbnail(1), Qt::LeftButton);
+    EXPECT_EQ(buttons(), QList<bool>({ true, true, true }));
+    QTest::mouseClick(thumbnail(3), Qt::LeftButton);
+    EXPECT_EQ(buttons(), QList<bool>({ true, false, true }));
+    store.setSelectedPhotoID(std::nullopt);
+    EXPECT_EQ(buttons(), QList<bool>({ false, false, false }));
+
+    QTest::mouseClick(thumbnail(0), Qt::LeftButton);
+    strip->laterButton()->click();
+    EXPECT_EQ(order(), QStringList({ "Q.png", "P.png", "R.png", "S.png" }));
+    EXPECT_TRUE(strip->thumbnails().at(1)->isSelected());
+    strip->earlierButton()->click();
+    strip->removeButton()->click();
+    EXPECT_EQ(order(), QStringList({ "Q.png", "R.png", "S.png" }));
+    EXPECT_EQ(store.selectedPhoto()->fileName(), "Q.png");
+    EXPECT_EQ(thumbnail(0)->accessibleName(), "Image 1, Q.png") << "renumbered";
+
+    // The context menu acts on the clicked photo, not the selection, and offers what it can do.
+    std::unique_ptr<QMenu> menu(strip->thumbnails().at(1)->createContextMenu(nullptr));
+    EXPECT_EQ(enabledItems(*menu), QStringList({ "Move Earlier", "Move Later", "Remove from Board" }));
+    menu->actions().at(0)->trigger();
+    EXPECT_EQ(order(), QStringList({ "R.png", "Q.png", "S.png" }));
+    EXPECT_EQ(store.selectedPhoto()->fileName(), "Q.png");
+    menu.reset(strip->thumbnails().at(2)->createContextMenu(nullptr));
+    EXPECT_EQ(enabledItems(*menu), QStringList({ "Move Earlier", "Remove from Board" }));
+
+    StoreTesting::installBoard(store, { original.first() });
+    EXPECT_EQ(buttons(), QList<bool>({ false, false, true }));
+    menu.reset(strip->thumbnails().at(0)->createContextMenu(nullptr));
+    EXPECT_EQ(enabledItems(*menu), QStringList({ "Remove from Board" }));
+    menu->actions().last()->trigger();
+    EXPECT_TRUE(store.photos().isEmpty());
+}
+
+TEST_F(ReorderDragDropTest, SelectingOnThePreviewCentresTheThumbnail)
+{
+    installPhotos(30);
+    QScrollArea* area = view.strip()->scrollArea();
+    QScrollBar* bar = area->horizontalScrollBar();
+    QTRY_VERIFY(bar->maximum() > 0);
+    view.preview()->scrollArea()->ensureWidgetVisible(tile(14));
+    QTest::mouseClick(tile(14), Qt::LeftButton);
+    EXPECT_EQ(store.selectedPhotoID(), idAt(14));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        std::abs(thumbnail(14)->geometry().center().x() - bar->value() - area->viewport()->width() / 2) <= 2,
+        2000);
+    // Clearing the selection leaves the strip where it is.
+    const int before = bar->value();
+    store.setSelectedPhotoID(std::nullopt);
+    QTest::qWait(300);
+    EXPECT_EQ(bar->value(), before);
 }
 
 } // namespace
