@@ -1,14 +1,8 @@
 #include "AppTestSupport.h"
 
-#include "app/AboutView.h"
 #include "app/AppearancePreference.h"
-#include "app/AppInfo.h"
-#include "app/BoardWindow.h"
-#include "app/TesserlySettingsView.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QTest>
 
 namespace {
 
@@ -24,28 +18,17 @@ QColor schemeColour(ColorScheme scheme, QPalette::ColorRole role = QPalette::Win
 
 } // namespace
 
-TEST(AppInfoTest, VersionTextFallsBackPieceByPiece)
-{
-    using Row = std::tuple<std::optional<QString>, std::optional<QString>, const char*>;
-    for (const auto& [version, build, expected] :
-        { Row { std::nullopt, "7", "Version 1.0 (7)" }, Row { std::nullopt, std::nullopt, "Version 1.0 (1)" },
-            Row { "2.3", std::nullopt, "Version 2.3 (1)" }, Row { "2.3", "41", "Version 2.3 (41)" },
-            Row { QString(), " ", "Version 1.0 (1)" } }) {
-        EXPECT_EQ(AppInfo(version, build).version(), QString::fromLatin1(expected));
-    }
-}
-
 using AppearanceTest = AppTest;
 
 TEST_F(AppearanceTest, TheStoredChoiceAppliesFromTheStartAndASegmentSwitchesOpenWindowsAtOnce)
 {
-    storeAppearance(QStringLiteral("dark"));
+    storeAppearance("dark");
     TesserlyApp& app = makeApp();
     app.showAbout();
     app.showSettings();
     TesserlySettingsView& settings = *app.settingsWindow();
     EXPECT_EQ(windowColour(app.boardWindow()), schemeColour(ColorScheme::dark));
-    EXPECT_TRUE(settings.segment(QStringLiteral("dark"))->isChecked());
+    EXPECT_TRUE(settings.segment("dark")->isChecked());
     const std::pair<const char*, QColor> rows[] = { { "light", schemeColour(ColorScheme::light) },
         { "system", desktopPalette().color(QPalette::Window) }, { "dark", schemeColour(ColorScheme::dark) } };
     for (const auto& [value, window] : rows) {
@@ -58,9 +41,9 @@ TEST_F(AppearanceTest, TheStoredChoiceAppliesFromTheStartAndASegmentSwitchesOpen
         EXPECT_EQ(windowColour(app.boardWindow()), window);
     }
     // The chosen segment stands out in the accent colour of the palette in use.
-    EXPECT_EQ(settings.segment(QStringLiteral("dark"))->palette().color(QPalette::Button),
+    EXPECT_EQ(settings.segment("dark")->palette().color(QPalette::Button),
         schemeColour(ColorScheme::dark, QPalette::Highlight));
-    EXPECT_EQ(settings.segment(QStringLiteral("light"))->palette().color(QPalette::Button),
+    EXPECT_EQ(settings.segment("light")->palette().color(QPalette::Button),
         schemeColour(ColorScheme::dark, QPalette::Button));
 }
 
@@ -68,7 +51,7 @@ TEST_F(AppearanceTest, AnythingButExactLightOrDarkFollowsTheDesktopAndSelectsNoS
 {
     for (const char* stored : { "", "Dark", " light", "purple" }) {
         // A dark application first, so that following the desktop is a visible change.
-        storeAppearance(QStringLiteral("dark"));
+        storeAppearance("dark");
         makeApp();
         m_app.reset();
         storeAppearance(QString::fromLatin1(stored));

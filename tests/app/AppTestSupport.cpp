@@ -1,15 +1,10 @@
 #include "AppTestSupport.h"
 
-#include "app/BoardWindow.h"
 #include "model/BoardSettings.h"
 #include "support/PackageBuilder.h"
-#include "support/TestImages.h"
 
-#include <QApplication>
-#include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
-#include <QTest>
 
 namespace {
 
@@ -39,7 +34,7 @@ void AppTest::TearDown()
     if (m_app) {
         waitUntilIdle();
         // Later tests start from the desktop's look again.
-        m_app->appearance().setValue(QStringLiteral("system"));
+        m_app->appearance().setValue("system");
     }
     m_app.reset();
 }
@@ -106,7 +101,7 @@ void AppTest::addImages(int count)
 void AppTest::changeSettings()
 {
     BoardSettings settings = m_app->store().settings();
-    settings.title = settings.title + QStringLiteral("x");
+    settings.title = settings.title + "x";
     m_app->store().setSettings(settings);
     ASSERT_TRUE(m_app->store().hasUnsavedChanges());
 }
@@ -118,13 +113,12 @@ void AppTest::waitUntilIdle()
 
 void AppTest::storeAppearance(const QString& value)
 {
-    QSettings(QStringLiteral("Vandrel"), QStringLiteral("Tesserly"))
-        .setValue(QStringLiteral("appearance"), value);
+    QSettings("Vandrel", "Tesserly").setValue("appearance", value);
 }
 
 QString AppTest::storedAppearance()
 {
-    return QSettings(QStringLiteral("Vandrel"), QStringLiteral("Tesserly")).value("appearance").toString();
+    return QSettings("Vandrel", "Tesserly").value("appearance").toString();
 }
 
 QPalette AppTest::desktopPalette()

@@ -2,14 +2,23 @@
 
 #include "app/TesserlyApp.h"
 #include "support/FakeBoardPlatform.h"
+// What most suites use, so that each names only its own extras.
+#include "app/AboutView.h"
+#include "app/BoardWindow.h"
+#include "app/TesserlySettingsView.h"
+#include "support/StoreTesting.h"
+#include "support/TestImages.h"
+#include "ui/ContentView.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 #include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
 #include <QPalette>
 #include <QTemporaryDir>
-
-class QMenu;
+#include <QTest>
 
 // A whole application on the offscreen platform with a scripted desktop, user settings in a
 // fresh folder, and real image files and project packages made on disk.
@@ -18,17 +27,14 @@ class AppTest : public ::testing::Test
 protected:
     void SetUp() override;
     void TearDown() override;
-
     // Builds the application with whatever appearance the test stored before.
     TesserlyApp& makeApp();
     // Shows the board window and makes it the active window, as a user's click would.
     void showAndActivate();
-
     // The board window's menu titled `title` ("&" ignored), or nullptr; and an item of one,
     // failing the test when missing.
     QMenu* menu(const QString& title) const;
     QAction* menuItem(const QString& menu, const QString& item) const;
-
     QUrl writeImage(const QString& name);
     // A valid, empty project package.
     QUrl writeProject(const QString& name);
@@ -37,12 +43,10 @@ protected:
     // One undoable change without images.
     void changeSettings();
     void waitUntilIdle();
-
     static void storeAppearance(const QString& value);
     static QString storedAppearance();
     // The palette the application had before any appearance was applied.
     static QPalette desktopPalette();
-
     QTemporaryDir m_folder;
     QTemporaryDir m_settingsFolder;
     FakeBoardPlatform m_platform;

@@ -1,7 +1,6 @@
 #include "AppTestSupport.h"
 
 #include <QCoreApplication>
-#include <QMenu>
 #include <QTranslator>
 
 namespace {
@@ -60,7 +59,7 @@ TEST_F(MenuCommandTest, EnabledStatesFollowTheStoreFlags)
     app.store().redo();
     check("redone", true, true, true, false);
     // An import in progress: everything that would start work waits, undo included.
-    app.store().importURLs({ writeImage(QStringLiteral("late.png")) });
+    app.store().importURLs({ writeImage("late.png") });
     ASSERT_TRUE(app.store().isBusy());
     check("busy", false, false, true, false);
     waitUntilIdle();
@@ -88,21 +87,18 @@ TEST_F(MenuCommandTest, ItemsCallTheStoreAndTheWindows)
     EXPECT_EQ(m_platform.imagePanels.size(), 1);
     EXPECT_EQ(m_platform.projectSavePanels.size(), 1);
     ASSERT_EQ(m_platform.exportPanels.size(), 2);
-    EXPECT_TRUE(m_platform.exportPanels[0].proposedName.endsWith(QStringLiteral(".png")));
-    EXPECT_TRUE(m_platform.exportPanels[1].proposedName.endsWith(QStringLiteral(".pdf")));
-
+    EXPECT_TRUE(m_platform.exportPanels[0].proposedName.endsWith(".png"));
+    EXPECT_TRUE(m_platform.exportPanels[1].proposedName.endsWith(".pdf"));
     trigger("Edit", "Copy Board as PNG");
     waitUntilIdle();
     EXPECT_TRUE(m_platform.copiedPNG.value_or(QByteArray()).startsWith("\x89PNG"));
-
     m_platform.alertAnswers = { 1 }; // "Discard Changes"
     trigger("File", "New Board");
     EXPECT_TRUE(app.store().photos().isEmpty());
-
     trigger("Help", "Tesserly Quick Guide");
     const AlertRequest guide = m_platform.alerts.last();
-    EXPECT_EQ(guide.message, QStringLiteral("Make a board in three steps"));
-    EXPECT_EQ(guide.informativeText.split(QStringLiteral("\n\n")).size(), 4) << "three steps and a note";
+    EXPECT_EQ(guide.message, "Make a board in three steps");
+    EXPECT_EQ(guide.informativeText.split("\n\n").size(), 4) << "three steps and a note";
 }
 
 TEST_F(MenuCommandTest, InGermanTheMenusTheGuideAndTheStoresQuestionsAreGerman)
@@ -114,14 +110,12 @@ TEST_F(MenuCommandTest, InGermanTheMenusTheGuideAndTheStoresQuestionsAreGerman)
     const std::unique_ptr<QTranslator, void (*)(QTranslator*)> installed(
         &german, [](QTranslator* translator) { QCoreApplication::removeTranslator(translator); });
     makeApp();
-    EXPECT_EQ(menuItem(QStringLiteral("Datei"), QStringLiteral("Drucken \u2026"))->shortcut(),
-        QKeySequence(Qt::CTRL | Qt::Key_P));
-    menuItem(QStringLiteral("Hilfe"), QStringLiteral("Tesserly-Kurzanleitung"))->trigger();
-    EXPECT_EQ(m_platform.alerts.value(0).message, QStringLiteral("Ein Board in drei Schritten"));
-
+    EXPECT_EQ(menuItem("Datei", "Drucken \u2026")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+    menuItem("Hilfe", "Tesserly-Kurzanleitung")->trigger();
+    EXPECT_EQ(m_platform.alerts.value(0).message, "Ein Board in drei Schritten");
     changeSettings();
     m_platform.alertAnswers = { 2 };
-    menuItem(QStringLiteral("Datei"), QStringLiteral("Neues Board"))->trigger();
+    menuItem("Datei", "Neues Board")->trigger();
     EXPECT_EQ(m_platform.alerts.last().buttons,
         QStringList({ "Speichern \u2026", "\u00C4nderungen verwerfen", "Abbrechen" }));
     EXPECT_TRUE(m_app->store().hasUnsavedChanges());

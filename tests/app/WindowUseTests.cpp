@@ -1,25 +1,18 @@
 #include "AppTestSupport.h"
 
-#include "app/AboutView.h"
-#include "app/BoardWindow.h"
-#include "app/TesserlySettingsView.h"
-#include "support/TestImages.h"
 #include "ui/BoardFooter.h"
 #include "ui/CaptionEditor.h"
-#include "ui/ContentView.h"
 #include "ui/ExportMenuButton.h"
 #include "ui/InspectorSlider.h"
 #include "ui/InspectorView.h"
 #include "ui/PhotoStripView.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QTest>
 #include <QToolBar>
 
 namespace {
@@ -66,7 +59,7 @@ const KeyCase keyCases[] = {
     { "CtrlVInTheTitleFieldPastesText", titleField, Qt::CTRL | Qt::Key_V,
         [](TesserlyApp& app, FakeBoardPlatform&) {
             EXPECT_EQ(app.store().photos().size(), 1);
-            EXPECT_EQ(app.store().settings().title, QStringLiteral("Copied words"));
+            EXPECT_EQ(app.store().settings().title, "Copied words");
         } },
     { "CtrlAltVInTheTitleFieldPastesImages", titleField, Qt::CTRL | Qt::ALT | Qt::Key_V,
         [](TesserlyApp& app, FakeBoardPlatform&) { EXPECT_EQ(app.store().photos().size(), 2); } },
@@ -74,7 +67,7 @@ const KeyCase keyCases[] = {
         [](TesserlyApp&, FakeBoardPlatform& platform) { EXPECT_EQ(platform.exportPanels.size(), 1); } },
     { "CtrlZInTheCaptionUndoesTheLastKeystroke", captionEditor, Qt::CTRL | Qt::Key_Z,
         [](TesserlyApp& app, FakeBoardPlatform&) {
-            EXPECT_EQ(app.store().photos().first().caption(), QStringLiteral("Kit"));
+            EXPECT_EQ(app.store().photos().first().caption(), "Kit");
             EXPECT_EQ(content(app).inspector()->captionEditor()->editor()->toPlainText(), "Kit");
         } },
 };
@@ -88,15 +81,14 @@ TEST_P(WindowKeys, ReachTheBoardUnlessATextFieldNeedsThem)
     app.store().setSettings(settings);
     app.store().updateCaption(QString(), app.store().photos().first().id());
     showAndActivate();
-    m_platform.clipboard.insert(QStringLiteral("image/png"), TestImages::png(QSize(20, 10), Qt::blue));
-    QGuiApplication::clipboard()->setText(QStringLiteral("Copied words"));
-
+    m_platform.clipboard.insert("image/png", TestImages::png(QSize(20, 10), Qt::blue));
+    QGuiApplication::clipboard()->setText("Copied words");
     QWidget* target = GetParam().focus(content(app));
     target->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(QTest::qWaitFor([target] { return target->hasFocus(); }));
     if (auto* editor = qobject_cast<QPlainTextEdit*>(target)) {
-        QTest::keyClicks(editor, QStringLiteral("Kite"));
-        ASSERT_EQ(app.store().photos().first().caption(), QStringLiteral("Kite"));
+        QTest::keyClicks(editor, "Kite");
+        ASSERT_EQ(app.store().photos().first().caption(), "Kite");
     }
     QTest::keyClick(target, GetParam().keys.key(), GetParam().keys.keyboardModifiers());
     waitUntilIdle();
@@ -142,7 +134,6 @@ TEST_F(WindowFit, TheWholeWindowFitsALaptopScreenWithEveryControlReachable)
     EXPECT_LE(smallest.width(), laptopTop.width());
     EXPECT_LE(smallest.height() + BoardWindow::frameAllowance.top(), laptopTop.height())
         << "menu bar, toolbar, content and title bar";
-
     window.setGeometry(
         BoardWindow::placement(laptopTop, QSize(1366, 736), smallest, BoardWindow::frameAllowance));
     window.show();
@@ -204,7 +195,7 @@ TEST_F(WindowFit, ControlsAndLabelsLookDisabledWhileBusyInEitherAppearance)
         for (const auto& [widget, text] : rows) {
             enabled.append(widget->grab().toImage());
         }
-        app.store().importURLs(QList<QUrl>(8, writeImage(QStringLiteral("slow.png"))));
+        app.store().importURLs(QList<QUrl>(8, writeImage("slow.png")));
         ASSERT_TRUE(app.store().isBusy());
         for (const auto& [widget, text] : rows) {
             EXPECT_FALSE(widget->isEnabled());

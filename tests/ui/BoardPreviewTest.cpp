@@ -1,16 +1,7 @@
 #include "ui/UiTesting.h"
 
 #include "render/BoardLayout.h"
-#include "ui/BoardCanvas.h"
-#include "ui/BoardPreview.h"
 #include "ui/PreviewEmptyState.h"
-#include "ui/PreviewTile.h"
-
-#include <QApplication>
-#include <QPushButton>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QTest>
 
 namespace {
 
@@ -23,18 +14,15 @@ protected:
         preview.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
     }
-
     // The canvas as it is drawn on screen.
     QImage canvasImage() const { return preview.canvas()->grab().toImage(); }
     QPoint onScreen(QPointF layoutPoint) const { return (layoutPoint * preview.canvas()->scale()).toPoint(); }
-
     static BoardPhoto photoWithThumbnail(const QString& name, QColor colour, const QByteArray& bytes)
     {
         QImage thumbnail(400, 300, QImage::Format_RGB32);
         thumbnail.fill(colour);
         return BoardPhoto(QUuid::createUuid(), name, QString(), bytes, 4000, 3000, thumbnail);
     }
-
     BoardPreview preview { store };
 };
 
@@ -68,7 +56,6 @@ TEST_F(BoardPreviewTest, CanvasDrawsThumbnailsNumbersAndBackground)
     const QPointF badge(
         white.numberRect.left() + white.numberRect.height() * 0.3, white.numberRect.center().y());
     EXPECT_LT(QColor(canvasImage().pixel(onScreen(badge))).lightness(), 140);
-
     settings.showNumbers = false;
     settings.background = BoardBackground::dark;
     store.setSettings(settings);
@@ -82,9 +69,7 @@ TEST_F(BoardPreviewTest, TheEmptyStateTakesDroppedFilesAndImageData)
     EXPECT_FALSE(preview.canvas()->isVisible());
     preview.emptyState()->addButton()->click();
     EXPECT_EQ(platform.imagePanels.size(), 1);
-
-    const QString file
-        = TestImages::writeFile(folder, QStringLiteral("dropped.png"), TestImages::png(QSize(30, 20)));
+    const QString file = TestImages::writeFile(folder, "dropped.png", TestImages::png(QSize(30, 20)));
     const std::unique_ptr<QMimeData> files = fileDrag({ file });
     EXPECT_TRUE(dropOn(&preview, QPointF(100, 100), *files));
     EXPECT_FALSE(preview.isDropTargeted());
@@ -92,16 +77,14 @@ TEST_F(BoardPreviewTest, TheEmptyStateTakesDroppedFilesAndImageData)
     EXPECT_EQ(order(), QStringList { "dropped.png" });
     EXPECT_FALSE(preview.emptyState()->isVisible());
     EXPECT_TRUE(preview.canvas()->isVisible());
-
     QMimeData data;
-    data.setData(QStringLiteral("image/png"), TestImages::png(QSize(12, 12), Qt::green));
+    data.setData("image/png", TestImages::png(QSize(12, 12), Qt::green));
     EXPECT_TRUE(dropOn(&preview, QPointF(100, 100), data));
     ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
     EXPECT_EQ(order(), QStringList({ "dropped.png", "Dropped Image.png" }));
-
     // Text is not an image: refused before the drop, with no highlight.
     QMimeData text;
-    text.setText(QStringLiteral("hello"));
+    text.setText("hello");
     EXPECT_FALSE(dropOn(&preview, QPointF(100, 100), text));
     EXPECT_FALSE(preview.isDropTargeted());
 }
@@ -110,8 +93,7 @@ TEST_F(BoardPreviewTest, DropsAreRefusedWhileBusy)
 {
     installPhotos(2);
     makeBusy();
-    const QString file
-        = TestImages::writeFile(folder, QStringLiteral("late.png"), TestImages::png(QSize(30, 20)));
+    const QString file = TestImages::writeFile(folder, "late.png", TestImages::png(QSize(30, 20)));
     const std::unique_ptr<QMimeData> files = fileDrag({ file });
     EXPECT_FALSE(dropOn(&preview, QPointF(100, 100), *files));
     EXPECT_FALSE(preview.isDropTargeted());

@@ -2,19 +2,12 @@
 
 #include "ui/BoardFooter.h"
 #include "ui/BusyOverlay.h"
-#include "ui/ContentView.h"
 #include "ui/ElidedLabel.h"
 #include "ui/ExportMenuButton.h"
-#include "ui/PhotoStripView.h"
 
 #include <QAction>
-#include <QLabel>
 #include <QMainWindow>
-#include <QMessageBox>
-#include <QPushButton>
-#include <QTest>
 #include <QToolBar>
-#include <QToolButton>
 
 namespace {
 
@@ -29,10 +22,8 @@ protected:
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-
     QString countText() const { return view->footer()->countLabel()->text(); }
     bool sizeShown() const { return view->exportSizeLabel()->isVisible(); }
-
     // Every control a user could press, toolbar included.
     QList<QWidget*> controls() const
     {
@@ -48,7 +39,6 @@ protected:
         }
         return found;
     }
-
     QMainWindow window;
     ContentView* view = new ContentView(store);
 };
@@ -71,10 +61,9 @@ TEST_F(ContentViewTest, FooterAndHeaderFollowTheBoard)
 TEST_F(ContentViewTest, BusyExportDimsAndDisablesEverything)
 {
     installPhotos(3);
-    platform.exportDestinations.append(QUrl::fromLocalFile(folder.filePath(QStringLiteral("board.png"))));
+    platform.exportDestinations.append(QUrl::fromLocalFile(folder.filePath("board.png")));
     view->footer()->exportPNGAction()->trigger();
     ASSERT_TRUE(store.isBusy());
-
     EXPECT_TRUE(view->overlay()->isVisible());
     EXPECT_EQ(view->overlay()->panel()->accessibleName(), "Exporting PNG…");
     EXPECT_FALSE(view->toolBar()->isEnabled());
@@ -85,7 +74,6 @@ TEST_F(ContentViewTest, BusyExportDimsAndDisablesEverything)
     // A click on a control does nothing while busy (an empty clipboard would report an error).
     QTest::mouseClick(view->strip()->pasteButton(), Qt::LeftButton);
     EXPECT_FALSE(store.errorMessage());
-
     ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
     EXPECT_FALSE(view->overlay()->isVisible());
     EXPECT_TRUE(view->footer()->copyButton()->isEnabled());
@@ -99,7 +87,7 @@ TEST_F(ContentViewTest, ErrorAlertClearsTheErrorHoweverItIsDismissed)
         [](QMessageBox* alert) { alert->close(); },
     };
     for (const auto& dismiss : dismissals) {
-        store.setErrorMessage(QStringLiteral("Failure"));
+        store.setErrorMessage("Failure");
         EXPECT_EQ(view->errorAlert(), nullptr) << "shown later, never inside the store's signal";
         QTRY_VERIFY(view->errorAlert() != nullptr && view->errorAlert()->isVisible());
         EXPECT_EQ(view->errorAlert()->text(), "Failure");

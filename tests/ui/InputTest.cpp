@@ -1,24 +1,9 @@
 #include "ui/UiTesting.h"
 
-#include "ui/BoardCanvas.h"
-#include "ui/BoardPreview.h"
-#include "ui/ContentView.h"
 #include "ui/FocusRing.h"
-#include "ui/InspectorSlider.h"
-#include "ui/InspectorView.h"
-#include "ui/PhotoStripView.h"
-#include "ui/PhotoThumbnail.h"
-#include "ui/PreviewTile.h"
 
-#include <QApplication>
-#include <QComboBox>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QSet>
-#include <QSlider>
 #include <QSpontaneKeyEvent>
-#include <QTest>
-#include <QToolButton>
 #include <QWheelEvent>
 
 namespace {
@@ -35,7 +20,6 @@ protected:
         QApplication::setActiveWindow(&view);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
     }
-
     // A wheel turn as the desktop delivers it: spontaneous, so that a turn no one takes travels
     // up to the parents.
     static void turnWheel(QWidget* target, QPoint angleDelta)
@@ -47,14 +31,11 @@ protected:
         // sendEvent() would mark it synthesized, and Qt does not pass those on.
         qApp->notify(target, &event);
     }
-
     QScrollBar* inspectorBar() const
     {
         return view.inspector()->findChild<QScrollArea*>()->verticalScrollBar();
     }
-
     qsizetype selectedIndex() const { return view.strip()->selectedIndex().value_or(-1); }
-
     ContentView view { store };
 };
 
@@ -75,7 +56,6 @@ TEST_F(InputTest, TheWheelOverASettingScrollsThePanelUnlessTheSettingHasFocus)
         EXPECT_EQ(store.settings(), BoardSettings());
         EXPECT_FALSE(control->hasFocus()) << "the wheel gave it focus";
         EXPECT_GT(inspectorBar()->value(), 0) << "the panel did not scroll";
-
         // Clicked or tabbed to, the control takes the wheel as usual.
         control->setFocus(Qt::TabFocusReason);
         turnWheel(control, QPoint(0, -120));
@@ -139,7 +119,6 @@ TEST_P(PhotoKeys, MoveSelectReorderAndRemoveInOneUndoableStep)
         = row.onPreview ? static_cast<QWidget*>(view.preview()->scrollArea()) : view.strip()->scrollArea();
     target->setFocus(Qt::TabFocusReason);
     ASSERT_TRUE(target->hasFocus());
-
     QTest::keyClick(target, Qt::Key(row.key), row.modifiers);
     EXPECT_EQ(selectedIndex(), row.selected);
     QStringList expected;
@@ -179,7 +158,6 @@ TEST_F(InputTest, StripAndPreviewAreOneTabStopEachWithAVisibleRing)
     EXPECT_EQ(stops.size(), withTwoPhotos) << "every photo added a Tab stop";
     EXPECT_TRUE(stops.contains(view.strip()->scrollArea()));
     EXPECT_TRUE(stops.contains(view.preview()->scrollArea()));
-
     for (FocusRing* ring : { view.strip()->focusRing(), view.preview()->focusRing() }) {
         QWidget* target = ring == view.strip()->focusRing()
             ? static_cast<QWidget*>(view.strip()->scrollArea())

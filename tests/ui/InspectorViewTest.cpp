@@ -2,19 +2,10 @@
 
 #include "ui/BackgroundButton.h"
 #include "ui/CaptionEditor.h"
-#include "ui/InspectorSlider.h"
-#include "ui/InspectorView.h"
 #include "ui/SegmentedPicker.h"
 #include "ui/SwitchToggle.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSlider>
-#include <QTest>
-#include <QToolButton>
 
 namespace {
 
@@ -28,7 +19,6 @@ protected:
         inspector.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&inspector));
     }
-
     // Runs one user edit and checks that it made exactly one undoable change, which undo reverts.
     void expectOneChange(const char* what, const std::function<void()>& edit,
         const std::function<bool(const BoardSettings&)>& changed)
@@ -44,13 +34,11 @@ protected:
         // Back to a clean history for the next control.
         StoreTesting::installBoard(store, store.photos(), before);
     }
-
     static void choose(QComboBox* combo, int index)
     {
         combo->setCurrentIndex(index);
         emit combo->activated(index);
     }
-
     InspectorView inspector { store };
 };
 
@@ -92,7 +80,6 @@ TEST_F(InspectorViewTest, EveryControlWritesOneUndoableChange)
     expectOneChange(
         "width", [&] { choose(inspector.widthPicker(), 0); },
         [](const BoardSettings& s) { return s.outputWidth == 1200; });
-
     BoardSettings titled = store.settings();
     titled.title = "Trip";
     StoreTesting::installBoard(store, store.photos(), titled);
@@ -127,14 +114,12 @@ TEST_F(InspectorViewTest, CaptionEditorFollowsTheSelection)
     store.setSelectedPhotoID(std::nullopt);
     CaptionEditor* editor = inspector.captionEditor();
     EXPECT_FALSE(editor->isEditing());
-
     store.setSelectedPhotoID(idAt(1));
     EXPECT_TRUE(editor->isEditing());
     EXPECT_EQ(editor->editor()->toPlainText(), "image-2");
     editor->editor()->clear();
     QTest::keyClicks(editor->editor(), "Low tide");
     EXPECT_EQ(store.photos().at(1).caption(), "Low tide");
-
     // Another selection shows that photo's caption; undo restores the first one's.
     store.setSelectedPhotoID(idAt(0));
     EXPECT_EQ(editor->editor()->toPlainText(), "image-1");

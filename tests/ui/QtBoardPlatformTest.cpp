@@ -5,15 +5,9 @@
 #include "ui/QtBoardPlatform.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QSettings>
-#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -26,7 +20,6 @@ protected:
     {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     }
-
     // Runs `answer` on the modal dialog as soon as it is shown.
     template <typename Dialog> void whenShown(std::function<void(Dialog*)> answer)
     {
@@ -35,7 +28,6 @@ protected:
             answer(qobject_cast<Dialog*>(QApplication::activeModalWidget()));
         });
     }
-
     // Chooses `path` in the next file panel, after looking at it with `first`.
     template <typename Dialog>
     void answerWith(
@@ -47,7 +39,6 @@ protected:
             QMetaObject::invokeMethod(dialog, "accept");
         });
     }
-
     static PanelRequest request(const QString& suffix, const QString& proposedName = QString())
     {
         PanelRequest request;
@@ -55,7 +46,6 @@ protected:
         request.proposedName = proposedName;
         return request;
     }
-
     QString makePackage(const QString& name)
     {
         const QString path = folder.filePath(name);
@@ -63,7 +53,6 @@ protected:
         TestImages::writeFile(path, "manifest.json", "{}");
         return path;
     }
-
     QTemporaryDir settings;
     QtBoardPlatform platform;
 };
@@ -78,7 +67,6 @@ TEST_F(QtBoardPlatformTest, ClipboardInAndOut)
     EXPECT_EQ(platform.clipboardData("image/png"), png);
     EXPECT_FALSE(platform.clipboardData("image/tiff"));
     EXPECT_TRUE(platform.clipboardFileURLs().isEmpty());
-
     auto* files = new QMimeData;
     const QString local = folder.filePath("a.png");
     files->setUrls({ QUrl::fromLocalFile(local), QUrl("https://example.com/b.png"),
@@ -110,15 +98,12 @@ TEST_F(QtBoardPlatformTest, AProjectPackageIsPickedAsOneItem)
 {
     const QString package = makePackage("Trip.tesserly");
     const PanelRequest open = request("tesserly");
-
     // Selected and confirmed with the Open button.
     answerWith<PackageFileDialog>(package);
     EXPECT_EQ(platform.chooseProjectToOpen(open), QUrl::fromLocalFile(package));
-
     // Entered (a double click): chosen rather than opened as a folder.
     whenShown<PackageFileDialog>([&](PackageFileDialog* dialog) { emit dialog->directoryEntered(package); });
     EXPECT_EQ(platform.chooseProjectToOpen(open), QUrl::fromLocalFile(package));
-
     // An ordinary folder is entered as usual and is not a choice.
     const QString plain = folder.filePath("Holidays");
     QDir().mkpath(plain);
@@ -140,7 +125,6 @@ TEST_F(QtBoardPlatformTest, SavingProposesTheNameAndAddsTheSuffix)
     EXPECT_EQ(
         platform.chooseProjectDestination(save), QUrl::fromLocalFile(folder.filePath("Summer.tesserly")));
     EXPECT_TRUE(proposed.endsWith("x-y-z.tesserly"));
-
     // Saving over an existing package asks first.
     const QString existing = makePackage("Kept.tesserly");
     answerWith<PackageFileDialog>(existing, [this](PackageFileDialog*) {
@@ -230,7 +214,6 @@ TEST_F(QtBoardPlatformTest, EachKindOfPanelStartsInTheFolderLastUsedForIt)
     ASSERT_TRUE(platform.chooseProjectToOpen(request("tesserly")));
     answerWith<QFileDialog>(exports + "/board.pdf");
     ASSERT_TRUE(platform.chooseExportDestination(request("pdf", "board.pdf")));
-
     // A later run: each panel starts where its own purpose was last served.
     QtBoardPlatform later;
     QStringList shown;
@@ -245,7 +228,6 @@ TEST_F(QtBoardPlatformTest, EachKindOfPanelStartsInTheFolderLastUsedForIt)
     whenShown<QFileDialog>(cancel);
     later.chooseExportDestination(request("pdf", "board.pdf"));
     EXPECT_EQ(shown, QStringList({ photos, boards, exports }));
-
     // A remembered folder that is gone falls back to the desktop's own folder.
     ASSERT_TRUE(QDir(photos).removeRecursively());
     EXPECT_NE(PanelFolders::folder(PanelFolders::Purpose::images), photos);

@@ -1,22 +1,11 @@
 #include "ui/UiTesting.h"
 
 #include "model/ContentTypes.h"
-#include "ui/BoardCanvas.h"
-#include "ui/BoardPreview.h"
-#include "ui/ContentView.h"
 #include "ui/PhotoDragAndDrop.h"
 #include "ui/PhotoMimeData.h"
-#include "ui/PhotoStripView.h"
-#include "ui/PhotoThumbnail.h"
-#include "ui/PreviewTile.h"
 
-#include <QApplication>
 #include <QDropEvent>
 #include <QMenu>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QTest>
-#include <QToolButton>
 
 namespace {
 
@@ -46,15 +35,16 @@ protected:
         view.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     }
-
     QWidget* thumbnail(qsizetype index) const { return view.strip()->thumbnails().at(index); }
     QWidget* tile(qsizetype index) const { return view.preview()->canvas()->tiles().at(index); }
-
     // Drags a photo's widget onto a point of another's, `across` its width; the move runs from
     // the event loop after the drop has been answered.
     bool drag(QWidget* source, QWidget* target, double across)
     {
         startDrag(source);
+        if (const auto* pressed = dynamic_cast<PreviewTile*>(source)) {
+            EXPECT_FALSE(pressed->isDown()) << "the tile stays pressed once its drag has begun";
+        }
         const std::optional<QUuid> id = store.draggingPhotoID();
         EXPECT_TRUE(id.has_value()) << "the drag did not start";
         if (!id) {
@@ -66,7 +56,6 @@ protected:
         QCoreApplication::processEvents();
         return accepted;
     }
-
     QList<BoardPhoto> original;
     ContentView view { store };
 };
@@ -121,7 +110,6 @@ TEST_F(ReorderDragDropTest, DropWhileBusyMovesNothingAndClearsTheDrag)
     const PhotoMimeData payload(idAt(0));
     // In the window every control is disabled while busy, so the drop never arrives there.
     EXPECT_FALSE(dropOn(thumbnail(3), QPointF(80, 20), payload));
-
     // A strip on its own still takes the drop: the busy check is made when the move runs.
     EXPECT_TRUE(dropOn(strip.thumbnails().at(3), QPointF(80, 20), payload));
     EXPECT_TRUE(store.draggingPhotoID()) << "the move waits for the event loop";
@@ -140,15 +128,13 @@ TEST_F(ReorderDragDropTest, ForeignDragsAreRefusedWithoutHighlight)
     // and image files: the strip takes neither.
     QMimeData foreign;
     foreign.setData(QString(ContentTypes::photoMimeType), idAt(0).toString(QUuid::WithoutBraces).toUtf8());
-    const QString file
-        = TestImages::writeFile(folder, QStringLiteral("outside.png"), TestImages::png(QSize(20, 20)));
+    const QString file = TestImages::writeFile(folder, "outside.png", TestImages::png(QSize(20, 20)));
     const std::unique_ptr<QMimeData> files = fileDrag({ file });
     for (const QMimeData* data : { &foreign, files.get() }) {
         EXPECT_FALSE(dropOn(target, QPointF(20, 20), *data));
         EXPECT_FALSE(target->dragAndDrop().isTargeted());
     }
     EXPECT_EQ(order(), QStringList({ "P.png", "Q.png", "R.png", "S.png" }));
-
     // Our own drag highlights the target while it hovers and stops when it leaves.
     startDrag(thumbnail(0));
     const PhotoMimeData ours(idAt(0));
@@ -159,15 +145,6 @@ TEST_F(ReorderDragDropTest, ForeignDragsAreRefusedWithoutHighlight)
     QDragLeaveEvent leave;
     QApplication::sendEvent(target, &leave);
     EXPECT_FALSE(target->dragAndDrop().isTargeted());
-}
-
-TEST_F(ReorderDragDropTest, DragStartSelectsAndRecordsThePhoto)
-{
-    store.setSelectedPhotoID(idAt(3));
-    startDrag(tile(1));
-    EXPECT_EQ(store.draggingPhotoID(), idAt(1));
-    EXPECT_EQ(store.selectedPhotoID(), idAt(1));
-    EXPECT_FALSE(static_cast<PreviewTile*>(tile(1))->isDown());
 }
 
 TEST_F(ReorderDragDropTest, StripButtonsAndContextMenuMoveAndRemoveOneStepEach)
@@ -184,7 +161,6 @@ TEST_F(ReorderDragDropTest, StripButtonsAndContextMenuMoveAndRemoveOneStepEach)
     EXPECT_EQ(buttons(), QList<bool>({ true, false, true }));
     store.setSelectedPhotoID(std::nullopt);
     EXPECT_EQ(buttons(), QList<bool>({ false, false, false }));
-
     QTest::mouseClick(thumbnail(0), Qt::LeftButton);
     strip->laterButton()->click();
     EXPECT_EQ(order(), QStringList({ "Q.png", "P.png", "R.png", "S.png" }));
@@ -194,7 +170,6 @@ TEST_F(ReorderDragDropTest, StripButtonsAndContextMenuMoveAndRemoveOneStepEach)
     EXPECT_EQ(order(), QStringList({ "Q.png", "R.png", "S.png" }));
     EXPECT_EQ(store.selectedPhoto()->fileName(), "Q.png");
     EXPECT_EQ(thumbnail(0)->accessibleName(), "Image 1, Q.png") << "renumbered";
-
     // The context menu acts on the clicked photo, not the selection, and offers what it can do.
     std::unique_ptr<QMenu> menu(strip->thumbnails().at(1)->createContextMenu(nullptr));
     EXPECT_EQ(enabledItems(*menu), QStringList({ "Move Earlier", "Move Later", "Remove from Board" }));
@@ -203,7 +178,6 @@ TEST_F(ReorderDragDropTest, StripButtonsAndContextMenuMoveAndRemoveOneStepEach)
     EXPECT_EQ(store.selectedPhoto()->fileName(), "Q.png");
     menu.reset(strip->thumbnails().at(2)->createContextMenu(nullptr));
     EXPECT_EQ(enabledItems(*menu), QStringList({ "Move Earlier", "Remove from Board" }));
-
     StoreTesting::installBoard(store, { original.first() });
     EXPECT_EQ(buttons(), QList<bool>({ false, false, true }));
     menu.reset(strip->thumbnails().at(0)->createContextMenu(nullptr));

@@ -23,8 +23,7 @@ QStringList UiTest::order() const
 
 void UiTest::makeBusy()
 {
-    const QString file
-        = TestImages::writeFile(folder, QStringLiteral("later.png"), TestImages::png(QSize(40, 30)));
+    const QString file = TestImages::writeFile(folder, "later.png", TestImages::png(QSize(40, 30)));
     // Several copies, decoded one after another, keep the store busy long enough for any test.
     store.importURLs(QList<QUrl>(12, QUrl::fromLocalFile(file)));
     ASSERT_TRUE(store.isBusy());

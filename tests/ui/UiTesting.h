@@ -5,14 +5,32 @@
 #include "support/FakeBoardPlatform.h"
 #include "support/StoreTesting.h"
 #include "support/TestImages.h"
+// The widgets most suites drive, so that each suite names only its own extras.
+#include "ui/BoardCanvas.h"
+#include "ui/BoardPreview.h"
+#include "ui/ContentView.h"
+#include "ui/InspectorSlider.h"
+#include "ui/InspectorView.h"
+#include "ui/PhotoStripView.h"
+#include "ui/PhotoThumbnail.h"
+#include "ui/PreviewTile.h"
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPointF>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSlider>
 #include <QTemporaryDir>
-
-class QWidget;
+#include <QTest>
+#include <QToolButton>
 
 // A store on the scripted desktop, and the event plumbing the widget tests share.
 class UiTest : public ::testing::Test
@@ -21,14 +39,11 @@ protected:
     FakeBoardPlatform platform;
     BoardStore store { platform };
     QTemporaryDir folder;
-
     void installPhotos(qsizetype count, const BoardSettings& settings = BoardSettings());
     QUuid idAt(qsizetype index) const;
     QStringList order() const;
-
     // Starts an import that holds the store busy until the event loop runs again.
     void makeBusy();
-
     // A press and a move past the drag distance: the widget's drag source starts its drag
     // (which returns at once on the offscreen platform).
     static void startDrag(QWidget* source);
