@@ -75,17 +75,6 @@ QAction* AppTest::menuItem(const QString& menuTitle, const QString& item) const
     return nullptr;
 }
 
-QUrl AppTest::writeImage(const QString& name)
-{
-    return QUrl::fromLocalFile(
-        TestImages::writeFile(m_folder, name, TestImages::png(QSize(40, 30), Qt::red)));
-}
-
-QUrl AppTest::writeProject(const QString& name)
-{
-    return QUrl::fromLocalFile(PackageBuilder().write(m_folder.filePath(name)));
-}
-
 void AppTest::addImages(int count)
 {
     QList<QUrl> urls;
@@ -104,21 +93,6 @@ void AppTest::changeSettings()
     settings.title = settings.title + "x";
     m_app->store().setSettings(settings);
     ASSERT_TRUE(m_app->store().hasUnsavedChanges());
-}
-
-void AppTest::waitUntilIdle()
-{
-    EXPECT_TRUE(QTest::qWaitFor([this] { return !m_app->store().isBusy(); }, 20000));
-}
-
-void AppTest::storeAppearance(const QString& value)
-{
-    QSettings("Vandrel", "Tesserly").setValue("appearance", value);
-}
-
-QString AppTest::storedAppearance()
-{
-    return QSettings("Vandrel", "Tesserly").value("appearance").toString();
 }
 
 QPalette AppTest::desktopPalette()

@@ -2,6 +2,7 @@
 
 #include "app/TesserlyApp.h"
 #include "support/FakeBoardPlatform.h"
+#include "support/PackageBuilder.h"
 // What most suites use, so that each names only its own extras.
 #include "app/AboutView.h"
 #include "app/BoardWindow.h"
@@ -17,6 +18,7 @@
 #include <QDir>
 #include <QMenu>
 #include <QPalette>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,16 +37,32 @@ protected:
     // failing the test when missing.
     QMenu* menu(const QString& title) const;
     QAction* menuItem(const QString& menu, const QString& item) const;
-    QUrl writeImage(const QString& name);
+    QUrl writeImage(const QString& name)
+    {
+        return QUrl::fromLocalFile(
+            TestImages::writeFile(m_folder, name, TestImages::png(QSize(40, 30), Qt::red)));
+    }
     // A valid, empty project package.
-    QUrl writeProject(const QString& name);
+    QUrl writeProject(const QString& name)
+    {
+        return QUrl::fromLocalFile(PackageBuilder().write(m_folder.filePath(name)));
+    }
     // Adds real images through the store's own import and waits for it.
     void addImages(int count);
     // One undoable change without images.
     void changeSettings();
-    void waitUntilIdle();
-    static void storeAppearance(const QString& value);
-    static QString storedAppearance();
+    void waitUntilIdle()
+    {
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !m_app->store().isBusy(); }, 20000));
+    }
+    static void storeAppearance(const QString& value)
+    {
+        QSettings("Vandrel", "Tesserly").setValue("appearance", value);
+    }
+    static QString storedAppearance()
+    {
+        return QSettings("Vandrel", "Tesserly").value("appearance").toString();
+    }
     // The palette the application had before any appearance was applied.
     static QPalette desktopPalette();
     QTemporaryDir m_folder;

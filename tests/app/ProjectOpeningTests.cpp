@@ -9,24 +9,17 @@
 TEST(ProjectArgumentTest, TheFirstProjectInAnyLetterCaseIsChosen)
 {
     const auto url = [](const char* path) { return QUrl::fromLocalFile(QString::fromLatin1(path)); };
-    const struct
-    {
-        QList<QUrl> urls;
-        std::optional<QUrl> chosen;
-    } rows[] = {
-        { { url("/photos/beach.png"), url("/b/Trip.TESSERLY"), url("/b/Other.Tesserly") },
-            url("/b/Trip.TESSERLY") },
-        { { url("/b/Trip.tesserly/") }, url("/b/Trip.tesserly/") },
-        { { url("/photos/beach.png") }, std::nullopt },
-        { {}, std::nullopt },
-        { { url("/b/tesserly"), url("/b/Trip.tesserly.zip") }, std::nullopt },
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(TesserlyAppDelegate::firstProject(row.urls), row.chosen);
+    const std::pair<QList<QUrl>, std::optional<QUrl>> rows[]
+        = { { { url("/photos/beach.png"), url("/b/Trip.TESSERLY"), url("/b/Other.Tesserly") },
+                url("/b/Trip.TESSERLY") },
+              { { url("/b/Trip.tesserly/") }, url("/b/Trip.tesserly/") },
+              { { url("/photos/beach.png") }, std::nullopt },
+              { { url("/b/tesserly"), url("/b/Trip.tesserly.zip") }, std::nullopt } };
+    for (const auto& [urls, chosen] : rows) {
+        EXPECT_EQ(TesserlyAppDelegate::firstProject(urls), chosen);
     }
-    const QList<QUrl> urls = TesserlyAppDelegate::urlsFromArguments({ "Trip.tesserly", "/tmp/A B.tesserly",
-        "file:///tmp/C.tesserly", "https://example.com/D.tesserly", QString() });
-    EXPECT_EQ(urls,
+    EXPECT_EQ(TesserlyAppDelegate::urlsFromArguments({ "Trip.tesserly", "/tmp/A B.tesserly",
+                  "file:///tmp/C.tesserly", "https://example.com/D.tesserly", QString() }),
         QList<QUrl>({ QUrl::fromLocalFile(QDir::current().absoluteFilePath("Trip.tesserly")),
             url("/tmp/A B.tesserly"), url("/tmp/C.tesserly") }));
 }
@@ -77,15 +70,10 @@ TEST_F(ProjectOpeningTest, TheDesktopFileOffersEveryImageTypeTheImportReads)
     const QStringList offered
         = mimeLine.match(QString::fromUtf8(entry.readAll())).captured(1).split(u';', Qt::SkipEmptyParts);
     ASSERT_TRUE(offered.contains("application/x-tesserly-project"));
-    const QList<std::pair<QString, QByteArray>> files {
-        { "a.png", TestImages::png(QSize(8, 6)) },
-        { "a.jpg", TestImages::jpeg(QSize(8, 6)) },
-        { "a.heic", TestImages::heic(QSize(8, 6)) },
-        { "a.heif", TestImages::heif(QSize(8, 6)) },
-        { "a.tiff", TestImages::tiff(QSize(8, 6)) },
-        { "a.gif", TestImages::gif(QSize(8, 6)) },
-        { "a.bmp", TestImages::bmp(QSize(8, 6)) },
-    };
+    const QList<std::pair<QString, QByteArray>> files { { "a.png", TestImages::png(QSize(8, 6)) },
+        { "a.jpg", TestImages::jpeg(QSize(8, 6)) }, { "a.heic", TestImages::heic(QSize(8, 6)) },
+        { "a.heif", TestImages::heif(QSize(8, 6)) }, { "a.tiff", TestImages::tiff(QSize(8, 6)) },
+        { "a.gif", TestImages::gif(QSize(8, 6)) }, { "a.bmp", TestImages::bmp(QSize(8, 6)) } };
     for (const auto& [name, bytes] : files) {
         const QMimeType type = QMimeDatabase().mimeTypeForFile(TestImages::writeFile(m_folder, name, bytes));
         const QStringList names = QStringList { type.name() } + type.aliases();

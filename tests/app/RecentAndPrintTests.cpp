@@ -1,7 +1,6 @@
 #include "AppTestSupport.h"
 
 #include "app/OpenRecentMenu.h"
-#include "app/RecentProjects.h"
 #include "model/BoardSettings.h"
 #include "render/BoardLayout.h"
 
@@ -70,11 +69,11 @@ TEST_F(RecentProjectsTest, OpenedAndSavedProjectsComeFirstOnceEachAndOutliveTheA
     EXPECT_EQ(menuTexts(), QStringList { "Clear Menu" });
     EXPECT_FALSE(recentMenu()->actions().last()->isEnabled());
     QList<QUrl> added;
-    for (int index = 0; index < RecentProjects::limit + 2; ++index) {
+    for (int index = 0; index < 12; ++index) {
         added.prepend(QUrl::fromLocalFile(m_folder.filePath(QStringLiteral("Board %1.tesserly").arg(index))));
         m_app->recentProjects().add(added.first());
     }
-    EXPECT_EQ(m_app->recentProjects().urls(), added.first(RecentProjects::limit)) << "the newest ten";
+    EXPECT_EQ(m_app->recentProjects().urls(), added.first(10)) << "the newest ten";
 }
 
 TEST_F(RecentProjectsTest, ChoosingOneRunsTheOpenFlowAndOneThatFailsLeavesTheList)

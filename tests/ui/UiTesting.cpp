@@ -6,21 +6,6 @@
 #include <QUrl>
 #include <QWidget>
 
-void UiTest::installPhotos(qsizetype count, const BoardSettings& settings)
-{
-    StoreTesting::installBoard(store, StoreTesting::pngPhotos(count), settings);
-}
-
-QUuid UiTest::idAt(qsizetype index) const
-{
-    return store.photos().at(index).id();
-}
-
-QStringList UiTest::order() const
-{
-    return StoreTesting::fileNames(store.photos());
-}
-
 void UiTest::makeBusy()
 {
     const QString file = TestImages::writeFile(folder, "later.png", TestImages::png(QSize(40, 30)));

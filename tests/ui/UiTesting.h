@@ -39,9 +39,12 @@ protected:
     FakeBoardPlatform platform;
     BoardStore store { platform };
     QTemporaryDir folder;
-    void installPhotos(qsizetype count, const BoardSettings& settings = BoardSettings());
-    QUuid idAt(qsizetype index) const;
-    QStringList order() const;
+    void installPhotos(qsizetype count, const BoardSettings& settings = BoardSettings())
+    {
+        StoreTesting::installBoard(store, StoreTesting::pngPhotos(count), settings);
+    }
+    QUuid idAt(qsizetype index) const { return store.photos().at(index).id(); }
+    QStringList order() const { return StoreTesting::fileNames(store.photos()); }
     // Starts an import that holds the store busy until the event loop runs again.
     void makeBusy();
     // A press and a move past the drag distance: the widget's drag source starts its drag
