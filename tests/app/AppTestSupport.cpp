@@ -1,10 +1,8 @@
 #include "AppTestSupport.h"
 
 #include "model/BoardSettings.h"
-#include "support/PackageBuilder.h"
 
 #include <QMenuBar>
-#include <QSettings>
 
 namespace {
 
@@ -39,12 +37,6 @@ void AppTest::TearDown()
     m_app.reset();
 }
 
-TesserlyApp& AppTest::makeApp()
-{
-    m_app = std::make_unique<TesserlyApp>(m_platform, [this] { ++m_beeps; });
-    return *m_app;
-}
-
 void AppTest::showAndActivate()
 {
     m_app->showBoardWindow();
@@ -52,21 +44,12 @@ void AppTest::showAndActivate()
     ASSERT_TRUE(QTest::qWaitForWindowActive(&m_app->boardWindow()));
 }
 
-QMenu* AppTest::menu(const QString& title) const
-{
-    for (QAction* menuAction : m_app->boardWindow().menuBar()->actions()) {
-        if (menuAction->menu() && QString(menuAction->text()).remove(QLatin1Char('&')) == title) {
-            return menuAction->menu();
-        }
-    }
-    return nullptr;
-}
-
 QAction* AppTest::menuItem(const QString& menuTitle, const QString& item) const
 {
-    if (QMenu* found = menu(menuTitle)) {
-        for (QAction* action : found->actions()) {
-            if (action->text() == item) {
+    for (QAction* menuAction : m_app->boardWindow().menuBar()->actions()) {
+        const QList<QAction*> items = menuAction->menu() ? menuAction->menu()->actions() : QList<QAction*>();
+        for (QAction* action : items) {
+            if (QString(menuAction->text()).remove(u'&') == menuTitle && action->text() == item) {
                 return action;
             }
         }

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "app/TesserlyApp.h"
-#include "support/FakeBoardPlatform.h"
-#include "support/PackageBuilder.h"
-// What most suites use, so that each names only its own extras.
 #include "app/AboutView.h"
 #include "app/BoardWindow.h"
+#include "app/TesserlyApp.h"
 #include "app/TesserlySettingsView.h"
+#include "support/FakeBoardPlatform.h"
+#include "support/PackageBuilder.h"
 #include "support/StoreTesting.h"
 #include "support/TestImages.h"
 #include "ui/ContentView.h"
@@ -30,12 +29,14 @@ protected:
     void SetUp() override;
     void TearDown() override;
     // Builds the application with whatever appearance the test stored before.
-    TesserlyApp& makeApp();
+    TesserlyApp& makeApp()
+    {
+        m_app = std::make_unique<TesserlyApp>(m_platform, [this] { ++m_beeps; });
+        return *m_app;
+    }
     // Shows the board window and makes it the active window, as a user's click would.
     void showAndActivate();
-    // The board window's menu titled `title` ("&" ignored), or nullptr; and an item of one,
-    // failing the test when missing.
-    QMenu* menu(const QString& title) const;
+    // The item of the board window's menu titled `menu` ("&" ignored); fails the test when missing.
     QAction* menuItem(const QString& menu, const QString& item) const;
     QUrl writeImage(const QString& name)
     {

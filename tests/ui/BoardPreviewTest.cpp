@@ -14,7 +14,6 @@ protected:
         preview.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
     }
-    // The canvas as it is drawn on screen.
     QImage canvasImage() const { return preview.canvas()->grab().toImage(); }
     QPoint onScreen(QPointF layoutPoint) const { return (layoutPoint * preview.canvas()->scale()).toPoint(); }
     static BoardPhoto photoWithThumbnail(const QString& name, QColor colour, const QByteArray& bytes)
@@ -25,19 +24,6 @@ protected:
     }
     BoardPreview preview { store };
 };
-
-TEST_F(BoardPreviewTest, ScaleFitsTheWidthWithinLimits)
-{
-    EXPECT_EQ(BoardPreview::previewScale(3000, 2400), 1.0);
-    EXPECT_EQ(BoardPreview::previewScale(40, 2400), 0.02);
-    EXPECT_EQ(BoardPreview::previewScale(1000, 0), 1.0);
-    installPhotos(2);
-    const double scale = preview.canvas()->scale();
-    EXPECT_NEAR(scale, (preview.scrollArea()->width() - 48.0) / 2400, 0.002);
-    // The board's size on screen follows the scale; nothing scrolls sideways.
-    EXPECT_EQ(preview.canvas()->width(), int(std::ceil(2400 * scale)));
-    EXPECT_FALSE(preview.scrollArea()->horizontalScrollBar()->isVisible());
-}
 
 TEST_F(BoardPreviewTest, CanvasDrawsThumbnailsNumbersAndBackground)
 {
@@ -70,7 +56,7 @@ TEST_F(BoardPreviewTest, TheEmptyStateTakesDroppedFilesAndImageData)
     preview.emptyState()->addButton()->click();
     EXPECT_EQ(platform.imagePanels.size(), 1);
     const QString file = TestImages::writeFile(folder, "dropped.png", TestImages::png(QSize(30, 20)));
-    const std::unique_ptr<QMimeData> files = fileDrag({ file });
+    const std::unique_ptr<QMimeData> files = fileDrag(file);
     EXPECT_TRUE(dropOn(&preview, QPointF(100, 100), *files));
     EXPECT_FALSE(preview.isDropTargeted());
     ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
@@ -94,7 +80,7 @@ TEST_F(BoardPreviewTest, DropsAreRefusedWhileBusy)
     installPhotos(2);
     makeBusy();
     const QString file = TestImages::writeFile(folder, "late.png", TestImages::png(QSize(30, 20)));
-    const std::unique_ptr<QMimeData> files = fileDrag({ file });
+    const std::unique_ptr<QMimeData> files = fileDrag(file);
     EXPECT_FALSE(dropOn(&preview, QPointF(100, 100), *files));
     EXPECT_FALSE(preview.isDropTargeted());
     ASSERT_TRUE(StoreTesting::waitUntilIdle(store));

@@ -2,7 +2,6 @@
 
 #include "ui/BoardFooter.h"
 #include "ui/BusyOverlay.h"
-#include "ui/ElidedLabel.h"
 #include "ui/ExportMenuButton.h"
 
 #include <QAction>
@@ -22,8 +21,6 @@ protected:
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    QString countText() const { return view->footer()->countLabel()->text(); }
-    bool sizeShown() const { return view->exportSizeLabel()->isVisible(); }
     // Every control a user could press, toolbar included.
     QList<QWidget*> controls() const
     {
@@ -42,21 +39,6 @@ protected:
     QMainWindow window;
     ContentView* view = new ContentView(store);
 };
-
-TEST_F(ContentViewTest, FooterAndHeaderFollowTheBoard)
-{
-    EXPECT_EQ(countText(), "0 images");
-    EXPECT_FALSE(view->exportSizeLabel()->isVisible());
-    installPhotos(1);
-    EXPECT_EQ(countText(), "1 image");
-    EXPECT_TRUE(view->exportSizeLabel()->isVisible());
-    EXPECT_FALSE(view->footer()->unsavedDot()->isVisible());
-    installPhotos(2);
-    store.removePhoto(idAt(0));
-    EXPECT_EQ(countText(), "1 image");
-    EXPECT_TRUE(view->footer()->unsavedDot()->isVisible());
-    EXPECT_EQ(view->footer()->statusLabel()->text(), store.statusMessage());
-}
 
 TEST_F(ContentViewTest, BusyExportDimsAndDisablesEverything)
 {

@@ -8,8 +8,7 @@
 
 namespace {
 
-// The board window's content as a user meets it: a window shorter than the inspector, so that
-// the inspector has to scroll.
+// The board window's content, shorter than the inspector so that the inspector scrolls.
 class InputTest : public UiTest
 {
 protected:

@@ -86,11 +86,7 @@ TEST_F(QtBoardPlatformTest, FiltersAndSuffixes)
     images.mimeTypes = { "image/png", "image/jpeg" };
     images.suffixes = { "png", "jpg", "jpeg" };
     EXPECT_EQ(QtBoardPlatform::nameFilters(images), QStringList { "Images (*.png *.jpg *.jpeg)" });
-    PanelRequest project = request("tesserly");
-    project.mimeTypes = { "application/x-tesserly-project" };
-    EXPECT_EQ(QtBoardPlatform::nameFilters(project), QStringList { "Tesserly Projects (*.tesserly)" });
-    EXPECT_EQ(QtBoardPlatform::withSuffix("/tmp/Trip", project), "/tmp/Trip.tesserly");
-    EXPECT_EQ(QtBoardPlatform::withSuffix("/tmp/Trip.TESSERLY", project), "/tmp/Trip.TESSERLY");
+    EXPECT_EQ(QtBoardPlatform::withSuffix("/tmp/Trip.TESSERLY", request("tesserly")), "/tmp/Trip.TESSERLY");
     EXPECT_EQ(QtBoardPlatform::withSuffix("/tmp/board.png", request("pdf")), "/tmp/board.png.pdf");
 }
 

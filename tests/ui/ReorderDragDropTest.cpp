@@ -129,7 +129,7 @@ TEST_F(ReorderDragDropTest, ForeignDragsAreRefusedWithoutHighlight)
     QMimeData foreign;
     foreign.setData(QString(ContentTypes::photoMimeType), idAt(0).toString(QUuid::WithoutBraces).toUtf8());
     const QString file = TestImages::writeFile(folder, "outside.png", TestImages::png(QSize(20, 20)));
-    const std::unique_ptr<QMimeData> files = fileDrag({ file });
+    const std::unique_ptr<QMimeData> files = fileDrag(file);
     for (const QMimeData* data : { &foreign, files.get() }) {
         EXPECT_FALSE(dropOn(target, QPointF(20, 20), *data));
         EXPECT_FALSE(target->dragAndDrop().isTargeted());
@@ -178,12 +178,8 @@ TEST_F(ReorderDragDropTest, StripButtonsAndContextMenuMoveAndRemoveOneStepEach)
     EXPECT_EQ(store.selectedPhoto()->fileName(), "Q.png");
     menu.reset(strip->thumbnails().at(2)->createContextMenu(nullptr));
     EXPECT_EQ(enabledItems(*menu), QStringList({ "Move Earlier", "Remove from Board" }));
-    StoreTesting::installBoard(store, { original.first() });
-    EXPECT_EQ(buttons(), QList<bool>({ false, false, true }));
-    menu.reset(strip->thumbnails().at(0)->createContextMenu(nullptr));
-    EXPECT_EQ(enabledItems(*menu), QStringList({ "Remove from Board" }));
     menu->actions().last()->trigger();
-    EXPECT_TRUE(store.photos().isEmpty());
+    EXPECT_EQ(order(), QStringList({ "R.png", "Q.png" }));
 }
 
 TEST_F(ReorderDragDropTest, SelectingOnThePreviewCentresTheThumbnail)

@@ -42,14 +42,3 @@ bool UiTest::dropOn(QWidget* target, QPointF position, const QMimeData& data)
     QApplication::sendEvent(target, &drop);
     return drop.isAccepted();
 }
-
-std::unique_ptr<QMimeData> UiTest::fileDrag(const QStringList& paths)
-{
-    auto data = std::make_unique<QMimeData>();
-    QList<QUrl> urls;
-    for (const QString& path : paths) {
-        urls.append(QUrl::fromLocalFile(path));
-    }
-    data->setUrls(urls);
-    return data;
-}

@@ -5,7 +5,6 @@
 #include "support/FakeBoardPlatform.h"
 #include "support/StoreTesting.h"
 #include "support/TestImages.h"
-// The widgets most suites drive, so that each suite names only its own extras.
 #include "ui/BoardCanvas.h"
 #include "ui/BoardPreview.h"
 #include "ui/ContentView.h"
@@ -53,5 +52,10 @@ protected:
     // Enter, move and drop at a position of the target, as the desktop delivers a drop.
     // Returns whether the target accepted the drop.
     static bool dropOn(QWidget* target, QPointF position, const QMimeData& data);
-    static std::unique_ptr<QMimeData> fileDrag(const QStringList& paths);
+    static std::unique_ptr<QMimeData> fileDrag(const QString& path)
+    {
+        auto data = std::make_unique<QMimeData>();
+        data->setUrls({ QUrl::fromLocalFile(path) });
+        return data;
+    }
 };
