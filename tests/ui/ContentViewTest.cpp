@@ -49,6 +49,7 @@ TEST_F(ContentViewTest, BusyExportDimsAndDisablesEverything)
     EXPECT_TRUE(view->overlay()->isVisible());
     EXPECT_EQ(view->overlay()->panel()->accessibleName(), "Exporting PNG…");
     EXPECT_FALSE(view->toolBar()->isEnabled());
+    EXPECT_FALSE(view->footer()->countLabel()->isEnabled()) << "the footer's texts are not dimmed";
     for (QWidget* control : controls()) {
         EXPECT_FALSE(control->isEnabled())
             << control->metaObject()->className() << " " << control->accessibleName().toStdString();
