@@ -1,15 +1,8 @@
 #include "AppTestSupport.h"
 
-#include "app/BoardWindow.h"
 #include "model/BoardSettings.h"
-#include "support/PackageBuilder.h"
-#include "support/TestImages.h"
 
-#include <QApplication>
-#include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
-#include <QTest>
 
 namespace {
 
@@ -23,11 +16,6 @@ public:
 
 [[maybe_unused]] const auto* const environment
     = ::testing::AddGlobalTestEnvironment(new DesktopPaletteEnvironment);
-
-QString withoutMnemonic(QString text)
-{
-    return text.remove(QLatin1Char('&'));
-}
 
 } // namespace
 
@@ -44,15 +32,9 @@ void AppTest::TearDown()
     if (m_app) {
         waitUntilIdle();
         // Later tests start from the desktop's look again.
-        m_app->appearance().setValue(QStringLiteral("system"));
+        m_app->appearance().setValue("system");
     }
     m_app.reset();
-}
-
-TesserlyApp& AppTest::makeApp()
-{
-    m_app = std::make_unique<TesserlyApp>(m_platform, [this] { ++m_beeps; });
-    return *m_app;
 }
 
 void AppTest::showAndActivate()
@@ -62,38 +44,18 @@ void AppTest::showAndActivate()
     ASSERT_TRUE(QTest::qWaitForWindowActive(&m_app->boardWindow()));
 }
 
-QMenu* AppTest::menu(const QString& title) const
-{
-    for (QAction* menuAction : m_app->boardWindow().menuBar()->actions()) {
-        if (menuAction->menu() && withoutMnemonic(menuAction->text()) == title) {
-            return menuAction->menu();
-        }
-    }
-    return nullptr;
-}
-
 QAction* AppTest::menuItem(const QString& menuTitle, const QString& item) const
 {
-    if (QMenu* found = menu(menuTitle)) {
-        for (QAction* action : found->actions()) {
-            if (action->text() == item) {
+    for (QAction* menuAction : m_app->boardWindow().menuBar()->actions()) {
+        const QList<QAction*> items = menuAction->menu() ? menuAction->menu()->actions() : QList<QAction*>();
+        for (QAction* action : items) {
+            if (QString(menuAction->text()).remove(u'&') == menuTitle && action->text() == item) {
                 return action;
             }
         }
     }
     ADD_FAILURE() << "no menu item " << menuTitle.toStdString() << " > " << item.toStdString();
     return nullptr;
-}
-
-QUrl AppTest::writeImage(const QString& name)
-{
-    return QUrl::fromLocalFile(
-        TestImages::writeFile(m_folder, name, TestImages::png(QSize(40, 30), Qt::red)));
-}
-
-QUrl AppTest::writeProject(const QString& name)
-{
-    return QUrl::fromLocalFile(PackageBuilder().write(m_folder.filePath(name)));
 }
 
 void AppTest::addImages(int count)
@@ -111,30 +73,9 @@ void AppTest::addImages(int count)
 void AppTest::changeSettings()
 {
     BoardSettings settings = m_app->store().settings();
-    settings.title = settings.title + QStringLiteral("x");
+    settings.title = settings.title + "x";
     m_app->store().setSettings(settings);
     ASSERT_TRUE(m_app->store().hasUnsavedChanges());
-}
-
-void AppTest::waitUntilIdle()
-{
-    if (!m_app) {
-        return;
-    }
-    EXPECT_TRUE(QTest::qWaitFor([this] { return !m_app->store().isBusy(); }, 20000));
-}
-
-void AppTest::storeAppearance(const QString& value)
-{
-    QSettings(QStringLiteral("Vandrel"), QStringLiteral("Tesserly"))
-        .setValue(QStringLiteral("appearance"), value);
-}
-
-QString AppTest::storedAppearance()
-{
-    return QSettings(QStringLiteral("Vandrel"), QStringLiteral("Tesserly"))
-        .value(QStringLiteral("appearance"))
-        .toString();
 }
 
 QPalette AppTest::desktopPalette()

@@ -1,15 +1,25 @@
 #pragma once
 
+#include "app/AboutView.h"
+#include "app/BoardWindow.h"
 #include "app/TesserlyApp.h"
+#include "app/TesserlySettingsView.h"
 #include "support/FakeBoardPlatform.h"
+#include "support/PackageBuilder.h"
+#include "support/StoreTesting.h"
+#include "support/TestImages.h"
+#include "ui/ContentView.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 #include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
 #include <QPalette>
+#include <QSettings>
 #include <QTemporaryDir>
-
-class QMenu;
+#include <QTest>
 
 // A whole application on the offscreen platform with a scripted desktop, user settings in a
 // fresh folder, and real image files and project packages made on disk.
@@ -18,34 +28,44 @@ class AppTest : public ::testing::Test
 protected:
     void SetUp() override;
     void TearDown() override;
-
-    // Builds the application; the stored appearance is whatever the test wrote before.
-    TesserlyApp& makeApp();
+    // Builds the application with whatever appearance the test stored before.
+    TesserlyApp& makeApp()
+    {
+        m_app = std::make_unique<TesserlyApp>(m_platform, [this] { ++m_beeps; });
+        return *m_app;
+    }
     // Shows the board window and makes it the active window, as a user's click would.
     void showAndActivate();
-
-    // The item titled `item` in the menu titled `menu` of the board window ("&" mnemonics
-    // ignored); fails the test when missing.
+    // The item of the board window's menu titled `menu` ("&" ignored); fails the test when missing.
     QAction* menuItem(const QString& menu, const QString& item) const;
-    // The board window's menu titled `title`, or nullptr.
-    QMenu* menu(const QString& title) const;
-
-    // Real PNG files in the test's folder.
-    QUrl writeImage(const QString& name);
-    // A valid, empty project package named `name` in the test's folder.
-    QUrl writeProject(const QString& name);
-    // Adds real images through the store's own import and waits for it to finish.
+    QUrl writeImage(const QString& name)
+    {
+        return QUrl::fromLocalFile(
+            TestImages::writeFile(m_folder, name, TestImages::png(QSize(40, 30), Qt::red)));
+    }
+    // A valid, empty project package.
+    QUrl writeProject(const QString& name)
+    {
+        return QUrl::fromLocalFile(PackageBuilder().write(m_folder.filePath(name)));
+    }
+    // Adds real images through the store's own import and waits for it.
     void addImages(int count);
-    // Makes one undoable change without images.
+    // One undoable change without images.
     void changeSettings();
-    // Waits (processing events) until the store is idle; fails the test after 20 s.
-    void waitUntilIdle();
-
-    static void storeAppearance(const QString& value);
-    static QString storedAppearance();
+    void waitUntilIdle()
+    {
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !m_app->store().isBusy(); }, 20000));
+    }
+    static void storeAppearance(const QString& value)
+    {
+        QSettings("Vandrel", "Tesserly").setValue("appearance", value);
+    }
+    static QString storedAppearance()
+    {
+        return QSettings("Vandrel", "Tesserly").value("appearance").toString();
+    }
     // The palette the application had before any appearance was applied.
     static QPalette desktopPalette();
-
     QTemporaryDir m_folder;
     QTemporaryDir m_settingsFolder;
     FakeBoardPlatform m_platform;

@@ -1,23 +1,20 @@
 #include "AppTestSupport.h"
 
-#include "app/AboutView.h"
-#include "app/BoardWindow.h"
 #include "app/WindowCloseGuard.h"
 #include "store/BoardStore.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QSignalSpy>
-#include <QTest>
 
 namespace {
 
-// The three buttons of the store's unsaved-changes question, in order.
+// The buttons of the store's unsaved-changes question, in order.
 constexpr qsizetype saveAnswer = 0;
 constexpr qsizetype discardAnswer = 1;
 constexpr qsizetype cancelAnswer = 2;
 
-const QString unsavedQuestion = QStringLiteral("Save changes to this board?");
+const QString unsavedQuestion = "Save changes to this board?";
+const QString busyAlert = "Tesserly is finishing an operation";
 
 qsizetype countAlerts(const FakeBoardPlatform& platform, const QString& message)
 {
@@ -34,7 +31,17 @@ protected:
 
 } // namespace
 
-using QuitDecisionTest = AppTest;
+class QuitDecisionTest : public AppTest
+{
+protected:
+    TesserlyApp& shownApp()
+    {
+        makeApp().showBoardWindow();
+        terminated = std::make_unique<QSignalSpy>(m_app.get(), &TesserlyApp::terminated);
+        return *m_app;
+    }
+    std::unique_ptr<QSignalSpy> terminated;
+};
 
 TEST_F(QuitDecisionTest, BeforeTheWindowAppearsQuittingAsksNothing)
 {
@@ -49,213 +56,145 @@ TEST_F(QuitDecisionTest, BeforeTheWindowAppearsQuittingAsksNothing)
 
 TEST_F(QuitDecisionTest, BusyRefusesWithAnAlertAndTheWorkGoesOn)
 {
-    TesserlyApp& app = makeApp();
-    app.showBoardWindow();
-    QSignalSpy terminated(&app, &TesserlyApp::terminated);
-    app.store().importURLs({ writeImage(QStringLiteral("a.png")) });
+    TesserlyApp& app = shownApp();
+    app.store().importURLs({ writeImage("a.png") });
     ASSERT_TRUE(app.store().isBusy());
-
-    menuItem(QStringLiteral("File"), QStringLiteral("Quit"))->trigger();
-    EXPECT_EQ(terminated.count(), 0);
+    menuItem("File", "Quit")->trigger();
+    EXPECT_EQ(terminated->count(), 0);
     ASSERT_EQ(m_platform.alerts.size(), 1);
-    EXPECT_EQ(m_platform.alerts[0].message, QStringLiteral("Tesserly is finishing an operation"));
-    EXPECT_EQ(m_platform.alerts[0].informativeText,
-        QStringLiteral("Wait for the current import or export to finish, then quit again."));
-    EXPECT_EQ(m_platform.alerts[0].buttons, QStringList { QStringLiteral("OK") });
+    EXPECT_EQ(m_platform.alerts[0].message, busyAlert);
     EXPECT_TRUE(app.boardWindow().isVisible());
-
     waitUntilIdle();
     EXPECT_EQ(app.store().photos().size(), 1) << "the import finished";
 }
 
 TEST_F(QuitDecisionTest, UnsavedChangesAreAskedAboutOnce)
 {
-    TesserlyApp& app = makeApp();
-    app.showBoardWindow();
-    QSignalSpy terminated(&app, &TesserlyApp::terminated);
-
-    // Clean: no question at all.
-    EXPECT_TRUE(app.delegate().shouldTerminate());
+    TesserlyApp& app = shownApp();
+    EXPECT_TRUE(app.delegate().shouldTerminate()) << "clean: no question";
     EXPECT_TRUE(m_platform.alerts.isEmpty());
-
     changeSettings();
     m_platform.alertAnswers = { cancelAnswer };
     EXPECT_FALSE(app.requestQuit());
-    EXPECT_EQ(terminated.count(), 0);
+    EXPECT_EQ(terminated->count(), 0);
     EXPECT_TRUE(app.store().hasUnsavedChanges());
-
     // "Save…" on a never-saved board whose save panel is cancelled keeps the application.
     m_platform.alertAnswers = { saveAnswer };
     EXPECT_FALSE(app.requestQuit());
     EXPECT_EQ(m_platform.projectSavePanels.size(), 1);
     EXPECT_TRUE(app.store().hasUnsavedChanges());
-
     m_platform.alertAnswers = { discardAnswer };
     EXPECT_TRUE(app.requestQuit());
-    EXPECT_EQ(terminated.count(), 1);
-    EXPECT_FALSE(app.store().hasUnsavedChanges());
+    EXPECT_EQ(terminated->count(), 1);
     EXPECT_EQ(countAlerts(m_platform, unsavedQuestion), 3);
 }
 
 TEST_F(QuitDecisionTest, SavingFromTheQuestionWritesTheProjectThenQuits)
 {
-    TesserlyApp& app = makeApp();
-    app.showBoardWindow();
-    QSignalSpy terminated(&app, &TesserlyApp::terminated);
+    TesserlyApp& app = shownApp();
     addImages(1);
-    const QUrl destination = QUrl::fromLocalFile(m_folder.filePath(QStringLiteral("Kept.tesserly")));
     m_platform.alertAnswers = { saveAnswer };
-    m_platform.projectDestinations = { destination };
+    m_platform.projectDestinations = { QUrl::fromLocalFile(m_folder.filePath("Kept.tesserly")) };
     EXPECT_TRUE(app.requestQuit());
-    EXPECT_EQ(terminated.count(), 1);
-    EXPECT_TRUE(QFileInfo::exists(m_folder.filePath(QStringLiteral("Kept.tesserly/manifest.json"))));
+    EXPECT_EQ(terminated->count(), 1);
+    EXPECT_TRUE(QFileInfo::exists(m_folder.filePath("Kept.tesserly/manifest.json")));
 }
 
-using CloseGuardTest = AppTest;
-
-TEST_F(CloseGuardTest, ClosingWhileBusyOnlyBeeps)
+TEST_F(QuitDecisionTest, ClosingWhileBusyOnlyBeeps)
 {
-    TesserlyApp& app = makeApp();
-    app.showBoardWindow();
-    QSignalSpy terminated(&app, &TesserlyApp::terminated);
+    TesserlyApp& app = shownApp();
     changeSettings();
-    app.store().importURLs({ writeImage(QStringLiteral("a.png")) });
+    app.store().importURLs({ writeImage("a.png") });
     ASSERT_TRUE(app.store().isBusy());
-
     EXPECT_FALSE(app.boardWindow().close());
     EXPECT_EQ(m_beeps, 1);
     EXPECT_TRUE(m_platform.alerts.isEmpty()) << "no dialog while busy";
     EXPECT_TRUE(app.boardWindow().isVisible());
-
     waitUntilIdle();
     QTest::qWait(0);
-    EXPECT_EQ(terminated.count(), 0);
+    EXPECT_EQ(terminated->count(), 0);
     EXPECT_EQ(app.store().photos().size(), 1);
 }
 
-TEST_F(CloseGuardTest, UnsavedChangesDecideAndTheQuitThatFollowsDoesNotAskAgain)
+TEST_F(QuitDecisionTest, ClosingAsksAboutUnsavedChangesAndTheQuitThatFollowsDoesNotAskAgain)
 {
-    TesserlyApp& app = makeApp();
-    app.showBoardWindow();
-    QSignalSpy terminated(&app, &TesserlyApp::terminated);
+    TesserlyApp& app = shownApp();
     changeSettings();
-
     m_platform.alertAnswers = { cancelAnswer };
     EXPECT_FALSE(app.boardWindow().close());
     EXPECT_TRUE(app.boardWindow().isVisible());
     EXPECT_TRUE(app.store().hasUnsavedChanges());
-
     m_platform.alertAnswers = { discardAnswer };
     EXPECT_TRUE(app.boardWindow().close());
-    EXPECT_FALSE(app.store().hasUnsavedChanges());
     // Closing the board window ends the application, through the quit decision.
-    EXPECT_TRUE(QTest::qWaitFor([&terminated] { return terminated.count() == 1; }, 2000));
-    EXPECT_EQ(countAlerts(m_platform, unsavedQuestion), 2);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return terminated->count() == 1; }, 2000));
     EXPECT_EQ(m_platform.alerts.size(), 2);
+    EXPECT_EQ(countAlerts(m_platform, unsavedQuestion), 2);
     EXPECT_EQ(m_beeps, 0);
 }
 
-TEST_F(CloseGuardTest, ACleanBoardClosesWithoutAQuestion)
-{
-    TesserlyApp& app = makeApp();
-    app.showBoardWindow();
-    QSignalSpy terminated(&app, &TesserlyApp::terminated);
-    EXPECT_TRUE(app.boardWindow().close());
-    EXPECT_TRUE(QTest::qWaitFor([&terminated] { return terminated.count() == 1; }, 2000));
-    EXPECT_TRUE(m_platform.alerts.isEmpty());
-    QTest::qWait(10);
-    EXPECT_EQ(terminated.count(), 1);
-}
-
-TEST_F(CloseGuardTest, TheWindowsOwnRefusalKeepsTheBoardChanged)
+TEST_F(QuitDecisionTest, TheGuardRespectsTheWindowsOwnRefusalAndAGoneStore)
 {
     TesserlyApp& app = makeApp();
     changeSettings();
-    RefusingWindow window;
-    new WindowCloseGuard(app.store(), window, [this] { ++m_beeps; });
-    window.show();
-
+    RefusingWindow refusing;
+    new WindowCloseGuard(app.store(), refusing, [this] { ++m_beeps; });
+    refusing.show();
     m_platform.alertAnswers = { discardAnswer };
-    EXPECT_FALSE(window.close());
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_EQ(m_platform.alerts.size(), 1) << "the user agreed to discard";
-    EXPECT_TRUE(app.store().hasUnsavedChanges());
-}
-
-TEST_F(CloseGuardTest, OtherEventsPassAndAGoneStoreLetsTheWindowClose)
-{
-    FakeBoardPlatform platform;
-    auto store = std::make_unique<BoardStore>(platform);
+    EXPECT_FALSE(refusing.close());
+    EXPECT_TRUE(refusing.isVisible());
+    EXPECT_TRUE(app.store().hasUnsavedChanges()) << "discarded although the window stayed";
+    auto store = std::make_unique<BoardStore>(m_platform);
     QWidget window;
     new WindowCloseGuard(*store, window, [this] { ++m_beeps; });
     window.show();
-    window.resize(320, 200);
-    EXPECT_EQ(window.size(), QSize(320, 200));
-
-    BoardSettings settings = store->settings();
-    settings.title = QStringLiteral("Changed");
-    store->setSettings(settings);
+    store->setSettings(app.store().settings());
     store.reset();
     EXPECT_TRUE(window.close());
-    EXPECT_TRUE(platform.alerts.isEmpty());
+    EXPECT_EQ(m_platform.alerts.size(), 1);
     EXPECT_EQ(m_beeps, 0);
 }
 
-using SessionEndTest = AppTest;
-
-TEST_F(SessionEndTest, TheSessionEndsThroughTheSameDecision)
+TEST_F(QuitDecisionTest, TheSessionEndsThroughTheSameDecision)
 {
-    TesserlyApp& app = makeApp();
-    app.showBoardWindow();
+    TesserlyApp& app = shownApp();
     int permissionRequests = 0;
-    const auto granted = [&permissionRequests] {
-        ++permissionRequests;
-        return true;
+    const auto asking = [&permissionRequests](bool answer) {
+        return [&permissionRequests, answer] {
+            ++permissionRequests;
+            return answer;
+        };
     };
-    const auto denied = [&permissionRequests] {
-        ++permissionRequests;
-        return false;
-    };
-
-    // Nothing to ask: agreed without asking the session for the user's attention.
-    EXPECT_TRUE(app.sessionMayEnd(denied));
-    EXPECT_EQ(permissionRequests, 0);
-
+    EXPECT_TRUE(app.sessionMayEnd(asking(false)));
+    EXPECT_EQ(permissionRequests, 0) << "nothing to ask: the session is not asked for attention";
     // Unsaved and no permission to ask: the board is kept and the shutdown refused.
     changeSettings();
-    EXPECT_FALSE(app.sessionMayEnd(denied));
+    EXPECT_FALSE(app.sessionMayEnd(asking(false)));
     EXPECT_EQ(permissionRequests, 1);
     EXPECT_TRUE(m_platform.alerts.isEmpty());
     EXPECT_TRUE(app.store().hasUnsavedChanges());
-
     m_platform.alertAnswers = { discardAnswer };
-    EXPECT_TRUE(app.sessionMayEnd(granted));
+    EXPECT_TRUE(app.sessionMayEnd(asking(true)));
     EXPECT_EQ(countAlerts(m_platform, unsavedQuestion), 1);
     EXPECT_FALSE(app.store().hasUnsavedChanges());
-
-    app.store().importURLs({ writeImage(QStringLiteral("a.png")) });
-    EXPECT_FALSE(app.sessionMayEnd(granted));
-    EXPECT_EQ(countAlerts(m_platform, QStringLiteral("Tesserly is finishing an operation")), 1);
+    app.store().importURLs({ writeImage("a.png") });
+    EXPECT_FALSE(app.sessionMayEnd(asking(true)));
+    EXPECT_EQ(countAlerts(m_platform, busyAlert), 1);
 }
 
-TEST_F(SessionEndTest, QuitWorksFromTheAboutWindowWhichEscapeCloses)
+TEST_F(QuitDecisionTest, QuitWorksFromTheAboutWindowWhichEscapeCloses)
 {
-    TesserlyApp& app = makeApp();
-    app.showBoardWindow();
-    QSignalSpy terminated(&app, &TesserlyApp::terminated);
-    app.showAbout();
-    QWidget* about = app.aboutWindow();
-    QApplication::setActiveWindow(about);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(about));
-
-    QTest::keyClick(about, Qt::Key_Escape);
+    TesserlyApp& app = shownApp();
+    const auto openAbout = [&app] {
+        app.showAbout();
+        QApplication::setActiveWindow(app.aboutWindow());
+        return QTest::qWaitForWindowActive(app.aboutWindow());
+    };
+    ASSERT_TRUE(openAbout());
+    QTest::keyClick(app.aboutWindow(), Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(app.aboutWindow(), nullptr);
-
-    app.showAbout();
-    about = app.aboutWindow();
-    QApplication::setActiveWindow(about);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(about));
-    QTest::keyClick(about, Qt::Key_Q, Qt::ControlModifier);
-    EXPECT_EQ(terminated.count(), 1);
+    ASSERT_TRUE(openAbout());
+    QTest::keyClick(app.aboutWindow(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(terminated->count(), 1);
 }

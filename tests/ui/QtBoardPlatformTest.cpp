@@ -5,15 +5,9 @@
 #include "ui/QtBoardPlatform.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QSettings>
-#include <QTest>
 #include <QTimer>
 
 namespace {
@@ -26,7 +20,6 @@ protected:
     {
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     }
-
     // Runs `answer` on the modal dialog as soon as it is shown.
     template <typename Dialog> void whenShown(std::function<void(Dialog*)> answer)
     {
@@ -35,7 +28,24 @@ protected:
             answer(qobject_cast<Dialog*>(QApplication::activeModalWidget()));
         });
     }
-
+    // Chooses `path` in the next file panel, after looking at it with `first`.
+    template <typename Dialog>
+    void answerWith(
+        const QString& path, std::function<void(Dialog*)> first = [](Dialog*) {})
+    {
+        whenShown<Dialog>([path, first](Dialog* dialog) {
+            first(dialog);
+            dialog->selectFile(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+    }
+    static PanelRequest request(const QString& suffix, const QString& proposedName = QString())
+    {
+        PanelRequest request;
+        request.suffixes = { suffix };
+        request.proposedName = proposedName;
+        return request;
+    }
     QString makePackage(const QString& name)
     {
         const QString path = folder.filePath(name);
@@ -43,7 +53,6 @@ protected:
         TestImages::writeFile(path, "manifest.json", "{}");
         return path;
     }
-
     QTemporaryDir settings;
     QtBoardPlatform platform;
 };
@@ -58,7 +67,6 @@ TEST_F(QtBoardPlatformTest, ClipboardInAndOut)
     EXPECT_EQ(platform.clipboardData("image/png"), png);
     EXPECT_FALSE(platform.clipboardData("image/tiff"));
     EXPECT_TRUE(platform.clipboardFileURLs().isEmpty());
-
     auto* files = new QMimeData;
     const QString local = folder.filePath("a.png");
     files->setUrls({ QUrl::fromLocalFile(local), QUrl("https://example.com/b.png"),
@@ -78,66 +86,20 @@ TEST_F(QtBoardPlatformTest, FiltersAndSuffixes)
     images.mimeTypes = { "image/png", "image/jpeg" };
     images.suffixes = { "png", "jpg", "jpeg" };
     EXPECT_EQ(QtBoardPlatform::nameFilters(images), QStringList { "Images (*.png *.jpg *.jpeg)" });
-    PanelRequest project;
-    project.mimeTypes = { "application/x-tesserly-project" };
-    project.suffixes = { "tesserly" };
-    EXPECT_EQ(QtBoardPlatform::nameFilters(project), QStringList { "Tesserly Projects (*.tesserly)" });
-    EXPECT_EQ(QtBoardPlatform::withSuffix("/tmp/Trip", project), "/tmp/Trip.tesserly");
-    EXPECT_EQ(QtBoardPlatform::withSuffix("/tmp/Trip.TESSERLY", project), "/tmp/Trip.TESSERLY");
-    PanelRequest pdf;
-    pdf.mimeTypes = { "application/pdf" };
-    pdf.suffixes = { "pdf" };
-    EXPECT_TRUE(QtBoardPlatform::nameFilters(pdf).first().endsWith("(*.pdf)"));
-    EXPECT_EQ(QtBoardPlatform::withSuffix("/tmp/board.png", pdf), "/tmp/board.png.pdf");
-}
-
-TEST_F(QtBoardPlatformTest, ImageChooserShowsTheStoresTexts)
-{
-    const QString chosen = TestImages::writeFile(folder, "one.png", TestImages::png(QSize(4, 4)));
-    PanelRequest request;
-    request.title = "Add Images to Tesserly";
-    request.message = "Choose photos, screenshots, or reference images. Your originals stay unchanged.";
-    request.confirmButton = "Add Images";
-    request.mimeTypes = { "image/png" };
-    request.suffixes = { "png" };
-    QString seenMessage;
-    QString seenTitle;
-    whenShown<QFileDialog>([&](QFileDialog* dialog) {
-        seenTitle = dialog->windowTitle();
-        seenMessage = dialog->findChild<QLabel*>("panelMessage")->text();
-        dialog->setDirectory(folder.path());
-        dialog->selectFile(chosen);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
-    const QList<QUrl> urls = platform.chooseImageFiles(request);
-    EXPECT_EQ(seenTitle, request.title);
-    EXPECT_EQ(seenMessage, request.message);
-    EXPECT_EQ(urls, QList<QUrl> { QUrl::fromLocalFile(chosen) });
-
-    whenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
-    EXPECT_TRUE(platform.chooseImageFiles(request).isEmpty());
+    EXPECT_EQ(QtBoardPlatform::withSuffix("/tmp/Trip.TESSERLY", request("tesserly")), "/tmp/Trip.TESSERLY");
+    EXPECT_EQ(QtBoardPlatform::withSuffix("/tmp/board.png", request("pdf")), "/tmp/board.png.pdf");
 }
 
 TEST_F(QtBoardPlatformTest, AProjectPackageIsPickedAsOneItem)
 {
     const QString package = makePackage("Trip.tesserly");
-    PanelRequest request;
-    request.title = "Open Tesserly Project";
-    request.mimeTypes = { "application/x-tesserly-project" };
-    request.suffixes = { "tesserly" };
-
+    const PanelRequest open = request("tesserly");
     // Selected and confirmed with the Open button.
-    whenShown<PackageFileDialog>([&](PackageFileDialog* dialog) {
-        dialog->setDirectory(folder.path());
-        dialog->selectFile(package);
-        dialog->accept();
-    });
-    EXPECT_EQ(platform.chooseProjectToOpen(request), QUrl::fromLocalFile(package));
-
+    answerWith<PackageFileDialog>(package);
+    EXPECT_EQ(platform.chooseProjectToOpen(open), QUrl::fromLocalFile(package));
     // Entered (a double click): chosen rather than opened as a folder.
     whenShown<PackageFileDialog>([&](PackageFileDialog* dialog) { emit dialog->directoryEntered(package); });
-    EXPECT_EQ(platform.chooseProjectToOpen(request), QUrl::fromLocalFile(package));
-
+    EXPECT_EQ(platform.chooseProjectToOpen(open), QUrl::fromLocalFile(package));
     // An ordinary folder is entered as usual and is not a choice.
     const QString plain = folder.filePath("Holidays");
     QDir().mkpath(plain);
@@ -147,42 +109,27 @@ TEST_F(QtBoardPlatformTest, AProjectPackageIsPickedAsOneItem)
         EXPECT_FALSE(dialog->isPackage(plain));
         dialog->reject();
     });
-    EXPECT_FALSE(platform.chooseProjectToOpen(request));
+    EXPECT_FALSE(platform.chooseProjectToOpen(open));
 }
 
 TEST_F(QtBoardPlatformTest, SavingProposesTheNameAndAddsTheSuffix)
 {
-    PanelRequest request;
-    request.title = "Save Tesserly Project";
-    request.message = "The project includes your images, captions, and layout.";
-    request.mimeTypes = { "application/x-tesserly-project" };
-    request.suffixes = { "tesserly" };
-    request.proposedName = "x-y-z.tesserly";
+    const PanelRequest save = request("tesserly", "x-y-z.tesserly");
     QString proposed;
-    whenShown<PackageFileDialog>([&](PackageFileDialog* dialog) {
-        proposed = dialog->selectedFiles().value(0);
-        dialog->setDirectory(folder.path());
-        dialog->selectFile(folder.filePath("Summer"));
-        dialog->accept();
-    });
+    answerWith<PackageFileDialog>(folder.filePath("Summer"),
+        [&proposed](PackageFileDialog* dialog) { proposed = dialog->selectedFiles().value(0); });
     EXPECT_EQ(
-        platform.chooseProjectDestination(request), QUrl::fromLocalFile(folder.filePath("Summer.tesserly")));
+        platform.chooseProjectDestination(save), QUrl::fromLocalFile(folder.filePath("Summer.tesserly")));
     EXPECT_TRUE(proposed.endsWith("x-y-z.tesserly"));
-
-    // Saving over an existing package asks first; "No" keeps the dialog open.
+    // Saving over an existing package asks first.
     const QString existing = makePackage("Kept.tesserly");
-    whenShown<PackageFileDialog>([&](PackageFileDialog* dialog) {
-        QTimer::singleShot(0, [] {
-            QTRY_VERIFY(qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr);
-            auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    answerWith<PackageFileDialog>(existing, [this](PackageFileDialog*) {
+        whenShown<QMessageBox>([](QMessageBox* question) {
             EXPECT_TRUE(question->text().contains("Kept.tesserly"));
             question->button(QMessageBox::Yes)->click();
         });
-        dialog->setDirectory(folder.path());
-        dialog->selectFile(existing);
-        dialog->accept();
     });
-    EXPECT_EQ(platform.chooseProjectDestination(request), QUrl::fromLocalFile(existing));
+    EXPECT_EQ(platform.chooseProjectDestination(save), QUrl::fromLocalFile(existing));
 }
 
 TEST_F(QtBoardPlatformTest, EveryTypedFileIsImportedOrReported)
@@ -192,50 +139,41 @@ TEST_F(QtBoardPlatformTest, EveryTypedFileIsImportedOrReported)
     TestImages::writeFile(folder, "wood.webp", QByteArray("RIFF\x10\0\0\0WEBPVP8 "));
     BoardStore board(platform);
     // The names typed into the chooser's name field, then Return.
-    const auto typeNames = [this](const QString& names) {
-        whenShown<QFileDialog>([this, names](QFileDialog* dialog) {
-            dialog->setDirectory(folder.path());
-            auto* list = dialog->findChild<QAbstractItemView*>("listView");
-            QTRY_VERIFY(list->model()->rowCount(list->rootIndex()) > 0);
-            auto* field = dialog->findChild<QLineEdit*>("fileNameEdit");
-            QTest::keyClicks(field, names);
-            QTest::keyClick(field, Qt::Key_Return);
-        });
-    };
-
-    typeNames(R"("kite.jpg" "notes.txt" "wood.webp")");
+    whenShown<QFileDialog>([this](QFileDialog* dialog) {
+        dialog->setDirectory(folder.path());
+        auto* list = dialog->findChild<QAbstractItemView*>("listView");
+        QTRY_VERIFY(list->model()->rowCount(list->rootIndex()) > 0);
+        auto* field = dialog->findChild<QLineEdit*>("fileNameEdit");
+        QTest::keyClicks(field, R"("kite.jpg" "notes.txt" "wood.webp")");
+        QTest::keyClick(field, Qt::Key_Return);
+    });
     board.addImages();
     ASSERT_TRUE(StoreTesting::waitUntilIdle(board));
     EXPECT_EQ(StoreTesting::fileNames(board.photos()), QStringList { "kite.jpg" });
     ASSERT_TRUE(board.errorMessage());
     EXPECT_TRUE(board.errorMessage()->contains("notes.txt: ")) << board.errorMessage()->toStdString();
     EXPECT_TRUE(board.errorMessage()->contains("wood.webp: ")) << board.errorMessage()->toStdString();
-
-    // None of them an image: both are named.
-    board.setErrorMessage(std::nullopt);
-    typeNames(R"("notes.txt" "wood.webp")");
-    board.addImages();
-    ASSERT_TRUE(StoreTesting::waitUntilIdle(board));
-    ASSERT_TRUE(board.errorMessage());
-    EXPECT_TRUE(board.errorMessage()->contains("notes.txt: "));
-    EXPECT_TRUE(board.errorMessage()->contains("wood.webp: "));
 }
 
-TEST_F(QtBoardPlatformTest, AlertsShowWhatTheySayAndSetTheMessageOff)
+TEST_F(QtBoardPlatformTest, AlertsKeepTheirButtonsIconAndDefaultAndReportTheChoice)
 {
-    struct Row
-    {
-        AlertIcon icon;
-        QMessageBox::Icon shown;
-    };
-    for (const Row& row : { Row { AlertIcon::information, QMessageBox::Information },
-             Row { AlertIcon::question, QMessageBox::Question },
-             Row { AlertIcon::warning, QMessageBox::Warning } }) {
-        const AlertRequest request { "Replace it?", "The other window's changes are lost.",
-            { "Replace", "Cancel" }, row.icon, 1 };
+    const std::pair<AlertIcon, QMessageBox::Icon> icons[]
+        = { { AlertIcon::information, QMessageBox::Information },
+              { AlertIcon::question, QMessageBox::Question }, { AlertIcon::warning, QMessageBox::Warning } };
+    for (const auto& [icon, shown] : icons) {
+        const AlertRequest request { "Save changes to this board?", "Your images, order and layout.",
+            { "Save…", "Discard Changes", "Cancel" }, icon, 1 };
+        QStringList order;
         whenShown<QMessageBox>([&](QMessageBox* box) {
-            EXPECT_EQ(box->icon(), row.shown);
-            EXPECT_EQ(box->defaultButton()->text(), "Cancel");
+            QList<QPushButton*> buttons = box->findChildren<QPushButton*>();
+            std::sort(buttons.begin(), buttons.end(),
+                [](QPushButton* a, QPushButton* b) { return a->x() < b->x(); });
+            for (QPushButton* button : buttons) {
+                order.append(button->text());
+            }
+            EXPECT_EQ(box->icon(), shown);
+            EXPECT_EQ(box->text(), request.message);
+            EXPECT_EQ(box->informativeText(), request.informativeText);
             const auto* message = box->findChild<QLabel*>("qt_msgbox_label");
             const auto* details = box->findChild<QLabel*>("qt_msgbox_informativelabel");
             ASSERT_TRUE(message && details);
@@ -243,74 +181,38 @@ TEST_F(QtBoardPlatformTest, AlertsShowWhatTheySayAndSetTheMessageOff)
             QTest::keyClick(box, Qt::Key_Return);
         });
         EXPECT_EQ(platform.runAlert(request), 1) << "Return presses the default button";
+        EXPECT_EQ(order, request.buttons);
     }
-}
-
-TEST_F(QtBoardPlatformTest, AlertKeepsButtonOrderAndReportsTheChoice)
-{
-    AlertRequest request { "Save changes to this board?",
-        "Save a Tesserly project to keep your images, order, captions, and layout.",
-        { "Save…", "Discard Changes", "Cancel" } };
-    QStringList order;
-    whenShown<QMessageBox>([&](QMessageBox* box) {
-        QList<QPushButton*> buttons = box->findChildren<QPushButton*>();
-        std::sort(
-            buttons.begin(), buttons.end(), [](QPushButton* a, QPushButton* b) { return a->x() < b->x(); });
-        for (QPushButton* button : buttons) {
-            order.append(button->text());
-        }
-        EXPECT_EQ(box->text(), request.message);
-        EXPECT_EQ(box->informativeText(), request.informativeText);
-        EXPECT_EQ(box->defaultButton()->text(), "Save…");
-        box->buttons().at(1)->click();
-    });
-    EXPECT_EQ(platform.runAlert(request), 1);
-    EXPECT_EQ(order, request.buttons);
-
-    // Escape is the Cancel button.
+    // Escape is the Cancel button, whichever is the default.
     whenShown<QMessageBox>([](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); });
-    EXPECT_EQ(platform.runAlert(request), 2);
+    EXPECT_EQ(platform.runAlert({ "Save changes?", QString(), { "Save…", "Discard Changes", "Cancel" } }), 2);
 }
-
-} // namespace
 
 TEST_F(QtBoardPlatformTest, EachKindOfPanelStartsInTheFolderLastUsedForIt)
 {
     const QString photos = folder.filePath("Photos");
     const QString boards = folder.filePath("Boards");
     const QString exports = folder.filePath("Exports");
-    for (const QString& path : { photos, boards, exports }) {
-        ASSERT_TRUE(QDir().mkpath(path));
-    }
+    ASSERT_TRUE(QDir().mkpath(photos) && QDir().mkpath(exports));
     const QString image = TestImages::writeFile(photos, "one.png", TestImages::png(QSize(4, 4)));
     const QString package = makePackage("Boards/Trip.tesserly");
-    PanelRequest imageRequest;
-    imageRequest.suffixes = { "png" };
-    PanelRequest projectRequest;
-    projectRequest.suffixes = { "tesserly" };
-    PanelRequest exportRequest;
-    exportRequest.suffixes = { "pdf" };
-    exportRequest.proposedName = "board.pdf";
-
-    // Chosen once each; the directory each panel showed is recorded on the way.
-    QStringList shown;
-    const auto choose = [&](const QString& path) {
-        return [&shown, path](QFileDialog* dialog) {
-            shown << dialog->directory().absolutePath();
-            dialog->selectFile(path);
-            QMetaObject::invokeMethod(dialog, "accept");
-        };
-    };
-    whenShown<QFileDialog>(choose(image));
-    ASSERT_EQ(platform.chooseImageFiles(imageRequest).size(), 1);
-    whenShown<QFileDialog>(choose(package));
-    ASSERT_TRUE(platform.chooseProjectToOpen(projectRequest));
-    whenShown<QFileDialog>(choose(exports + "/board.pdf"));
-    ASSERT_TRUE(platform.chooseExportDestination(exportRequest));
-
+    PanelRequest imageRequest = request("png");
+    imageRequest.title = "Add Images to Tesserly";
+    imageRequest.message = "Your originals stay unchanged.";
+    // Chosen once each; the image chooser shows the store's title and message.
+    QString texts;
+    answerWith<QFileDialog>(image, [&texts](QFileDialog* dialog) {
+        texts = dialog->windowTitle() + "|" + dialog->findChild<QLabel*>("panelMessage")->text();
+    });
+    EXPECT_EQ(platform.chooseImageFiles(imageRequest), QList<QUrl> { QUrl::fromLocalFile(image) });
+    EXPECT_EQ(texts, imageRequest.title + "|" + imageRequest.message);
+    answerWith<QFileDialog>(package);
+    ASSERT_TRUE(platform.chooseProjectToOpen(request("tesserly")));
+    answerWith<QFileDialog>(exports + "/board.pdf");
+    ASSERT_TRUE(platform.chooseExportDestination(request("pdf", "board.pdf")));
     // A later run: each panel starts where its own purpose was last served.
     QtBoardPlatform later;
-    shown.clear();
+    QStringList shown;
     const auto cancel = [&shown](QFileDialog* dialog) {
         shown << dialog->directory().absolutePath();
         dialog->reject();
@@ -318,12 +220,13 @@ TEST_F(QtBoardPlatformTest, EachKindOfPanelStartsInTheFolderLastUsedForIt)
     whenShown<QFileDialog>(cancel);
     later.chooseImageFiles(imageRequest);
     whenShown<QFileDialog>(cancel);
-    later.chooseProjectDestination(projectRequest);
+    later.chooseProjectDestination(request("tesserly"));
     whenShown<QFileDialog>(cancel);
-    later.chooseExportDestination(exportRequest);
+    later.chooseExportDestination(request("pdf", "board.pdf"));
     EXPECT_EQ(shown, QStringList({ photos, boards, exports }));
-
     // A remembered folder that is gone falls back to the desktop's own folder.
     ASSERT_TRUE(QDir(photos).removeRecursively());
     EXPECT_NE(PanelFolders::folder(PanelFolders::Purpose::images), photos);
 }
+
+} // namespace

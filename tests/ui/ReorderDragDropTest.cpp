@@ -1,24 +1,28 @@
 #include "ui/UiTesting.h"
 
 #include "model/ContentTypes.h"
-#include "ui/BoardCanvas.h"
-#include "ui/BoardPreview.h"
-#include "ui/ContentView.h"
 #include "ui/PhotoDragAndDrop.h"
 #include "ui/PhotoMimeData.h"
-#include "ui/PhotoReorderDropDelegate.h"
-#include "ui/PhotoStripView.h"
-#include "ui/PhotoThumbnail.h"
-#include "ui/PreviewTile.h"
 
-#include <QApplication>
 #include <QDropEvent>
-#include <QTest>
+#include <QMenu>
 
 namespace {
 
-// Reordering through the events the desktop delivers: a press and move on the dragged photo's
-// widget, then enter, move and drop on the target widget. P Q R S are photos 1 to 4.
+QStringList enabledItems(const QMenu& menu)
+{
+    QStringList items;
+    for (QAction* action : menu.actions()) {
+        if (!action->isSeparator() && action->isEnabled()) {
+            items.append(action->text());
+        }
+    }
+    return items;
+}
+
+// Reordering through the events the desktop delivers (a press and move on the dragged photo's
+// widget, then enter, move and drop on the target widget), the strip's buttons and its context
+// menu. P Q R S are photos 1 to 4.
 class ReorderDragDropTest : public UiTest
 {
 protected:
@@ -31,82 +35,67 @@ protected:
         view.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     }
-
     QWidget* thumbnail(qsizetype index) const { return view.strip()->thumbnails().at(index); }
     QWidget* tile(qsizetype index) const { return view.preview()->canvas()->tiles().at(index); }
-
-    // Drags photo `from` onto the widget of `to`, left or right half; the move runs from the
-    // event loop after the drop has been answered.
-    bool drag(QWidget* source, QWidget* target, bool rightHalf)
+    // Drags a photo's widget onto a point of another's, `across` its width; the move runs from
+    // the event loop after the drop has been answered.
+    bool drag(QWidget* source, QWidget* target, double across)
     {
         startDrag(source);
+        if (const auto* pressed = dynamic_cast<PreviewTile*>(source)) {
+            EXPECT_FALSE(pressed->isDown()) << "the tile stays pressed once its drag has begun";
+        }
         const std::optional<QUuid> id = store.draggingPhotoID();
         EXPECT_TRUE(id.has_value()) << "the drag did not start";
         if (!id) {
             return false;
         }
         const PhotoMimeData payload(*id);
-        const double x = rightHalf ? target->width() * 0.75 : target->width() * 0.25;
-        const bool accepted = dropOn(target, QPointF(x, target->height() / 2.0), payload);
+        const bool accepted
+            = dropOn(target, QPointF(target->width() * across, target->height() / 2.0), payload);
         QCoreApplication::processEvents();
         return accepted;
     }
-
     QList<BoardPhoto> original;
     ContentView view { store };
 };
 
-TEST_F(ReorderDragDropTest, TheThreeExamplesOnTheStrip)
+TEST_F(ReorderDragDropTest, DropsMoveBeforeOrAfterTheTargetInOneUndoableStep)
 {
-    ASSERT_TRUE(drag(thumbnail(0), thumbnail(2), true));
-    EXPECT_EQ(order(), QStringList({ "Q.png", "R.png", "P.png", "S.png" }));
-    EXPECT_EQ(store.selectedPhoto()->fileName(), "P.png");
-    EXPECT_FALSE(store.draggingPhotoID());
-
-    StoreTesting::installBoard(store, original);
-    ASSERT_EQ(order(), QStringList({ "P.png", "Q.png", "R.png", "S.png" }));
-    ASSERT_TRUE(drag(thumbnail(3), thumbnail(1), false));
-    EXPECT_EQ(order(), QStringList({ "P.png", "S.png", "Q.png", "R.png" }));
-    EXPECT_EQ(store.selectedPhoto()->fileName(), "S.png");
-
-    store.undo();
-    ASSERT_EQ(order(), QStringList({ "P.png", "Q.png", "R.png", "S.png" }));
-    ASSERT_TRUE(drag(thumbnail(1), thumbnail(2), false));
-    EXPECT_EQ(order(), QStringList({ "P.png", "Q.png", "R.png", "S.png" }));
-    EXPECT_TRUE(store.canRedo()) << "a zero move records nothing, so the redo history is kept";
-    EXPECT_EQ(store.selectedPhoto()->fileName(), "Q.png");
-}
-
-TEST_F(ReorderDragDropTest, TheSameRulesOnThePreviewTiles)
-{
-    ASSERT_TRUE(drag(tile(0), tile(2), true));
-    EXPECT_EQ(order(), QStringList({ "Q.png", "R.png", "P.png", "S.png" }));
-    // A tile can also be dropped on a thumbnail and the other way round.
-    ASSERT_TRUE(drag(thumbnail(3), tile(0), false));
-    EXPECT_EQ(order(), QStringList({ "S.png", "Q.png", "R.png", "P.png" }));
-    EXPECT_EQ(PhotoReorderDropDelegate::moveOffset(0, 2, true), 2);
-    EXPECT_EQ(PhotoReorderDropDelegate::moveOffset(3, 1, false), -2);
-    EXPECT_EQ(PhotoReorderDropDelegate::moveOffset(1, 2, false), 0);
-}
-
-TEST_F(ReorderDragDropTest, DropOnItselfChangesNothingButKeepsTheSelection)
-{
-    store.setSelectedPhotoID(idAt(0));
-    ASSERT_TRUE(drag(thumbnail(2), thumbnail(2), true));
-    EXPECT_EQ(order(), QStringList({ "P.png", "Q.png", "R.png", "S.png" }));
-    EXPECT_EQ(store.selectedPhoto()->fileName(), "R.png");
-    EXPECT_FALSE(store.draggingPhotoID());
-    EXPECT_FALSE(store.canUndo());
-}
-
-TEST_F(ReorderDragDropTest, TheMiddleCountsAsAfter)
-{
-    startDrag(thumbnail(0));
-    const PhotoMimeData payload(idAt(0));
-    QWidget* target = thumbnail(1);
-    ASSERT_TRUE(dropOn(target, QPointF(target->width() / 2.0, 10), payload));
-    QCoreApplication::processEvents();
-    EXPECT_EQ(order(), QStringList({ "Q.png", "P.png", "R.png", "S.png" }));
+    // From a thumbnail or tile, onto one, across its width; the board order afterwards.
+    const std::tuple<bool, qsizetype, bool, qsizetype, double, const char*> rows[] = {
+        { false, 0, false, 2, 0.75, "QRPS" }, // after R
+        { false, 3, false, 1, 0.25, "PSQR" }, // before Q
+        { false, 1, false, 2, 0.25, "PQRS" }, // before its own neighbour: no move
+        { false, 0, false, 1, 0.5, "QPRS" }, // the middle counts as after
+        { false, 2, false, 2, 0.75, "PQRS" }, // onto itself
+        { true, 0, true, 2, 0.75, "QRPS" }, // tiles follow the same rules,
+        { false, 3, true, 0, 0.25, "SPQR" }, // and each kind takes the other's photos
+        { true, 1, false, 3, 0.75, "PRSQ" },
+    };
+    for (const auto& [fromTile, from, toTile, to, across, letters] : rows) {
+        SCOPED_TRACE(testing::Message() << from << " onto " << to << ": " << letters);
+        StoreTesting::installBoard(store, original);
+        // An undone edit, so that a drop that moves nothing can show that it recorded nothing.
+        store.removePhoto(idAt(3));
+        store.undo();
+        store.setSelectedPhotoID(idAt(from == 0 ? 3 : 0));
+        const QString dragged = order().at(from);
+        ASSERT_TRUE(drag(fromTile ? tile(from) : thumbnail(from), toTile ? tile(to) : thumbnail(to), across));
+        QStringList expected;
+        for (const QChar letter : QString::fromLatin1(letters)) {
+            expected << QString(letter) + ".png";
+        }
+        EXPECT_EQ(order(), expected);
+        EXPECT_EQ(store.selectedPhoto()->fileName(), dragged);
+        EXPECT_FALSE(store.draggingPhotoID());
+        const bool moved = expected != StoreTesting::fileNames(original);
+        EXPECT_EQ(store.canRedo(), !moved) << "a drop that moves nothing records nothing";
+        if (moved) {
+            store.undo();
+            EXPECT_EQ(order(), StoreTesting::fileNames(original));
+        }
+    }
 }
 
 TEST_F(ReorderDragDropTest, DropWhileBusyMovesNothingAndClearsTheDrag)
@@ -121,7 +110,6 @@ TEST_F(ReorderDragDropTest, DropWhileBusyMovesNothingAndClearsTheDrag)
     const PhotoMimeData payload(idAt(0));
     // In the window every control is disabled while busy, so the drop never arrives there.
     EXPECT_FALSE(dropOn(thumbnail(3), QPointF(80, 20), payload));
-
     // A strip on its own still takes the drop: the busy check is made when the move runs.
     EXPECT_TRUE(dropOn(strip.thumbnails().at(3), QPointF(80, 20), payload));
     EXPECT_TRUE(store.draggingPhotoID()) << "the move waits for the event loop";
@@ -136,23 +124,17 @@ TEST_F(ReorderDragDropTest, DropWhileBusyMovesNothingAndClearsTheDrag)
 TEST_F(ReorderDragDropTest, ForeignDragsAreRefusedWithoutHighlight)
 {
     auto* target = static_cast<PhotoThumbnail*>(thumbnail(1));
-    // The private type offered by anything but our own drag (another program, another process).
+    // The private type offered by anything but our own drag (another program, another process),
+    // and image files: the strip takes neither.
     QMimeData foreign;
     foreign.setData(QString(ContentTypes::photoMimeType), idAt(0).toString(QUuid::WithoutBraces).toUtf8());
-    QDragEnterEvent enter(QPoint(20, 20), Qt::MoveAction, &foreign, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    EXPECT_FALSE(enter.isAccepted());
-    EXPECT_FALSE(target->dragAndDrop().isTargeted());
-    EXPECT_FALSE(PhotoReorderDropDelegate::validateDrop(&foreign, nullptr));
-
-    // Image files over a thumbnail: the strip takes no files.
-    const QString file
-        = TestImages::writeFile(folder, QStringLiteral("outside.png"), TestImages::png(QSize(20, 20)));
-    const std::unique_ptr<QMimeData> files = fileDrag({ file });
-    EXPECT_FALSE(dropOn(target, QPointF(20, 20), *files));
-    EXPECT_FALSE(target->dragAndDrop().isTargeted());
-    EXPECT_EQ(store.photos().size(), 4);
-
+    const QString file = TestImages::writeFile(folder, "outside.png", TestImages::png(QSize(20, 20)));
+    const std::unique_ptr<QMimeData> files = fileDrag(file);
+    for (const QMimeData* data : { &foreign, files.get() }) {
+        EXPECT_FALSE(dropOn(target, QPointF(20, 20), *data));
+        EXPECT_FALSE(target->dragAndDrop().isTargeted());
+    }
+    EXPECT_EQ(order(), QStringList({ "P.png", "Q.png", "R.png", "S.png" }));
     // Our own drag highlights the target while it hovers and stops when it leaves.
     startDrag(thumbnail(0));
     const PhotoMimeData ours(idAt(0));
@@ -165,13 +147,58 @@ TEST_F(ReorderDragDropTest, ForeignDragsAreRefusedWithoutHighlight)
     EXPECT_FALSE(target->dragAndDrop().isTargeted());
 }
 
-TEST_F(ReorderDragDropTest, DragStartSelectsAndRecordsThePhoto)
+TEST_F(ReorderDragDropTest, StripButtonsAndContextMenuMoveAndRemoveOneStepEach)
 {
-    store.setSelectedPhotoID(idAt(3));
-    startDrag(tile(1));
-    EXPECT_EQ(store.draggingPhotoID(), idAt(1));
-    EXPECT_EQ(store.selectedPhotoID(), idAt(1));
-    EXPECT_FALSE(static_cast<PreviewTile*>(tile(1))->isDown());
+    PhotoStripView* strip = view.strip();
+    const auto buttons = [strip] {
+        return QList<bool> { strip->earlierButton()->isEnabled(), strip->laterButton()->isEnabled(),
+            strip->removeButton()->isEnabled() };
+    };
+    EXPECT_EQ(buttons(), QList<bool>({ false, true, true })) << "a new board selects its first photo";
+    QTest::mouseClick(thumbnail(1), Qt::LeftButton);
+    EXPECT_EQ(buttons(), QList<bool>({ true, true, true }));
+    QTest::mouseClick(thumbnail(3), Qt::LeftButton);
+    EXPECT_EQ(buttons(), QList<bool>({ true, false, true }));
+    store.setSelectedPhotoID(std::nullopt);
+    EXPECT_EQ(buttons(), QList<bool>({ false, false, false }));
+    QTest::mouseClick(thumbnail(0), Qt::LeftButton);
+    strip->laterButton()->click();
+    EXPECT_EQ(order(), QStringList({ "Q.png", "P.png", "R.png", "S.png" }));
+    EXPECT_TRUE(strip->thumbnails().at(1)->isSelected());
+    strip->earlierButton()->click();
+    strip->removeButton()->click();
+    EXPECT_EQ(order(), QStringList({ "Q.png", "R.png", "S.png" }));
+    EXPECT_EQ(store.selectedPhoto()->fileName(), "Q.png");
+    EXPECT_EQ(thumbnail(0)->accessibleName(), "Image 1, Q.png") << "renumbered";
+    // The context menu acts on the clicked photo, not the selection, and offers what it can do.
+    std::unique_ptr<QMenu> menu(strip->thumbnails().at(1)->createContextMenu(nullptr));
+    EXPECT_EQ(enabledItems(*menu), QStringList({ "Move Earlier", "Move Later", "Remove from Board" }));
+    menu->actions().at(0)->trigger();
+    EXPECT_EQ(order(), QStringList({ "R.png", "Q.png", "S.png" }));
+    EXPECT_EQ(store.selectedPhoto()->fileName(), "Q.png");
+    menu.reset(strip->thumbnails().at(2)->createContextMenu(nullptr));
+    EXPECT_EQ(enabledItems(*menu), QStringList({ "Move Earlier", "Remove from Board" }));
+    menu->actions().last()->trigger();
+    EXPECT_EQ(order(), QStringList({ "R.png", "Q.png" }));
+}
+
+TEST_F(ReorderDragDropTest, SelectingOnThePreviewCentresTheThumbnail)
+{
+    installPhotos(30);
+    QScrollArea* area = view.strip()->scrollArea();
+    QScrollBar* bar = area->horizontalScrollBar();
+    QTRY_VERIFY(bar->maximum() > 0);
+    view.preview()->scrollArea()->ensureWidgetVisible(tile(14));
+    QTest::mouseClick(tile(14), Qt::LeftButton);
+    EXPECT_EQ(store.selectedPhotoID(), idAt(14));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        std::abs(thumbnail(14)->geometry().center().x() - bar->value() - area->viewport()->width() / 2) <= 2,
+        2000);
+    // Clearing the selection leaves the strip where it is.
+    const int before = bar->value();
+    store.setSelectedPhotoID(std::nullopt);
+    QTest::qWait(300);
+    EXPECT_EQ(bar->value(), before);
 }
 
 } // namespace

@@ -6,25 +6,9 @@
 #include <QUrl>
 #include <QWidget>
 
-void UiTest::installPhotos(qsizetype count, const BoardSettings& settings)
-{
-    StoreTesting::installBoard(store, StoreTesting::pngPhotos(count), settings);
-}
-
-QUuid UiTest::idAt(qsizetype index) const
-{
-    return store.photos().at(index).id();
-}
-
-QStringList UiTest::order() const
-{
-    return StoreTesting::fileNames(store.photos());
-}
-
 void UiTest::makeBusy()
 {
-    const QString file
-        = TestImages::writeFile(folder, QStringLiteral("later.png"), TestImages::png(QSize(40, 30)));
+    const QString file = TestImages::writeFile(folder, "later.png", TestImages::png(QSize(40, 30)));
     // Several copies, decoded one after another, keep the store busy long enough for any test.
     store.importURLs(QList<QUrl>(12, QUrl::fromLocalFile(file)));
     ASSERT_TRUE(store.isBusy());
@@ -57,15 +41,4 @@ bool UiTest::dropOn(QWidget* target, QPointF position, const QMimeData& data)
     QDropEvent drop(position, Qt::MoveAction | Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(target, &drop);
     return drop.isAccepted();
-}
-
-std::unique_ptr<QMimeData> UiTest::fileDrag(const QStringList& paths)
-{
-    auto data = std::make_unique<QMimeData>();
-    QList<QUrl> urls;
-    for (const QString& path : paths) {
-        urls.append(QUrl::fromLocalFile(path));
-    }
-    data->setUrls(urls);
-    return data;
 }
