@@ -143,13 +143,6 @@ TEST(RenderOptions, CaptionsAreHeldToTheCaptionLimitAndSwitchToCustomCaptions)
     EXPECT_FALSE(parse({ "a.png", "-o", "x.png" }).overrides.captionMode.has_value());
 }
 
-TEST(RenderOptions, HelpAndVersionWinOverEverythingElse)
-{
-    EXPECT_EQ(parse({ "--colums", "-h" }).request, RenderOptions::Request::help);
-    EXPECT_EQ(parse({ "a.png", "--help", "--version" }).request, RenderOptions::Request::help);
-    EXPECT_EQ(parse({ "--version" }).request, RenderOptions::Request::version);
-}
-
 TEST(RenderOptions, BashCompletesOptionsChoicesAndFilesByExtension)
 {
     QTemporaryDir folder;

@@ -61,28 +61,44 @@ TEST(BoardRendererPng, ExampleBoardIsSrgbRgba)
     EXPECT_TRUE(near(QImage::fromData(png, "PNG").pixelColor(2399, 1724), lightCanvas, 1));
 }
 
-TEST(BoardRendererPng, FitShowsTheWholePortraitWithTheWellOnBothSides)
+// The first tile is (48, 140, 558, 418.5). A fitted portrait goes to (170.0625, 140, 313.875, 418.5)
+// with the well on both sides; filled, only its middle band shows, cut at the tile. A landscape
+// photo whose record says portrait (or nothing) is placed by its own proportions, never squeezed.
+TEST(BoardRendererPng, PhotosFitOrFillTheirTileByTheirOwnProportions)
 {
-    // Tile (48, 140, 558, 418.5); the photo goes to (170.0625, 140, 313.875, 418.5).
-    const QImage image = RenderFixtures::renderedPng(tower(), photoSettings(PhotoFit::fit));
-    EXPECT_TRUE(near(image.pixelColor(100, 350), lightWell));
-    EXPECT_TRUE(near(image.pixelColor(560, 350), lightWell));
-    EXPECT_TRUE(near(image.pixelColor(327, 146), Qt::red)) << "the top band shows";
-    EXPECT_TRUE(near(image.pixelColor(327, 349), Qt::green));
-    EXPECT_TRUE(near(image.pixelColor(327, 552), Qt::blue)) << "the bottom band shows";
-    // Rounded, antialiased corner: background at the corner, well one radius in.
-    EXPECT_TRUE(near(image.pixelColor(48, 140), lightCanvas, 12));
-    EXPECT_TRUE(near(image.pixelColor(60, 152), lightWell));
-}
-
-TEST(BoardRendererPng, FillShowsThePortraitsMiddleBandCutAtTheTile)
-{
-    const QImage image = RenderFixtures::renderedPng(tower(), photoSettings(PhotoFit::fill));
-    for (const QPoint point : { QPoint(327, 142), QPoint(327, 556), QPoint(52, 350), QPoint(603, 350) }) {
-        EXPECT_TRUE(near(image.pixelColor(point), Qt::green)) << point.x() << "," << point.y();
+    const BoardPhoto wide = RenderFixtures::photo(TestImages::solid(QSize(400, 300), Qt::red), "wide.png");
+    const auto recorded = [&](QSize size) {
+        return BoardPhoto(
+            wide.id(), wide.fileName(), QString(), wide.imageData(), size.width(), size.height(), QImage());
+    };
+    const struct
+    {
+        const char* name;
+        BoardPhoto photo;
+        PhotoFit fit;
+        QList<std::pair<QPoint, QColor>> pixels;
+    } cases[] = {
+        { "fit", tower().first(), PhotoFit::fit,
+            { { { 100, 350 }, lightWell }, { { 560, 350 }, lightWell }, { { 327, 146 }, Qt::red },
+                { { 327, 349 }, Qt::green }, { { 327, 552 }, Qt::blue }, { { 60, 152 }, lightWell } } },
+        { "fill", tower().first(), PhotoFit::fill,
+            { { { 327, 142 }, Qt::green }, { { 327, 556 }, Qt::green }, { { 52, 350 }, Qt::green },
+                { { 603, 350 }, Qt::green }, { { 327, 135 }, lightCanvas }, { { 327, 562 }, lightCanvas } } },
+        { "recorded as portrait", recorded(QSize(3000, 4000)), PhotoFit::fit,
+            { { { 100, 350 }, Qt::red }, { { 560, 350 }, Qt::red } } },
+        { "recorded without a size", recorded(QSize(0, 0)), PhotoFit::fit,
+            { { { 100, 350 }, Qt::red }, { { 560, 350 }, Qt::red } } },
+    };
+    for (const auto& testCase : cases) {
+        const QImage image = RenderFixtures::renderedPng({ testCase.photo }, photoSettings(testCase.fit));
+        for (const auto& [point, colour] : testCase.pixels) {
+            EXPECT_TRUE(near(image.pixelColor(point), colour))
+                << testCase.name << " at " << point.x() << "," << point.y();
+        }
     }
-    EXPECT_TRUE(near(image.pixelColor(327, 135), lightCanvas));
-    EXPECT_TRUE(near(image.pixelColor(327, 562), lightCanvas));
+    // Rounded, antialiased corner: background at the corner, well one radius in.
+    EXPECT_TRUE(near(RenderFixtures::renderedPng(tower(), photoSettings(PhotoFit::fit)).pixelColor(48, 140),
+        lightCanvas, 12));
 }
 
 TEST(BoardRendererPng, TenthBadgeIsAsWideAsTheFirst)
@@ -162,19 +178,4 @@ TEST(BoardRendererPng, SameBytesOnAnyNumberOfWorkersAndConcurrentExports)
     OrderedWorkPool::setWorkerCount(0);
     EXPECT_EQ(first, sequential);
     EXPECT_EQ(second, sequential);
-}
-
-TEST(BoardRendererPng, AWrongRecordedSizeNeverStretchesThePhoto)
-{
-    // The record says portrait (or nothing at all), the bytes hold a landscape photo: it is
-    // placed by its own proportions, filling the landscape tile instead of being squeezed.
-    const BoardPhoto landscape
-        = RenderFixtures::photo(TestImages::solid(QSize(400, 300), Qt::red), "wide.png");
-    for (const QSize recorded : { QSize(3000, 4000), QSize(0, 0) }) {
-        const BoardPhoto photo(landscape.id(), landscape.fileName(), QString(), landscape.imageData(),
-            recorded.width(), recorded.height(), QImage());
-        const QImage image = RenderFixtures::renderedPng({ photo }, photoSettings(PhotoFit::fit));
-        EXPECT_TRUE(near(image.pixelColor(100, 350), Qt::red)) << recorded.width();
-        EXPECT_TRUE(near(image.pixelColor(560, 350), Qt::red)) << recorded.width();
-    }
 }
