@@ -166,9 +166,7 @@ QList<Photo> photos()
         multiplied[quadrant] = QColor(ink(0), ink(1), ink(2));
     }
     const auto tiff = [&](const QByteArray& profile) { return Encoders::tiff({ picture }, 1, profile); };
-    const auto heic = [&](const Encoders::HeifColour& colour) {
-        return Encoders::heif(picture, Encoders::Codec::hevc, 1, colour);
-    };
+    const auto heic = [&](const Encoders::HeifColour& colour) { return Encoders::heif(picture, 1, colour); };
     Encoders::PngColour adam7;
     adam7.interlaced = true;
     QList<Photo> rows {

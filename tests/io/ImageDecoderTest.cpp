@@ -1,5 +1,4 @@
 #include "io/ImageDecoder.h"
-#include "support/TestImageEncoders.h"
 #include "support/TestImages.h"
 
 #include <gtest/gtest.h>
@@ -62,17 +61,11 @@ TEST(ImageDecoderTest, TellsContainersFromTheirBytes)
         { "text", "This is plain text, not a picture.", none },
         { "nothing", QByteArray(), none },
         { "BM alone", "BM", none },
+        { "AV1-coded HEIF", TestImages::heic(QSize(16, 16)).replace(8, 4, "avif"), unsupported },
         { "MP4 movie", QByteArray::fromHex("0000001866747970697366") + QByteArray(20, '\0'), none },
     };
     for (const auto& entry : cases) {
         EXPECT_EQ(ImageDecoder::detect(entry.bytes), entry.expected) << entry.name;
-    }
-    // AV1-coded HEIF.
-    using Codec = TestImageEncoders::Codec;
-    if (TestImageEncoders::canEncode(Codec::av1)) {
-        const QByteArray avif
-            = TestImageEncoders::heif(TestImages::solid(QSize(16, 16), Qt::red), Codec::av1, 1);
-        EXPECT_EQ(ImageDecoder::detect(avif), Container::unsupported);
     }
 }
 
