@@ -120,14 +120,7 @@ TEST(ImageDecoderTest, RefusesDamagedAndOversizedImagesBeforeDecoding)
     EXPECT_FALSE(ImageDecoder::probe("\x89PNG\r\n\x1a\nnonsense"));
     EXPECT_TRUE(ImageDecoder::decodeUpright(png, 0).isNull());
 
-    // Headers alone claim these sizes; no pixels exist, so a decode attempt would fail loudly
-    // under the sanitizer if anything were allocated for them.
-    for (const QSize size : { QSize(32769, 1), QSize(10001, 10000), QSize(100000, 100000) }) {
-        const QByteArray header = TestImages::pngHeaderOnly(size);
-        ASSERT_EQ(ImageDecoder::probe(header)->storedSize, size);
-        EXPECT_FALSE(ImageDecoder::withinPixelLimits(size));
-        EXPECT_TRUE(ImageDecoder::decodeUpright(header, 1024).isNull());
-    }
-    EXPECT_TRUE(ImageDecoder::withinPixelLimits(QSize(32768, 3000)));
-    EXPECT_TRUE(ImageDecoder::withinPixelLimits(QSize(10000, 10000)));
+    // A header alone claims this size; no pixels exist, so a decode attempt would fail loudly under
+    // the sanitizer if anything were allocated for it. The limits' texts are the importer's.
+    EXPECT_TRUE(ImageDecoder::decodeUpright(TestImages::pngHeaderOnly(QSize(100000, 100000)), 1024).isNull());
 }
