@@ -146,6 +146,7 @@ struct Photo
 // Every container, orientation, layout and colour description, all of the same upright picture.
 QList<Photo> photos()
 {
+    using enum Container;
     const QImage picture = uprightPicture();
     const QImage blue = TestImages::solid(QSize(90, 90), Qt::blue);
     const QByteArray p3
@@ -165,63 +166,58 @@ QList<Photo> photos()
         };
         multiplied[quadrant] = QColor(ink(0), ink(1), ink(2));
     }
-    const auto tiff = [&](const QByteArray& profile) { return Encoders::tiff({ picture }, 1, profile); };
-    const auto heic = [&](const Encoders::HeifColour& colour) { return Encoders::heif(picture, 1, colour); };
+    const auto tiffWith = [&](const QByteArray& profile) { return Encoders::tiff({ picture }, 1, profile); };
+    const auto heicWith
+        = [&](const Encoders::HeifColour& colour) { return Encoders::heif(picture, 1, colour); };
     Encoders::PngColour adam7;
     adam7.interlaced = true;
     QList<Photo> rows {
-        { "PNG", TestImages::png(picture), Container::png, 1, plain, 0 },
-        { "TIFF, first of two pages", TestImages::tiff({ picture, blue }), Container::tiff, 1, plain, 0 },
-        { "GIF, first of three frames", TestImages::gif({ picture, blue, blue }), Container::gif, 1, plain,
-            0 },
-        { "BMP", TestImages::bmp(picture), Container::bmp, 1, plain, 0 },
-        { "HEIC", TestImages::heic(picture), Container::heic, 1, plain, 4 },
-        { "HEIF", TestImages::heif(picture), Container::heif, 1, plain, 4 },
-        { "TIFF orientation 6", TestImages::tiff({ storedPicture(6) }, 6), Container::tiff, 6, plain, 0 },
-        { "TIFF orientation 3", TestImages::tiff({ storedPicture(3) }, 3), Container::tiff, 3, plain, 0 },
-        { "PNG eXIf 8", TestImages::png(storedPicture(8), 8), Container::png, 8, plain, 0 },
-        { "PNG big-endian eXIf 8", TestImages::png(storedPicture(8), 8, true), Container::png, 8, plain, 0 },
-        { "HEIC irot 6", TestImages::heic(storedPicture(6), 6), Container::heic, 1, plain, 4 },
-        { "PNG grey", TestImages::png(uprightPicture(QImage::Format_Grayscale8)), Container::png, 1, greys(),
-            0 },
-        { "PNG 16-bit", TestImages::png(picture.convertToFormat(QImage::Format_RGBX64)), Container::png, 1,
-            plain, 0 },
-        { "PNG interlaced", Encoders::png(picture, adam7), Container::png, 1, plain, 0 },
-        { "JPEG Adobe CMYK", Encoders::cmykJpeg(pictureSize, storedInks), Container::jpeg, 1, multiplied, 2 },
+        { "PNG", TestImages::png(picture), png, 1, plain, 0 },
+        { "TIFF, first of two pages", TestImages::tiff({ picture, blue }), tiff, 1, plain, 0 },
+        { "GIF, first of three frames", TestImages::gif({ picture, blue, blue }), gif, 1, plain, 0 },
+        { "BMP", TestImages::bmp(picture), bmp, 1, plain, 0 },
+        { "HEIC", TestImages::heic(picture), heic, 1, plain, 4 },
+        { "HEIF", TestImages::heif(picture), heif, 1, plain, 4 },
+        { "TIFF orientation 6", TestImages::tiff({ storedPicture(6) }, 6), tiff, 6, plain, 0 },
+        { "TIFF orientation 3", TestImages::tiff({ storedPicture(3) }, 3), tiff, 3, plain, 0 },
+        { "PNG eXIf 8", TestImages::png(storedPicture(8), 8), png, 8, plain, 0 },
+        { "PNG big-endian eXIf 8", TestImages::png(storedPicture(8), 8, true), png, 8, plain, 0 },
+        { "HEIC irot 6", TestImages::heic(storedPicture(6), 6), heic, 1, plain, 4 },
+        { "PNG grey", TestImages::png(uprightPicture(QImage::Format_Grayscale8)), png, 1, greys(), 0 },
+        { "PNG 16-bit", TestImages::png(picture.convertToFormat(QImage::Format_RGBX64)), png, 1, plain, 0 },
+        { "PNG interlaced", Encoders::png(picture, adam7), png, 1, plain, 0 },
+        { "JPEG Adobe CMYK", Encoders::cmykJpeg(pictureSize, storedInks), jpeg, 1, multiplied, 2 },
         // Tagged: against Little CMS's transform of the stored values.
-        { "JPEG Display P3", Encoders::jpeg(picture, p3), Container::jpeg, 1, transformed(p3), 2 },
-        { "JPEG ProPhoto RGB (D50)", Encoders::jpeg(picture, proPhoto), Container::jpeg, 1,
-            transformed(proPhoto), 2 },
-        { "JPEG broken profile", Encoders::jpeg(picture, broken), Container::jpeg, 1, plain, 2 },
-        { "JPEG CMYK SWOP", Encoders::cmykJpeg(pictureSize, storedInks, swop), Container::jpeg, 1,
+        { "JPEG Display P3", Encoders::jpeg(picture, p3), jpeg, 1, transformed(p3), 2 },
+        { "JPEG ProPhoto RGB (D50)", Encoders::jpeg(picture, proPhoto), jpeg, 1, transformed(proPhoto), 2 },
+        { "JPEG broken profile", Encoders::jpeg(picture, broken), jpeg, 1, plain, 2 },
+        { "JPEG CMYK SWOP", Encoders::cmykJpeg(pictureSize, storedInks, swop), jpeg, 1,
             transformed(swop, Stored::cmyk), 2 },
-        { "PNG Display P3", Encoders::png(picture, { p3 }), Container::png, 1, transformed(p3), 2 },
-        { "PNG RGBA Display P3", Encoders::png(uprightPicture(QImage::Format_ARGB32), { p3 }), Container::png,
-            1, transformed(p3), 2 },
-        { "PNG grey linear", Encoders::png(uprightPicture(QImage::Format_Grayscale8), { grey }),
-            Container::png, 1, transformed(grey, Stored::grey), 2 },
-        { "PNG gAMA 1.0", Encoders::png(picture, { {}, 1.0 }), Container::png, 1,
+        { "PNG Display P3", Encoders::png(picture, { p3 }), png, 1, transformed(p3), 2 },
+        { "PNG RGBA Display P3", Encoders::png(uprightPicture(QImage::Format_ARGB32), { p3 }), png, 1,
+            transformed(p3), 2 },
+        { "PNG grey linear", Encoders::png(uprightPicture(QImage::Format_Grayscale8), { grey }), png, 1,
+            transformed(grey, Stored::grey), 2 },
+        { "PNG gAMA 1.0", Encoders::png(picture, { {}, 1.0 }), png, 1,
             transformed(rgbProfile({ { 0.64, 0.33, 1.0 }, { 0.30, 0.60, 1.0 }, { 0.15, 0.06, 1.0 } }, 1.0)),
             2 },
         { "PNG gAMA 1/2.2, sRGB cHRM",
             Encoders::png(picture, { {}, 1 / 2.2, { 0.3127, 0.3290, 0.64, 0.33, 0.30, 0.60, 0.15, 0.06 } }),
-            Container::png, 1, plain, 2 },
-        { "TIFF Display P3", tiff(p3), Container::tiff, 1, transformed(p3), 2 },
-        { "TIFF broken profile", tiff(broken), Container::tiff, 1, plain, 2 },
-        { "TIFF CMYK profile (unusable)", tiff(swop), Container::tiff, 1, plain, 2 },
-        { "HEIC Display P3", heic({ p3 }), Container::heic, 1, transformed(p3), 2 },
-        { "HEIC nclx P3 (12, 13)", heic({ {}, 12, 13 }), Container::heic, 1, transformed(p3), 2 },
+            png, 1, plain, 2 },
+        { "TIFF Display P3", tiffWith(p3), tiff, 1, transformed(p3), 2 },
+        { "TIFF broken profile", tiffWith(broken), tiff, 1, plain, 2 },
+        { "TIFF CMYK profile (unusable)", tiffWith(swop), tiff, 1, plain, 2 },
+        { "HEIC Display P3", heicWith({ p3 }), heic, 1, transformed(p3), 2 },
+        { "HEIC nclx P3 (12, 13)", heicWith({ {}, 12, 13 }), heic, 1, transformed(p3), 2 },
         // BT.709, sRGB or unspecified: the coded values as they are.
-        { "HEIC nclx sRGB (1, 13)", heic({ {}, 1, 13 }), Container::heic, 1, plain, 2 },
-        { "HEIC nclx BT.709 (1, 1)", heic({ {}, 1, 1 }), Container::heic, 1, plain, 2 },
-        { "HEIC nclx unspecified (2, 2)", heic({ {}, 2, 2 }), Container::heic, 1, plain, 2 },
-        { "BMP v5 Adobe RGB (1998)", bitmapWithProfile(picture, adobe), Container::bmp, 1, transformed(adobe),
-            2 },
+        { "HEIC nclx sRGB (1, 13)", heicWith({ {}, 1, 13 }), heic, 1, plain, 2 },
+        { "HEIC nclx BT.709 (1, 1)", heicWith({ {}, 1, 1 }), heic, 1, plain, 2 },
+        { "HEIC nclx unspecified (2, 2)", heicWith({ {}, 2, 2 }), heic, 1, plain, 2 },
+        { "BMP v5 Adobe RGB (1998)", bitmapWithProfile(picture, adobe), bmp, 1, transformed(adobe), 2 },
     };
     for (int orientation = 1; orientation <= 8; ++orientation) {
         rows.append({ QStringLiteral("JPEG orientation %1").arg(orientation),
-            TestImages::jpeg(storedPicture(orientation), orientation), Container::jpeg, orientation, plain,
-            6 });
+            TestImages::jpeg(storedPicture(orientation), orientation), jpeg, orientation, plain, 6 });
     }
     return rows;
 }

@@ -1,10 +1,16 @@
+#include "io/ImageDecoder.h"
 #include "io/OrderedWorkPool.h"
+#include "model/BoardLimits.h"
 #include "render/BoardLayout.h"
+#include "render/BoardPainter.h"
 #include "render/BoardRenderer.h"
+#include "render/BoardRenderError.h"
 #include "RenderFixtures.h"
 #include "support/TestImages.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
+#include <QPainter>
 #include <thread>
 
 using RenderFixtures::near;
@@ -48,18 +54,30 @@ Ink ink(const QImage& image, const QRectF& rect, QColor background)
     }
     return result;
 }
-} // namespace
 
-// Its size and density are the command line's worked example.
-TEST(BoardRendererPng, ExampleBoardIsSrgbRgba)
+using Output = QByteArray (*)(const QList<BoardPhoto>&, const BoardSettings&);
+const Output outputs[] = { BoardRenderer::pngData, BoardRenderer::pdfData };
+
+BoardRenderError caught(Output output, const QList<BoardPhoto>& photos, const BoardSettings& settings)
 {
-    const QByteArray png
-        = BoardRenderer::pngData(RenderFixtures::photos(10, TestImages::solid(QSize(400, 300), Qt::darkCyan)),
-            RenderFixtures::exampleSettings());
-    EXPECT_EQ(png.mid(24, 2), QByteArray("\x08\x06", 2)) << "8 bits per channel, RGBA";
-    EXPECT_TRUE(png.contains("sRGB"));
-    EXPECT_TRUE(near(QImage::fromData(png, "PNG").pixelColor(2399, 1724), lightCanvas, 1));
+    try {
+        output(photos, settings);
+    } catch (const BoardRenderError& error) {
+        return error;
+    }
+    ADD_FAILURE() << "no error thrown";
+    return BoardRenderError(BoardRenderError::Kind::cannotEncode);
 }
+
+BoardSettings squareGrid(qint64 columns)
+{
+    BoardSettings settings;
+    settings.columns = columns;
+    settings.cellAspect = CellAspect::square;
+    settings.captionMode = CaptionMode::none;
+    return settings;
+}
+} // namespace
 
 // The first tile is (48, 140, 558, 418.5). A fitted portrait goes to (170.0625, 140, 313.875, 418.5)
 // with the well on both sides; filled, only its middle band shows, cut at the tile. A landscape
@@ -178,4 +196,82 @@ TEST(BoardRendererPng, SameBytesOnAnyNumberOfWorkersAndConcurrentExports)
     OrderedWorkPool::setWorkerCount(0);
     EXPECT_EQ(first, sequential);
     EXPECT_EQ(second, sequential);
+}
+
+TEST(BoardPainter, ThePngIsExactlyWhatThePainterDraws)
+{
+    // Rows are compressed while later grid rows are still being drawn; none may be written early.
+    BoardSettings settings = RenderFixtures::exampleSettings();
+    settings.columns = 3;
+    settings.spacing = 0;
+    settings.photoFit = PhotoFit::fill;
+    QList<BoardPhoto> photos;
+    for (int index = 0; index < 7; ++index) {
+        photos.append(RenderFixtures::photo(RenderFixtures::bandedPortrait(60 + 20 * index, 90), "p.png"));
+    }
+    const BoardLayout layout(photos.size(), settings);
+    QImage expected(
+        int(layout.pixelWidth()), int(layout.pixelHeight()), QImage::Format_RGBA8888_Premultiplied);
+    expected.setDotsPerMeterX(5669);
+    expected.setDotsPerMeterY(5669);
+    {
+        QPainter painter(&expected);
+        BoardPainter(layout, settings)
+            .draw(painter, photos, [](const BoardCellLayout&, const BoardPhoto& photo, int size) {
+                return ImageDecoder::decodeUpright(photo.imageData(), size);
+            });
+    }
+    const QByteArray bytes = BoardRenderer::pngData(photos, settings);
+    EXPECT_EQ(bytes.mid(24, 2), QByteArray("\x08\x06", 2)) << "8 bits per channel, RGBA";
+    EXPECT_TRUE(bytes.contains("sRGB"));
+    const QImage png = QImage::fromData(bytes).convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+    ASSERT_EQ(png.size(), expected.size());
+    for (int y = 0; y < png.height(); ++y) {
+        ASSERT_EQ(std::memcmp(png.constScanLine(y), expected.constScanLine(y), size_t(png.width()) * 4), 0)
+            << "row " << y;
+    }
+}
+
+TEST(BoardRendererValidation, EmptyOverfullAndOversizedBoardsAreRefused)
+{
+    const QImage grey = TestImages::solid(QSize(8, 8), Qt::gray);
+    const QString oversized = QStringLiteral(
+        "This board is too large to export. Increase the column count or choose a smaller export width.");
+    for (Output output : outputs) {
+        const BoardRenderError empty = caught(output, {}, BoardSettings());
+        EXPECT_EQ(empty.kind(), BoardRenderError::Kind::emptyBoard);
+        EXPECT_EQ(empty.description(), QStringLiteral("Add at least one image before exporting."));
+        const BoardRenderError tooMany = caught(output, RenderFixtures::photos(61, grey), squareGrid(1));
+        EXPECT_EQ(tooMany.description(), BoardLimits::tooManyPhotosText());
+        const BoardRenderError tooTall = caught(output, RenderFixtures::photos(60, grey), squareGrid(1));
+        EXPECT_EQ(tooTall.kind(), BoardRenderError::Kind::oversizedBoard);
+        EXPECT_EQ(tooTall.description(), oversized);
+    }
+}
+
+TEST(BoardRendererValidation, UndecodablePhotoAbandonsTheExportNamingTheFirstBadFile)
+{
+    QList<BoardPhoto> photos = RenderFixtures::photos(3, TestImages::solid(QSize(40, 30), Qt::gray));
+    photos.insert(1,
+        BoardPhoto(QUuid::createUuid(), QStringLiteral("broken.jpg"), QString(),
+            QByteArray("this is not an image"), 4000, 3000, QImage()));
+    photos.append(BoardPhoto(QUuid::createUuid(), QStringLiteral("also broken.png"), QString(),
+        QByteArray("\x89PNG\r\n\x1a\n cut short", 19), 40, 30, QImage()));
+    // Decoded on the drawing thread alone or on several workers ahead of it: the same first file.
+    for (const auto& [output, workers] : { std::pair { outputs[0], 1 }, std::pair { outputs[0], 4 },
+             std::pair { outputs[1], 1 }, std::pair { outputs[1], 4 } }) {
+        OrderedWorkPool::setWorkerCount(workers);
+        const BoardRenderError error = caught(output, photos, RenderFixtures::exampleSettings());
+        OrderedWorkPool::setWorkerCount(0);
+        EXPECT_EQ(error, BoardRenderError::invalidImage(QStringLiteral("broken.jpg"))) << workers;
+        EXPECT_EQ(error.description(),
+            QStringLiteral(
+                "Tesserly could not render \"broken.jpg\". Remove it and import the image again."));
+    }
+    EXPECT_EQ(BoardRenderError::invalidImage(QStringLiteral("%1.png")).description(),
+        QStringLiteral("Tesserly could not render \"%1.png\". Remove it and import the image again."));
+    EXPECT_EQ(BoardRenderError(BoardRenderError::Kind::cannotCreateContext).description(),
+        QStringLiteral("There is not enough memory to create this export. Try a smaller export width."));
+    EXPECT_EQ(BoardRenderError(BoardRenderError::Kind::cannotEncode).description(),
+        QStringLiteral("Tesserly could not finish the export. Try again with a smaller board."));
 }
