@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <QPainter>
 #include <thread>
+#include <tuple>
 
 using RenderFixtures::near;
 
@@ -69,14 +70,6 @@ BoardRenderError caught(Output output, const QList<BoardPhoto>& photos, const Bo
     return BoardRenderError(BoardRenderError::Kind::cannotEncode);
 }
 
-BoardSettings squareGrid(qint64 columns)
-{
-    BoardSettings settings;
-    settings.columns = columns;
-    settings.cellAspect = CellAspect::square;
-    settings.captionMode = CaptionMode::none;
-    return settings;
-}
 } // namespace
 
 // The first tile is (48, 140, 558, 418.5). A fitted portrait goes to (170.0625, 140, 313.875, 418.5)
@@ -232,46 +225,46 @@ TEST(BoardPainter, ThePngIsExactlyWhatThePainterDraws)
     }
 }
 
-TEST(BoardRendererValidation, EmptyOverfullAndOversizedBoardsAreRefused)
+// Refused before drawing, or at the first photo that cannot be decoded, whether decoded on the
+// drawing thread alone or on several workers ahead of it.
+TEST(BoardRendererValidation, RefusalsNameTheirReason)
 {
     const QImage grey = TestImages::solid(QSize(8, 8), Qt::gray);
-    const QString oversized = QStringLiteral(
-        "This board is too large to export. Increase the column count or choose a smaller export width.");
-    for (Output output : outputs) {
-        const BoardRenderError empty = caught(output, {}, BoardSettings());
-        EXPECT_EQ(empty.kind(), BoardRenderError::Kind::emptyBoard);
-        EXPECT_EQ(empty.description(), QStringLiteral("Add at least one image before exporting."));
-        const BoardRenderError tooMany = caught(output, RenderFixtures::photos(61, grey), squareGrid(1));
-        EXPECT_EQ(tooMany.description(), BoardLimits::tooManyPhotosText());
-        const BoardRenderError tooTall = caught(output, RenderFixtures::photos(60, grey), squareGrid(1));
-        EXPECT_EQ(tooTall.kind(), BoardRenderError::Kind::oversizedBoard);
-        EXPECT_EQ(tooTall.description(), oversized);
+    BoardSettings oneColumn;
+    oneColumn.columns = 1;
+    oneColumn.cellAspect = CellAspect::square;
+    oneColumn.captionMode = CaptionMode::none;
+    QList<BoardPhoto> broken = RenderFixtures::photos(3, grey);
+    broken.insert(
+        1, BoardPhoto(QUuid::createUuid(), "broken.jpg", {}, "this is not an image", 4000, 3000, {}));
+    broken.append(BoardPhoto(QUuid::createUuid(), "also broken.png", {},
+        QByteArray("\x89PNG\r\n\x1a\n cut short", 19), 40, 30, {}));
+    const std::tuple<QList<BoardPhoto>, BoardSettings, QString> cases[] = {
+        { {}, oneColumn, "Add at least one image before exporting." },
+        { RenderFixtures::photos(61, grey), oneColumn, BoardLimits::tooManyPhotosText() },
+        { RenderFixtures::photos(60, grey), oneColumn,
+            "This board is too large to export. Increase the column count or choose a smaller export "
+            "width." },
+        { broken, RenderFixtures::exampleSettings(),
+            "Tesserly could not render \"broken.jpg\". Remove it and import the image again." },
+    };
+    for (const auto& [photos, settings, text] : cases) {
+        for (const auto& [output, workers] : { std::pair { outputs[0], 1 }, std::pair { outputs[0], 4 },
+                 std::pair { outputs[1], 1 }, std::pair { outputs[1], 4 } }) {
+            OrderedWorkPool::setWorkerCount(workers);
+            EXPECT_EQ(caught(output, photos, settings).description(), text) << workers;
+            OrderedWorkPool::setWorkerCount(0);
+        }
     }
-}
-
-TEST(BoardRendererValidation, UndecodablePhotoAbandonsTheExportNamingTheFirstBadFile)
-{
-    QList<BoardPhoto> photos = RenderFixtures::photos(3, TestImages::solid(QSize(40, 30), Qt::gray));
-    photos.insert(1,
-        BoardPhoto(QUuid::createUuid(), QStringLiteral("broken.jpg"), QString(),
-            QByteArray("this is not an image"), 4000, 3000, QImage()));
-    photos.append(BoardPhoto(QUuid::createUuid(), QStringLiteral("also broken.png"), QString(),
-        QByteArray("\x89PNG\r\n\x1a\n cut short", 19), 40, 30, QImage()));
-    // Decoded on the drawing thread alone or on several workers ahead of it: the same first file.
-    for (const auto& [output, workers] : { std::pair { outputs[0], 1 }, std::pair { outputs[0], 4 },
-             std::pair { outputs[1], 1 }, std::pair { outputs[1], 4 } }) {
-        OrderedWorkPool::setWorkerCount(workers);
-        const BoardRenderError error = caught(output, photos, RenderFixtures::exampleSettings());
-        OrderedWorkPool::setWorkerCount(0);
-        EXPECT_EQ(error, BoardRenderError::invalidImage(QStringLiteral("broken.jpg"))) << workers;
-        EXPECT_EQ(error.description(),
-            QStringLiteral(
-                "Tesserly could not render \"broken.jpg\". Remove it and import the image again."));
+    const std::pair<BoardRenderError, const char*> texts[] = {
+        { BoardRenderError::invalidImage("%1.png"),
+            "Tesserly could not render \"%1.png\". Remove it and import the image again." },
+        { BoardRenderError(BoardRenderError::Kind::cannotCreateContext),
+            "There is not enough memory to create this export. Try a smaller export width." },
+        { BoardRenderError(BoardRenderError::Kind::cannotEncode),
+            "Tesserly could not finish the export. Try again with a smaller board." },
+    };
+    for (const auto& [error, text] : texts) {
+        EXPECT_EQ(error.description(), QString::fromUtf8(text));
     }
-    EXPECT_EQ(BoardRenderError::invalidImage(QStringLiteral("%1.png")).description(),
-        QStringLiteral("Tesserly could not render \"%1.png\". Remove it and import the image again."));
-    EXPECT_EQ(BoardRenderError(BoardRenderError::Kind::cannotCreateContext).description(),
-        QStringLiteral("There is not enough memory to create this export. Try a smaller export width."));
-    EXPECT_EQ(BoardRenderError(BoardRenderError::Kind::cannotEncode).description(),
-        QStringLiteral("Tesserly could not finish the export. Try again with a smaller board."));
 }
