@@ -100,20 +100,6 @@ TEST(RenderOptions, BadCommandLinesAreUsageErrors)
     }
 }
 
-TEST(RenderOptions, OutputFormatFollowsTheExtensionInAnyCase)
-{
-    using Format = RenderOptions::OutputFormat;
-    const std::pair<QStringList, Format> cases[] = { { { "-o", "board.png" }, Format::png },
-        { { "-o", "BOARD.PNG" }, Format::png }, { { "-o", "out/board.Pdf" }, Format::pdf },
-        { { "--output=x.pdf" }, Format::pdf }, { { "-o=x.pdf" }, Format::pdf },
-        { { "-o", "Trip.TESSERLY" }, Format::project }, { { "-o", "-" }, Format::standardOutput } };
-    for (const auto& [arguments, format] : cases) {
-        const RenderOptions options = parse(QStringList { "a.png" } + arguments);
-        EXPECT_EQ(options.outputFormat, format) << arguments.join(u' ').toStdString();
-        EXPECT_EQ(options.output, arguments.last().section(u'=', -1));
-    }
-}
-
 TEST(RenderOptions, InputsKeepTheirOrderAndMayFollowDoubleDash)
 {
     const RenderOptions options = parse({ "b.png", "-o", "x.png", "a.png", "--", "-odd.png", "--columns" });

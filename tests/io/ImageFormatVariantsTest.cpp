@@ -153,26 +153,6 @@ TEST(AreaDownsamplerTest, MatchesAnExactAreaAverageInEveryChannel)
     }
 }
 
-TEST(AreaDownsamplerTest, FitsTheLongerSideAndKeepsTheAspectRatio)
-{
-    const struct
-    {
-        QSize size;
-        int maximum;
-        QSize fitted;
-    } cases[] = {
-        { { 32768, 3000 }, 1024, { 1024, 94 } },
-        { { 10000, 1 }, 100, { 100, 1 } },
-        { { 0, 5 }, 100, {} },
-        { { 5, 5 }, 0, {} },
-    };
-    for (const auto& entry : cases) {
-        EXPECT_EQ(AreaDownsampler::fittedSize(entry.size, entry.maximum), entry.fitted)
-            << entry.size.width() << "x" << entry.size.height();
-    }
-    EXPECT_TRUE(AreaDownsampler(QSize(2, 2), QSize(3, 2), true).isNull()) << "never enlarges";
-}
-
 TEST(ExifOrientationTest, FallsBackToUprightOnAnythingMalformed)
 {
     const QByteArray valid = TestImages::exif(6);
