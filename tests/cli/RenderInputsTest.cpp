@@ -16,29 +16,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace {
-
-class RenderInputs : public RenderInFolder
-{
-protected:
-    QStringList writeImages(int count)
-    {
-        QStringList names;
-        for (int index = 1; index <= count; ++index) {
-            names << QStringLiteral("image%1.png").arg(index, 2, 10, QLatin1Char('0'));
-            TestImages::writeFile(folder, names.last(),
-                TestImages::png(QSize(24 + index, 16), QColor::fromHsv(index * 5, 200, 200)));
-        }
-        return names;
-    }
-
-    QJsonObject manifestOf(const QString& package) const
-    {
-        return QJsonDocument::fromJson(readAll(package + QStringLiteral("/manifest.json"))).object();
-    }
-};
-
-} // namespace
+using RenderInputs = RenderInFolder;
 
 TEST_F(RenderInputs, BadInputsAreListedAndTheGoodOnesMakeTheBoard)
 {

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 namespace {
@@ -15,17 +14,7 @@ namespace {
 class RenderOutput : public RenderInFolder
 {
 protected:
-    void SetUp() override
-    {
-        // Ten photos of three shapes and colours, so fit and the tiles have something to show.
-        const QList<QSize> sizes { { 640, 480 }, { 480, 640 }, { 800, 450 } };
-        const QList<QColor> colours { Qt::red, Qt::darkGreen, Qt::blue, Qt::darkYellow };
-        for (int index = 0; index < 10; ++index) {
-            const QString name = QStringLiteral("photo%1.png").arg(index + 1, 2, 10, QLatin1Char('0'));
-            TestImages::writeFile(folder, name, TestImages::png(sizes.at(index % 3), colours.at(index % 4)));
-            images << name;
-        }
-    }
+    void SetUp() override { images = writeImages(10); }
 
     // The worked example's settings.
     const QStringList example { "--width", "2400", "--columns", "4", "--cell-aspect", "landscape",
@@ -78,7 +67,7 @@ TEST_F(RenderOutput, ProjectRendersToTheSameBytesAsItsImages)
     // Writing the project back over itself is an ordinary save with the new settings.
     const auto resaved = render({ "Trip.tesserly", "--background", "dark", "-o", "Trip.tesserly" });
     ASSERT_EQ(resaved.exitCode, 0) << resaved.standardError.toStdString();
-    const QJsonObject manifest = QJsonDocument::fromJson(readAll("Trip.tesserly/manifest.json")).object();
+    const QJsonObject manifest = manifestOf("Trip.tesserly");
     EXPECT_EQ(manifest.value("settings").toObject().value("background").toString(), QStringLiteral("dark"));
     EXPECT_EQ(manifest.value("settings").toObject().value("columns").toInt(), 4);
     EXPECT_EQ(manifest.value("photos").toArray().size(), 10);
