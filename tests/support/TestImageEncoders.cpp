@@ -143,15 +143,14 @@ QByteArray TestImageEncoders::tiff(const QList<QImage>& pages, int orientation, 
     }
     for (qsizetype page = 0; page < pages.size(); ++page) {
         const QImage rgb = pages[page].convertToFormat(QImage::Format_RGB888);
-        TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, uint32_t(rgb.width()));
-        TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, uint32_t(rgb.height()));
-        TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, 8);
-        TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, 3);
-        TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
-        TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
-        TIFFSetField(tiff, TIFFTAG_COMPRESSION, COMPRESSION_LZW);
-        TIFFSetField(tiff, TIFFTAG_ORIENTATION, uint16_t(orientation));
-        TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, uint32_t(16));
+        // Every one of these tags is read from a 32-bit or promoted 16-bit variadic argument.
+        for (const auto& [tag, value] : { std::pair { TIFFTAG_IMAGEWIDTH, rgb.width() },
+                 { TIFFTAG_IMAGELENGTH, rgb.height() }, { TIFFTAG_BITSPERSAMPLE, 8 },
+                 { TIFFTAG_SAMPLESPERPIXEL, 3 }, { TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB },
+                 { TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG }, { TIFFTAG_COMPRESSION, COMPRESSION_LZW },
+                 { TIFFTAG_ORIENTATION, orientation }, { TIFFTAG_ROWSPERSTRIP, 16 } }) {
+            TIFFSetField(tiff, tag, uint32_t(value));
+        }
         if (!iccProfile.isEmpty()) {
             TIFFSetField(tiff, TIFFTAG_ICCPROFILE, uint32_t(iccProfile.size()), iccProfile.constData());
         }
