@@ -297,12 +297,7 @@ TEST(ImageDecoderTest, TellsContainersFromTheirBytes)
     // Images of kinds the program does not read are unsupported, never damaged; the rest is no image.
     const std::optional<Container> unsupported = Container::unsupported;
     const std::optional<Container> none;
-    const struct
-    {
-        const char* name;
-        QByteArray bytes;
-        std::optional<Container> expected;
-    } cases[] = {
+    const std::tuple<const char*, QByteArray, std::optional<Container>> cases[] = {
         { "WebP", TestImages::webp(QSize(8, 8)), unsupported },
         { "ICO", QByteArray::fromHex("000001000100101000000000"), unsupported },
         { "PPM", "P6\n2 2\n255\n", unsupported },
@@ -324,8 +319,8 @@ TEST(ImageDecoderTest, TellsContainersFromTheirBytes)
         { "AV1-coded HEIF", TestImages::heic(QSize(16, 16)).replace(8, 4, "avif"), unsupported },
         { "MP4 movie", QByteArray::fromHex("0000001866747970697366") + QByteArray(20, '\0'), none },
     };
-    for (const auto& entry : cases) {
-        EXPECT_EQ(ImageDecoder::detect(entry.bytes), entry.expected) << entry.name;
+    for (const auto& [name, bytes, expected] : cases) {
+        EXPECT_EQ(ImageDecoder::detect(bytes), expected) << name;
     }
 }
 
@@ -355,12 +350,7 @@ TEST(ImageDecoderTest, RefusesDamagedAndOversizedImagesBeforeDecoding)
     const QByteArray heic = TestImages::heic(QSize(64, 64));
     const QByteArray gif = TestImages::gif(QList<QImage> { TestImages::photograph(QSize(200, 200)) });
     const QByteArray bmp = TestImages::bmp(TestImages::photograph(QSize(200, 200)));
-    const struct
-    {
-        const char* name;
-        QByteArray bytes;
-        bool decodes;
-    } cases[] = {
+    const std::tuple<const char*, QByteArray, bool> damaged[] = {
         { "JPEG cut in half", jpeg.left(jpeg.size() / 2), false },
         { "JPEG without its final marker", jpeg.left(jpeg.size() - 2), true },
         { "PNG cut in half", png.left(png.size() / 2), false },
@@ -373,9 +363,9 @@ TEST(ImageDecoderTest, RefusesDamagedAndOversizedImagesBeforeDecoding)
         { "GIF whose frame data ends early", gifWithShortFrameData(), false },
         { "GIF without its trailer", gif.left(gif.size() - 1), true },
     };
-    for (const auto& entry : cases) {
-        ASSERT_NE(ImageDecoder::detect(entry.bytes), Container::unsupported) << entry.name;
-        EXPECT_EQ(ImageDecoder::decodeUpright(entry.bytes, 100).isNull(), !entry.decodes) << entry.name;
+    for (const auto& [name, bytes, decodes] : damaged) {
+        ASSERT_NE(ImageDecoder::detect(bytes), Container::unsupported) << name;
+        EXPECT_EQ(ImageDecoder::decodeUpright(bytes, 100).isNull(), !decodes) << name;
     }
     EXPECT_FALSE(ImageDecoder::probe("\x89PNG\r\n\x1a\nnonsense"));
     EXPECT_TRUE(ImageDecoder::decodeUpright(png, 0).isNull());

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -55,12 +56,7 @@ TEST(ImageFormatVariantsTest, BitmapAndPngLayoutsDecodeToTheirColours)
     indexed.setPixel(7, 7, 1);
     const QRgb red = qRgb(255, 0, 0);
     const QRgb white = qRgb(255, 255, 255);
-    const struct
-    {
-        const char* name;
-        QByteArray bytes;
-        QList<std::pair<QPoint, QRgb>> pixels;
-    } cases[] = {
+    const std::tuple<const char*, QByteArray, QList<std::pair<QPoint, QRgb>>> cases[] = {
         // Top-down (negative height) ARGB: red, clear, half blue, green.
         { "32-bit bit fields with alpha",
             bitmap(QSize(2, -2), 32, 6, { 0x00ff0000, 0x0000ff00, 0x000000ff, 0xff000000 }, {},
@@ -76,11 +72,11 @@ TEST(ImageFormatVariantsTest, BitmapAndPngLayoutsDecodeToTheirColours)
         { "palette PNG with a clear entry", TestImages::png(indexed),
             { { { 0, 0 }, red }, { { 7, 7 }, 0 } } },
     };
-    for (const auto& entry : cases) {
-        const QImage decoded = ImageDecoder::decodeUpright(entry.bytes, 16);
-        for (const auto& [point, colour] : entry.pixels) {
-            ASSERT_TRUE(decoded.valid(point)) << entry.name;
-            EXPECT_EQ(pixelAt(decoded, point.x(), point.y()), colour) << entry.name << " at " << point.x();
+    for (const auto& [name, bytes, pixels] : cases) {
+        const QImage decoded = ImageDecoder::decodeUpright(bytes, 16);
+        for (const auto& [point, colour] : pixels) {
+            ASSERT_TRUE(decoded.valid(point)) << name;
+            EXPECT_EQ(pixelAt(decoded, point.x(), point.y()), colour) << name << " at " << point.x();
         }
     }
     // Pixel data shorter than the header promises.
@@ -154,17 +150,11 @@ TEST(ExifOrientationTest, FallsBackToUprightOnAnythingMalformed)
     const QByteArray valid = TestImages::exif(6);
     // An orientation of 9, a LONG type, a directory beyond the end, and 65,535 entries of which
     // the first is still whole.
-    const struct
-    {
-        int offset;
-        QByteArray bytes;
-        int expected;
-    } changes[] = { { 18, "\x09", 1 }, { 12, "\x04", 1 }, { 4, "\x7f", 1 }, { 8, "\xff\xff", 6 } };
-    for (const auto& change : changes) {
-        EXPECT_EQ(ExifOrientation::fromExif(
-                      QByteArray(valid).replace(change.offset, change.bytes.size(), change.bytes)),
-            change.expected)
-            << change.offset;
+    const std::tuple<int, QByteArray, int> changes[]
+        = { { 18, "\x09", 1 }, { 12, "\x04", 1 }, { 4, "\x7f", 1 }, { 8, "\xff\xff", 6 } };
+    for (const auto& [offset, bytes, expected] : changes) {
+        EXPECT_EQ(ExifOrientation::fromExif(QByteArray(valid).replace(offset, bytes.size(), bytes)), expected)
+            << offset;
     }
     EXPECT_EQ(ExifOrientation::fromExif(QByteArray("Exif\0\0", 6) + valid), 6);
     EXPECT_EQ(ExifOrientation::fromExif(valid.left(16)), 1) << "entry cut off";
