@@ -141,11 +141,7 @@ TEST(RenderOptions, BashCompletesOptionsChoicesAndFilesByExtension)
     script.write(ShellCompletion::bash(RenderHelp::text()).toUtf8());
     script.close();
 
-    const struct
-    {
-        const char* words;
-        const char* expected;
-    } rows[] = {
+    const std::pair<const char*, const char*> rows[] = {
         { "tesserly render --cell-aspect ''", "square landscape widescreen portrait" },
         { "tesserly render --photo-fit f", "fit fill" },
         { "tesserly render --back", "--background" },
@@ -154,7 +150,7 @@ TEST(RenderOptions, BashCompletesOptionsChoicesAndFilesByExtension)
         { "tesserly render a.png ''", "B.JPG Trip.tesserly a.png" },
         { "tesserly ''", "render --help --version B.JPG Trip.tesserly a.png" },
     };
-    for (const auto& row : rows) {
+    for (const auto& [words, expected] : rows) {
         QProcess bash;
         bash.setWorkingDirectory(folder.path());
         bash.start(QStringLiteral("bash"),
@@ -162,9 +158,9 @@ TEST(RenderOptions, BashCompletesOptionsChoicesAndFilesByExtension)
                 QStringLiteral("export LC_ALL=C; source completion.bash; COMP_WORDS=(%1); "
                                "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); "
                                "_tesserly; echo \"${COMPREPLY[*]}\"")
-                    .arg(QLatin1String(row.words)) });
+                    .arg(QLatin1String(words)) });
         ASSERT_TRUE(bash.waitForFinished(10000));
-        EXPECT_EQ(QString::fromUtf8(bash.readAllStandardOutput()).trimmed(), QLatin1String(row.expected))
-            << row.words;
+        EXPECT_EQ(QString::fromUtf8(bash.readAllStandardOutput()).trimmed(), QLatin1String(expected))
+            << words;
     }
 }

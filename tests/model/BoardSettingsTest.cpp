@@ -119,16 +119,12 @@ TEST(BoardSettings, DecodingIsStrict)
         EXPECT_FALSE(decodeWith(key, QJsonValue::Null)) << "null " << key;
         EXPECT_FALSE(decodeWith(key, QJsonArray())) << "array " << key;
     }
-    EXPECT_FALSE(decodeWith("background", "Dark"));
-    EXPECT_FALSE(decodeWith("cellAspect", "Square"));
-    EXPECT_FALSE(decodeWith("photoFit", " fit"));
-    EXPECT_FALSE(decodeWith("captionMode", "fileName"));
-    EXPECT_FALSE(decodeWith("columns", 3.5));
-    EXPECT_FALSE(decodeWith("outputWidth", 2400.25));
-    EXPECT_FALSE(decodeWith("columns", "3"));
-    EXPECT_FALSE(decodeWith("showNumbers", 1));
-    EXPECT_FALSE(decodeWith("spacing", "24"));
-    EXPECT_FALSE(decodeWith("title", 5));
+    const std::pair<const char*, QJsonValue> wrong[] = { { "background", "Dark" }, { "cellAspect", "Square" },
+        { "photoFit", " fit" }, { "captionMode", "fileName" }, { "columns", 3.5 }, { "outputWidth", 2400.25 },
+        { "columns", "3" }, { "showNumbers", 1 }, { "spacing", "24" }, { "title", 5 } };
+    for (const auto& [key, value] : wrong) {
+        EXPECT_FALSE(decodeWith(key, value)) << key;
+    }
     EXPECT_FALSE(BoardSettings::fromJson(QJsonObject()));
 
     EXPECT_TRUE(decodeWith("columns", 3.0)) << "an integral number is an integer";
