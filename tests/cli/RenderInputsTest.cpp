@@ -16,29 +16,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace {
-
-class RenderInputs : public RenderInFolder
-{
-protected:
-    QStringList writeImages(int count)
-    {
-        QStringList names;
-        for (int index = 1; index <= count; ++index) {
-            names << QStringLiteral("image%1.png").arg(index, 2, 10, QLatin1Char('0'));
-            TestImages::writeFile(folder, names.last(),
-                TestImages::png(QSize(24 + index, 16), QColor::fromHsv(index * 5, 200, 200)));
-        }
-        return names;
-    }
-
-    QJsonObject manifestOf(const QString& package) const
-    {
-        return QJsonDocument::fromJson(readAll(package + QStringLiteral("/manifest.json"))).object();
-    }
-};
-
-} // namespace
+using RenderInputs = RenderInFolder;
 
 TEST_F(RenderInputs, BadInputsAreListedAndTheGoodOnesMakeTheBoard)
 {
@@ -104,26 +82,13 @@ TEST_F(RenderInputs, TheImageThatCrossesTheTotalIsNamedWithThatLimit)
         QStringList { "big/5.jpg: adding this image would exceed the board's 256 MB source-image limit." });
 }
 
-TEST_F(RenderInputs, NothingIsWrittenWhenEveryInputIsRefused)
-{
-    TestImages::writeFile(folder, "a.txt", "text");
-    TestImages::writeFile(folder, "keep.png", "old");
-    const QString empty = BoardRenderError(BoardRenderError::Kind::emptyBoard).description();
-    for (const QString output : { "keep.png", "new.pdf", "new.tesserly" }) {
-        const auto result = render({ "a.txt", "-o", output });
-        EXPECT_EQ(result.exitCode, 1) << output.toStdString();
-        EXPECT_EQ(result.errorLines(),
-            QStringList({ "a.txt: " + ImageImportError(ImageImportError::Kind::unreadableImage).description(),
-                empty }));
-    }
-    EXPECT_EQ(readAll("keep.png"), QByteArray("old"));
-    EXPECT_FALSE(QFileInfo::exists(path("new.pdf")));
-    EXPECT_FALSE(QFileInfo::exists(path("new.tesserly")));
-}
-
-TEST_F(RenderInputs, HostilePackagesGiveTheReadersMessage)
+// Every input refused, a hostile package, or a project that would replace a folder of other
+// files: the reader's or writer's message, exit status 1, and nothing written.
+TEST_F(RenderInputs, RefusalsExitWithOneAndWriteNothing)
 {
     writeImages(2);
+    TestImages::writeFile(folder, "a.txt", "text");
+    TestImages::writeFile(folder, "keep.png", "old");
     ASSERT_EQ(render({ "image01.png", "image02.png", "-o", "Base.tesserly" }).exitCode, 0);
     // A copy whose first image path climbs out of the package, and a link to the package.
     QJsonObject manifest = manifestOf("Base.tesserly");
@@ -138,14 +103,33 @@ TEST_F(RenderInputs, HostilePackagesGiveTheReadersMessage)
     }
     TestImages::writeFile(path("Climb.tesserly"), "manifest.json", QJsonDocument(manifest).toJson());
     QFile::link(path("Base.tesserly"), path("Link.tesserly"));
+    ASSERT_TRUE(QDir(folder.path()).mkdir("Precious.tesserly"));
+    TestImages::writeFile(path("Precious.tesserly"), "notes.txt", "mine");
 
-    for (const auto& [package, error] :
-        { std::pair { "Climb.tesserly", BoardProjectError::Kind::unsafeImagePath },
-            std::pair { "Link.tesserly", BoardProjectError::Kind::cannotOpenPackage } }) {
-        const auto result = render({ package, "-o", "out.png" });
-        EXPECT_EQ(result.exitCode, 1) << package;
-        EXPECT_EQ(result.errorLines(), QStringList { BoardProjectError(error).description() }) << package;
-        EXPECT_FALSE(QFileInfo::exists(path("out.png")));
+    const QString unreadable
+        = "a.txt: " + ImageImportError(ImageImportError::Kind::unreadableImage).description();
+    const QString empty = BoardRenderError(BoardRenderError::Kind::emptyBoard).description();
+    const auto projectError
+        = [](BoardProjectError::Kind kind) { return BoardProjectError(kind).description(); };
+    const std::pair<QStringList, QStringList> cases[] = {
+        { { "a.txt", "-o", "keep.png" }, { unreadable, empty } },
+        { { "a.txt", "-o", "new.pdf" }, { unreadable, empty } },
+        { { "a.txt", "-o", "new.tesserly" }, { unreadable, empty } },
+        { { "Climb.tesserly", "-o", "new.png" }, { projectError(BoardProjectError::Kind::unsafeImagePath) } },
+        { { "Link.tesserly", "-o", "new.png" },
+            { projectError(BoardProjectError::Kind::cannotOpenPackage) } },
+        { { "image01.png", "-o", "Precious.tesserly" },
+            { projectError(BoardProjectError::Kind::unsafeExistingDestination) } },
+    };
+    for (const auto& [arguments, lines] : cases) {
+        const auto result = render(arguments);
+        EXPECT_EQ(result.exitCode, 1) << arguments.join(u' ').toStdString();
+        EXPECT_EQ(result.errorLines(), lines);
+    }
+    EXPECT_EQ(readAll("keep.png"), QByteArray("old"));
+    EXPECT_EQ(readAll("Precious.tesserly/notes.txt"), QByteArray("mine"));
+    for (const char* name : { "new.pdf", "new.tesserly", "new.png" }) {
+        EXPECT_FALSE(QFileInfo::exists(path(name))) << name;
     }
 }
 
@@ -192,16 +176,4 @@ TEST_F(RenderInputs, UsageErrorsExitWithTwoAndWriteNothing)
             result.errorLines().at(1), QStringLiteral("Usage: tesserly render [OPTIONS] INPUT... -o OUTPUT"));
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList { "image01.png" });
-}
-
-TEST_F(RenderInputs, ProjectOutputKeepsTheWritersChecks)
-{
-    writeImages(1);
-    ASSERT_TRUE(QDir(folder.path()).mkdir("Precious.tesserly"));
-    TestImages::writeFile(path("Precious.tesserly"), "notes.txt", "mine");
-    const auto result = render({ "image01.png", "-o", "Precious.tesserly" });
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.errorLines(),
-        QStringList { BoardProjectError(BoardProjectError::Kind::unsafeExistingDestination).description() });
-    EXPECT_EQ(readAll("Precious.tesserly/notes.txt"), QByteArray("mine"));
 }

@@ -100,20 +100,6 @@ TEST(RenderOptions, BadCommandLinesAreUsageErrors)
     }
 }
 
-TEST(RenderOptions, OutputFormatFollowsTheExtensionInAnyCase)
-{
-    using Format = RenderOptions::OutputFormat;
-    const std::pair<QStringList, Format> cases[] = { { { "-o", "board.png" }, Format::png },
-        { { "-o", "BOARD.PNG" }, Format::png }, { { "-o", "out/board.Pdf" }, Format::pdf },
-        { { "--output=x.pdf" }, Format::pdf }, { { "-o=x.pdf" }, Format::pdf },
-        { { "-o", "Trip.TESSERLY" }, Format::project }, { { "-o", "-" }, Format::standardOutput } };
-    for (const auto& [arguments, format] : cases) {
-        const RenderOptions options = parse(QStringList { "a.png" } + arguments);
-        EXPECT_EQ(options.outputFormat, format) << arguments.join(u' ').toStdString();
-        EXPECT_EQ(options.output, arguments.last().section(u'=', -1));
-    }
-}
-
 TEST(RenderOptions, InputsKeepTheirOrderAndMayFollowDoubleDash)
 {
     const RenderOptions options = parse({ "b.png", "-o", "x.png", "a.png", "--", "-odd.png", "--columns" });
@@ -143,13 +129,6 @@ TEST(RenderOptions, CaptionsAreHeldToTheCaptionLimitAndSwitchToCustomCaptions)
     EXPECT_FALSE(parse({ "a.png", "-o", "x.png" }).overrides.captionMode.has_value());
 }
 
-TEST(RenderOptions, HelpAndVersionWinOverEverythingElse)
-{
-    EXPECT_EQ(parse({ "--colums", "-h" }).request, RenderOptions::Request::help);
-    EXPECT_EQ(parse({ "a.png", "--help", "--version" }).request, RenderOptions::Request::help);
-    EXPECT_EQ(parse({ "--version" }).request, RenderOptions::Request::version);
-}
-
 TEST(RenderOptions, BashCompletesOptionsChoicesAndFilesByExtension)
 {
     QTemporaryDir folder;
@@ -162,11 +141,7 @@ TEST(RenderOptions, BashCompletesOptionsChoicesAndFilesByExtension)
     script.write(ShellCompletion::bash(RenderHelp::text()).toUtf8());
     script.close();
 
-    const struct
-    {
-        const char* words;
-        const char* expected;
-    } rows[] = {
+    const std::pair<const char*, const char*> rows[] = {
         { "tesserly render --cell-aspect ''", "square landscape widescreen portrait" },
         { "tesserly render --photo-fit f", "fit fill" },
         { "tesserly render --back", "--background" },
@@ -175,7 +150,7 @@ TEST(RenderOptions, BashCompletesOptionsChoicesAndFilesByExtension)
         { "tesserly render a.png ''", "B.JPG Trip.tesserly a.png" },
         { "tesserly ''", "render --help --version B.JPG Trip.tesserly a.png" },
     };
-    for (const auto& row : rows) {
+    for (const auto& [words, expected] : rows) {
         QProcess bash;
         bash.setWorkingDirectory(folder.path());
         bash.start(QStringLiteral("bash"),
@@ -183,9 +158,9 @@ TEST(RenderOptions, BashCompletesOptionsChoicesAndFilesByExtension)
                 QStringLiteral("export LC_ALL=C; source completion.bash; COMP_WORDS=(%1); "
                                "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); "
                                "_tesserly; echo \"${COMPREPLY[*]}\"")
-                    .arg(QLatin1String(row.words)) });
+                    .arg(QLatin1String(words)) });
         ASSERT_TRUE(bash.waitForFinished(10000));
-        EXPECT_EQ(QString::fromUtf8(bash.readAllStandardOutput()).trimmed(), QLatin1String(row.expected))
-            << row.words;
+        EXPECT_EQ(QString::fromUtf8(bash.readAllStandardOutput()).trimmed(), QLatin1String(expected))
+            << words;
     }
 }

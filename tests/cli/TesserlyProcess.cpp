@@ -1,9 +1,12 @@
 #include "TesserlyProcess.h"
 
+#include "support/TestImages.h"
+
 #include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -48,6 +51,23 @@ TesserlyProcess::Result TesserlyProcess::run(const QStringList& arguments, const
     result.standardOutput = process.readAllStandardOutput();
     result.standardError = QString::fromUtf8(process.readAllStandardError());
     return result;
+}
+
+QJsonObject RenderInFolder::manifestOf(const QString& package) const
+{
+    return QJsonDocument::fromJson(readAll(package + QStringLiteral("/manifest.json"))).object();
+}
+
+QStringList RenderInFolder::writeImages(int count) const
+{
+    QStringList names;
+    for (int index = 1; index <= count; ++index) {
+        names << QStringLiteral("image%1.png").arg(index, 2, 10, QLatin1Char('0'));
+        TestImages::writeFile(folder, names.last(),
+            TestImages::png(
+                QSize(24 + index * 8, 16 + index % 3 * 12), QColor::fromHsv(index * 5, 200, 200)));
+    }
+    return names;
 }
 
 QByteArray RenderInFolder::readAll(const QString& name) const

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <QByteArray>
+#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -33,6 +34,9 @@ protected:
     QString path(const QString& name) const { return folder.filePath(name); }
     // The file's bytes, or none if it cannot be read.
     QByteArray readAll(const QString& name) const;
+    QJsonObject manifestOf(const QString& package) const;
+    // image01.png, image02.png, ...: small PNGs of different sizes and colours.
+    QStringList writeImages(int count) const;
 
     QTemporaryDir folder;
 };

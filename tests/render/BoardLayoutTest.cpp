@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 #include <limits>
+#include <tuple>
 
 namespace {
 void expectRect(const QRectF& actual, const QRectF& expected)
@@ -65,13 +66,7 @@ TEST(BoardLayout, CrowdedSettingsShrinkSpacingAndPaddingTogether)
 
 TEST(BoardLayout, PhotoCountsOutsideOneToSixty)
 {
-    const struct
-    {
-        qsizetype photoCount;
-        qint64 outputWidth;
-        QSizeF size;
-        qsizetype cells;
-    } cases[] = {
+    const std::tuple<qsizetype, qint64, QSizeF, qsizetype> cases[] = {
         { 0, 2400, QSizeF(2400, 1500), 0 },
         { 0, 800, QSizeF(800, 500), 0 },
         { -3, 2400, QSizeF(2400, 1500), 0 },
@@ -79,16 +74,16 @@ TEST(BoardLayout, PhotoCountsOutsideOneToSixty)
         { 61, 2400, QSizeF(2400, 3911), 60 },
         { std::numeric_limits<qsizetype>::max(), 2400, QSizeF(2400, 3911), 60 },
     };
-    for (const auto& testCase : cases) {
+    for (const auto& [photoCount, outputWidth, size, cells] : cases) {
         BoardSettings settings = RenderFixtures::exampleSettings();
         settings.columns = 6;
-        settings.outputWidth = testCase.outputWidth;
-        const BoardLayout layout(testCase.photoCount, settings);
-        SCOPED_TRACE(testCase.photoCount);
-        EXPECT_EQ(layout.size().width(), testCase.size.width());
-        EXPECT_EQ(layout.size().height(), std::ceil(testCase.size.height()));
-        EXPECT_EQ(layout.cells().size(), testCase.cells);
-        EXPECT_EQ(layout.titleRect().has_value(), testCase.cells > 0) << "no title band without photos";
+        settings.outputWidth = outputWidth;
+        const BoardLayout layout(photoCount, settings);
+        SCOPED_TRACE(photoCount);
+        EXPECT_EQ(layout.size().width(), size.width());
+        EXPECT_EQ(layout.size().height(), std::ceil(size.height()));
+        EXPECT_EQ(layout.cells().size(), cells);
+        EXPECT_EQ(layout.titleRect().has_value(), cells > 0) << "no title band without photos";
     }
 }
 
@@ -145,12 +140,7 @@ TEST(BoardLayout, ImageRectFitsOrFillsTheTarget)
 {
     const QRectF target(48, 140, 558, 418.5);
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const struct
-    {
-        QSizeF image;
-        PhotoFit fit;
-        QRectF expected;
-    } cases[] = {
+    const std::tuple<QSizeF, PhotoFit, QRectF> cases[] = {
         { QSizeF(3000, 4000), PhotoFit::fit, QRectF(170.0625, 140, 313.875, 418.5) },
         { QSizeF(3000, 4000), PhotoFit::fill, QRectF(48, -22.75, 558, 744) },
         { QSizeF(4000, 3000), PhotoFit::fill, target },
@@ -160,8 +150,8 @@ TEST(BoardLayout, ImageRectFitsOrFillsTheTarget)
         { QSizeF(3000, -1), PhotoFit::fill, target },
         { QSizeF(nan, 10), PhotoFit::fit, target },
     };
-    for (const auto& testCase : cases) {
-        SCOPED_TRACE(testCase.image.width());
-        expectRect(BoardLayout::imageRect(testCase.image, target, testCase.fit), testCase.expected);
+    for (const auto& [image, fit, expected] : cases) {
+        SCOPED_TRACE(image.width());
+        expectRect(BoardLayout::imageRect(image, target, fit), expected);
     }
 }

@@ -1,11 +1,18 @@
+#include "io/ImageDecoder.h"
 #include "io/OrderedWorkPool.h"
+#include "model/BoardLimits.h"
 #include "render/BoardLayout.h"
+#include "render/BoardPainter.h"
 #include "render/BoardRenderer.h"
+#include "render/BoardRenderError.h"
 #include "RenderFixtures.h"
 #include "support/TestImages.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
+#include <QPainter>
 #include <thread>
+#include <tuple>
 
 using RenderFixtures::near;
 
@@ -48,41 +55,61 @@ Ink ink(const QImage& image, const QRectF& rect, QColor background)
     }
     return result;
 }
+
+using Output = QByteArray (*)(const QList<BoardPhoto>&, const BoardSettings&);
+const Output outputs[] = { BoardRenderer::pngData, BoardRenderer::pdfData };
+
+BoardRenderError caught(Output output, const QList<BoardPhoto>& photos, const BoardSettings& settings)
+{
+    try {
+        output(photos, settings);
+    } catch (const BoardRenderError& error) {
+        return error;
+    }
+    ADD_FAILURE() << "no error thrown";
+    return BoardRenderError(BoardRenderError::Kind::cannotEncode);
+}
+
 } // namespace
 
-// Its size and density are the command line's worked example.
-TEST(BoardRendererPng, ExampleBoardIsSrgbRgba)
+// The first tile is (48, 140, 558, 418.5). A fitted portrait goes to (170.0625, 140, 313.875, 418.5)
+// with the well on both sides; filled, only its middle band shows, cut at the tile. A landscape
+// photo whose record says portrait (or nothing) is placed by its own proportions, never squeezed.
+TEST(BoardRendererPng, PhotosFitOrFillTheirTileByTheirOwnProportions)
 {
-    const QByteArray png
-        = BoardRenderer::pngData(RenderFixtures::photos(10, TestImages::solid(QSize(400, 300), Qt::darkCyan)),
-            RenderFixtures::exampleSettings());
-    EXPECT_EQ(png.mid(24, 2), QByteArray("\x08\x06", 2)) << "8 bits per channel, RGBA";
-    EXPECT_TRUE(png.contains("sRGB"));
-    EXPECT_TRUE(near(QImage::fromData(png, "PNG").pixelColor(2399, 1724), lightCanvas, 1));
-}
-
-TEST(BoardRendererPng, FitShowsTheWholePortraitWithTheWellOnBothSides)
-{
-    // Tile (48, 140, 558, 418.5); the photo goes to (170.0625, 140, 313.875, 418.5).
-    const QImage image = RenderFixtures::renderedPng(tower(), photoSettings(PhotoFit::fit));
-    EXPECT_TRUE(near(image.pixelColor(100, 350), lightWell));
-    EXPECT_TRUE(near(image.pixelColor(560, 350), lightWell));
-    EXPECT_TRUE(near(image.pixelColor(327, 146), Qt::red)) << "the top band shows";
-    EXPECT_TRUE(near(image.pixelColor(327, 349), Qt::green));
-    EXPECT_TRUE(near(image.pixelColor(327, 552), Qt::blue)) << "the bottom band shows";
-    // Rounded, antialiased corner: background at the corner, well one radius in.
-    EXPECT_TRUE(near(image.pixelColor(48, 140), lightCanvas, 12));
-    EXPECT_TRUE(near(image.pixelColor(60, 152), lightWell));
-}
-
-TEST(BoardRendererPng, FillShowsThePortraitsMiddleBandCutAtTheTile)
-{
-    const QImage image = RenderFixtures::renderedPng(tower(), photoSettings(PhotoFit::fill));
-    for (const QPoint point : { QPoint(327, 142), QPoint(327, 556), QPoint(52, 350), QPoint(603, 350) }) {
-        EXPECT_TRUE(near(image.pixelColor(point), Qt::green)) << point.x() << "," << point.y();
+    const BoardPhoto wide = RenderFixtures::photo(TestImages::solid(QSize(400, 300), Qt::red), "wide.png");
+    const auto recorded = [&](QSize size) {
+        return BoardPhoto(
+            wide.id(), wide.fileName(), QString(), wide.imageData(), size.width(), size.height(), QImage());
+    };
+    const struct
+    {
+        const char* name;
+        BoardPhoto photo;
+        PhotoFit fit;
+        QList<std::pair<QPoint, QColor>> pixels;
+    } cases[] = {
+        { "fit", tower().first(), PhotoFit::fit,
+            { { { 100, 350 }, lightWell }, { { 560, 350 }, lightWell }, { { 327, 146 }, Qt::red },
+                { { 327, 349 }, Qt::green }, { { 327, 552 }, Qt::blue }, { { 60, 152 }, lightWell } } },
+        { "fill", tower().first(), PhotoFit::fill,
+            { { { 327, 142 }, Qt::green }, { { 327, 556 }, Qt::green }, { { 52, 350 }, Qt::green },
+                { { 603, 350 }, Qt::green }, { { 327, 135 }, lightCanvas }, { { 327, 562 }, lightCanvas } } },
+        { "recorded as portrait", recorded(QSize(3000, 4000)), PhotoFit::fit,
+            { { { 100, 350 }, Qt::red }, { { 560, 350 }, Qt::red } } },
+        { "recorded without a size", recorded(QSize(0, 0)), PhotoFit::fit,
+            { { { 100, 350 }, Qt::red }, { { 560, 350 }, Qt::red } } },
+    };
+    for (const auto& testCase : cases) {
+        const QImage image = RenderFixtures::renderedPng({ testCase.photo }, photoSettings(testCase.fit));
+        for (const auto& [point, colour] : testCase.pixels) {
+            EXPECT_TRUE(near(image.pixelColor(point), colour))
+                << testCase.name << " at " << point.x() << "," << point.y();
+        }
     }
-    EXPECT_TRUE(near(image.pixelColor(327, 135), lightCanvas));
-    EXPECT_TRUE(near(image.pixelColor(327, 562), lightCanvas));
+    // Rounded, antialiased corner: background at the corner, well one radius in.
+    EXPECT_TRUE(near(RenderFixtures::renderedPng(tower(), photoSettings(PhotoFit::fit)).pixelColor(48, 140),
+        lightCanvas, 12));
 }
 
 TEST(BoardRendererPng, TenthBadgeIsAsWideAsTheFirst)
@@ -164,17 +191,80 @@ TEST(BoardRendererPng, SameBytesOnAnyNumberOfWorkersAndConcurrentExports)
     EXPECT_EQ(second, sequential);
 }
 
-TEST(BoardRendererPng, AWrongRecordedSizeNeverStretchesThePhoto)
+TEST(BoardPainter, ThePngIsExactlyWhatThePainterDraws)
 {
-    // The record says portrait (or nothing at all), the bytes hold a landscape photo: it is
-    // placed by its own proportions, filling the landscape tile instead of being squeezed.
-    const BoardPhoto landscape
-        = RenderFixtures::photo(TestImages::solid(QSize(400, 300), Qt::red), "wide.png");
-    for (const QSize recorded : { QSize(3000, 4000), QSize(0, 0) }) {
-        const BoardPhoto photo(landscape.id(), landscape.fileName(), QString(), landscape.imageData(),
-            recorded.width(), recorded.height(), QImage());
-        const QImage image = RenderFixtures::renderedPng({ photo }, photoSettings(PhotoFit::fit));
-        EXPECT_TRUE(near(image.pixelColor(100, 350), Qt::red)) << recorded.width();
-        EXPECT_TRUE(near(image.pixelColor(560, 350), Qt::red)) << recorded.width();
+    // Rows are compressed while later grid rows are still being drawn; none may be written early.
+    BoardSettings settings = RenderFixtures::exampleSettings();
+    settings.columns = 3;
+    settings.spacing = 0;
+    settings.photoFit = PhotoFit::fill;
+    QList<BoardPhoto> photos;
+    for (int index = 0; index < 7; ++index) {
+        photos.append(RenderFixtures::photo(RenderFixtures::bandedPortrait(60 + 20 * index, 90), "p.png"));
+    }
+    const BoardLayout layout(photos.size(), settings);
+    QImage expected(
+        int(layout.pixelWidth()), int(layout.pixelHeight()), QImage::Format_RGBA8888_Premultiplied);
+    expected.setDotsPerMeterX(5669);
+    expected.setDotsPerMeterY(5669);
+    {
+        QPainter painter(&expected);
+        BoardPainter(layout, settings)
+            .draw(painter, photos, [](const BoardCellLayout&, const BoardPhoto& photo, int size) {
+                return ImageDecoder::decodeUpright(photo.imageData(), size);
+            });
+    }
+    const QByteArray bytes = BoardRenderer::pngData(photos, settings);
+    EXPECT_EQ(bytes.mid(24, 2), QByteArray("\x08\x06", 2)) << "8 bits per channel, RGBA";
+    EXPECT_TRUE(bytes.contains("sRGB"));
+    const QImage png = QImage::fromData(bytes).convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+    ASSERT_EQ(png.size(), expected.size());
+    for (int y = 0; y < png.height(); ++y) {
+        ASSERT_EQ(std::memcmp(png.constScanLine(y), expected.constScanLine(y), size_t(png.width()) * 4), 0)
+            << "row " << y;
+    }
+}
+
+// Refused before drawing, or at the first photo that cannot be decoded, whether decoded on the
+// drawing thread alone or on several workers ahead of it.
+TEST(BoardRendererValidation, RefusalsNameTheirReason)
+{
+    const QImage grey = TestImages::solid(QSize(8, 8), Qt::gray);
+    BoardSettings oneColumn;
+    oneColumn.columns = 1;
+    oneColumn.cellAspect = CellAspect::square;
+    oneColumn.captionMode = CaptionMode::none;
+    QList<BoardPhoto> broken = RenderFixtures::photos(3, grey);
+    broken.insert(
+        1, BoardPhoto(QUuid::createUuid(), "broken.jpg", {}, "this is not an image", 4000, 3000, {}));
+    broken.append(BoardPhoto(QUuid::createUuid(), "also broken.png", {},
+        QByteArray("\x89PNG\r\n\x1a\n cut short", 19), 40, 30, {}));
+    const std::tuple<QList<BoardPhoto>, BoardSettings, QString> cases[] = {
+        { {}, oneColumn, "Add at least one image before exporting." },
+        { RenderFixtures::photos(61, grey), oneColumn, BoardLimits::tooManyPhotosText() },
+        { RenderFixtures::photos(60, grey), oneColumn,
+            "This board is too large to export. Increase the column count or choose a smaller export "
+            "width." },
+        { broken, RenderFixtures::exampleSettings(),
+            "Tesserly could not render \"broken.jpg\". Remove it and import the image again." },
+    };
+    for (const auto& [photos, settings, text] : cases) {
+        for (const auto& [output, workers] : { std::pair { outputs[0], 1 }, std::pair { outputs[0], 4 },
+                 std::pair { outputs[1], 1 }, std::pair { outputs[1], 4 } }) {
+            OrderedWorkPool::setWorkerCount(workers);
+            EXPECT_EQ(caught(output, photos, settings).description(), text) << workers;
+            OrderedWorkPool::setWorkerCount(0);
+        }
+    }
+    const std::pair<BoardRenderError, const char*> texts[] = {
+        { BoardRenderError::invalidImage("%1.png"),
+            "Tesserly could not render \"%1.png\". Remove it and import the image again." },
+        { BoardRenderError(BoardRenderError::Kind::cannotCreateContext),
+            "There is not enough memory to create this export. Try a smaller export width." },
+        { BoardRenderError(BoardRenderError::Kind::cannotEncode),
+            "Tesserly could not finish the export. Try again with a smaller board." },
+    };
+    for (const auto& [error, text] : texts) {
+        EXPECT_EQ(error.description(), QString::fromUtf8(text));
     }
 }

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QTextLayout>
+#include <tuple>
 
 namespace {
 // A page at the export's density, so that font sizes are pixels of the exported PNG.
@@ -68,13 +69,7 @@ TEST(BoardText, LinesBreakAtWordsHonourHardBreaksAndEndInAnEllipsis)
     const BoardFont font = BoardFonts::font(BoardFonts::Role::caption, 26, page);
     const QString word = QStringLiteral("Pneumonoultramicroscopicsilicovolcanoconiosis");
     const double narrow = font.advance(QStringLiteral("Morning light over")) + 1;
-    const struct
-    {
-        QString text;
-        double width;
-        int lines;
-        QStringList expected;
-    } cases[] = {
+    const std::tuple<QString, double, int, QStringList> cases[] = {
         { "Harbour", 2000, 2, { "Harbour" } },
         { "First\nSecond", 2000, 2, { "First", "Second" } },
         { "First\r\nSecond", 2000, 2, { "First", "Second" } },
@@ -91,12 +86,10 @@ TEST(BoardText, LinesBreakAtWordsHonourHardBreaksAndEndInAnEllipsis)
         { "", 2000, 2, {} },
         { "Harbour", 0, 2, {} },
     };
-    for (const auto& testCase : cases) {
-        SCOPED_TRACE(testCase.text.toStdString());
-        EXPECT_EQ(
-            BoardText::blockLines(testCase.text, testCase.width, font, testCase.lines), testCase.expected);
+    for (const auto& [text, width, lines, expected] : cases) {
+        EXPECT_EQ(BoardText::blockLines(text, width, font, lines), expected) << text.toStdString();
     }
-    EXPECT_TRUE(cases[5].expected[1].endsWith(QChar(0x2026)));
+    EXPECT_TRUE(std::get<3>(cases[5])[1].endsWith(QChar(0x2026)));
     // A word longer than the line is broken anywhere.
     const QStringList pieces = BoardText::blockLines(word, font.advance(word) / 3, font, 9);
     EXPECT_GE(pieces.size(), 3);

@@ -2,8 +2,8 @@
 
 #include "store/BoardPlatform.h"
 
-#include <memory>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <QByteArray>
 #include <QList>

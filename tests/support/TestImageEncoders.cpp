@@ -2,15 +2,12 @@
 
 #include <gtest/gtest.h>
 #include <libheif/heif.h>
-#include <png.h>
 #include <QFile>
 #include <QTemporaryFile>
 #include <tiffio.h>
 
-#include <algorithm>
 #include <cstring>
 #include <memory>
-#include <vector>
 
 namespace {
 
@@ -70,17 +67,20 @@ heif_error appendToByteArray(heif_context*, const void* data, size_t size, void*
     return heif_error { heif_error_Ok, heif_suberror_Unspecified, "" };
 }
 
-QByteArray encodeHeif(const QImage& source, heif_compression_format format, int orientation,
-    const TestImageEncoders::HeifColour& colour)
+} // namespace
+
+QByteArray TestImageEncoders::heif(const QImage& image, int orientation)
 {
-    if (!heif_have_encoder_for_format(format)) {
-        ADD_FAILURE() << "libheif has no encoder for this format";
-        return {};
-    }
+    return heif(image, orientation, HeifColour());
+}
+
+QByteArray TestImageEncoders::heif(const QImage& source, int orientation, const HeifColour& colour)
+{
     const QImage rgb = source.convertToFormat(QImage::Format_RGB888);
     Owned<heif_context, heif_context_free> context(heif_context_alloc());
     heif_encoder* rawEncoder = nullptr;
-    if (heif_context_get_encoder_for_format(context.get(), format, &rawEncoder).code != heif_error_Ok) {
+    if (heif_context_get_encoder_for_format(context.get(), heif_compression_HEVC, &rawEncoder).code
+        != heif_error_Ok) {
         ADD_FAILURE() << "libheif encoder unavailable";
         return {};
     }
@@ -127,14 +127,6 @@ QByteArray encodeHeif(const QImage& source, heif_compression_format format, int 
     return bytes;
 }
 
-void pngAppendToByteArray(png_structp png, png_bytep data, png_size_t length)
-{
-    static_cast<QByteArray*>(png_get_io_ptr(png))
-        ->append(reinterpret_cast<const char*>(data), qsizetype(length));
-}
-
-} // namespace
-
 QByteArray TestImageEncoders::tiff(const QList<QImage>& pages, int orientation, const QByteArray& iccProfile)
 {
     // libtiff writes to a path; a temporary file keeps that away from the caller.
@@ -151,15 +143,14 @@ QByteArray TestImageEncoders::tiff(const QList<QImage>& pages, int orientation, 
     }
     for (qsizetype page = 0; page < pages.size(); ++page) {
         const QImage rgb = pages[page].convertToFormat(QImage::Format_RGB888);
-        TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, uint32_t(rgb.width()));
-        TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, uint32_t(rgb.height()));
-        TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, 8);
-        TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, 3);
-        TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
-        TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
-        TIFFSetField(tiff, TIFFTAG_COMPRESSION, COMPRESSION_LZW);
-        TIFFSetField(tiff, TIFFTAG_ORIENTATION, uint16_t(orientation));
-        TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, uint32_t(16));
+        // Every one of these tags is read from a 32-bit or promoted 16-bit variadic argument.
+        for (const auto& [tag, value] : { std::pair { TIFFTAG_IMAGEWIDTH, rgb.width() },
+                 { TIFFTAG_IMAGELENGTH, rgb.height() }, { TIFFTAG_BITSPERSAMPLE, 8 },
+                 { TIFFTAG_SAMPLESPERPIXEL, 3 }, { TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB },
+                 { TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG }, { TIFFTAG_COMPRESSION, COMPRESSION_LZW },
+                 { TIFFTAG_ORIENTATION, orientation }, { TIFFTAG_ROWSPERSTRIP, 16 } }) {
+            TIFFSetField(tiff, tag, uint32_t(value));
+        }
         if (!iccProfile.isEmpty()) {
             TIFFSetField(tiff, TIFFTAG_ICCPROFILE, uint32_t(iccProfile.size()), iccProfile.constData());
         }
@@ -222,51 +213,6 @@ QByteArray TestImageEncoders::gif(const QList<QImage>& frames)
     return bytes;
 }
 
-namespace {
-
-// The rows of a one-bit grey PNG: white upper half, black lower half, so a decode can be checked.
-void writeHalvesRows(png_structp png, png_infop info, QSize size, std::vector<png_byte>& row)
-{
-    png_set_compression_level(png, 1);
-    png_set_IHDR(png, info, png_uint_32(size.width()), png_uint_32(size.height()), 1, PNG_COLOR_TYPE_GRAY,
-        PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, info);
-    for (int y = 0; y < size.height(); ++y) {
-        std::fill(row.begin(), row.end(), png_byte(y < size.height() / 2 ? 0xff : 0x00));
-        png_write_row(png, row.data());
-    }
-    png_write_end(png, info);
-}
-
-// libpng reports failure by longjmp: the frame that calls setjmp changes none of its locals
-// afterwards, so none can be clobbered, and everything the writing changes lives in the callee.
-bool writeHalvesPng(png_structp png, png_infop info, QSize size, std::vector<png_byte>* row)
-{
-    if (setjmp(png_jmpbuf(png))) {
-        return false;
-    }
-    writeHalvesRows(png, info, size, *row);
-    return true;
-}
-
-} // namespace
-
-QByteArray TestImageEncoders::largePng(QSize size)
-{
-    QByteArray bytes;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    std::vector<png_byte> row((size_t(size.width()) + 7) / 8);
-    png_set_write_fn(png, &bytes, pngAppendToByteArray, nullptr);
-    const bool written = writeHalvesPng(png, info, size, &row);
-    png_destroy_write_struct(&png, &info);
-    if (!written) {
-        ADD_FAILURE() << "libpng could not write the large PNG";
-        return {};
-    }
-    return bytes;
-}
-
 QByteArray TestImageEncoders::bmp(QSize size, int bitsPerPixel, quint32 compression,
     const QList<quint32>& masks, const QList<QRgb>& palette, const QByteArray& pixels,
     const QByteArray& iccProfile)
@@ -304,24 +250,6 @@ QByteArray TestImageEncoders::bmp(QSize size, int bitsPerPixel, quint32 compress
         append(colour & 0xffffff, 4); // blue, green, red, reserved
     }
     return bytes + pixels + iccProfile;
-}
-
-QByteArray TestImageEncoders::heif(const QImage& image, Codec codec, int orientation)
-{
-    return heif(image, codec, orientation, HeifColour());
-}
-
-QByteArray TestImageEncoders::heif(
-    const QImage& image, Codec codec, int orientation, const HeifColour& colour)
-{
-    return encodeHeif(
-        image, codec == Codec::hevc ? heif_compression_HEVC : heif_compression_AV1, orientation, colour);
-}
-
-bool TestImageEncoders::canEncode(Codec codec)
-{
-    return heif_have_encoder_for_format(codec == Codec::hevc ? heif_compression_HEVC : heif_compression_AV1)
-        != 0;
 }
 
 // x265, under libheif's HEVC encoder, keeps a little global state for the life of the process;

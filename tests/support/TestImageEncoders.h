@@ -12,7 +12,6 @@
 class TestImageEncoders
 {
 public:
-    enum class Codec { hevc, av1 };
     // What a HEIF file says about its colours: an ICC profile, or an nclx box with these
     // primaries and transfer codes (0: no nclx box is written).
     struct HeifColour
@@ -37,8 +36,8 @@ public:
     static QByteArray gif(const QList<QImage>& frames);
     // The orientation is written as irot/imir boxes. With a colour description the picture is
     // coded without loss, so that only the colour conversion moves its values.
-    static QByteArray heif(const QImage& image, Codec codec, int orientation);
-    static QByteArray heif(const QImage& image, Codec codec, int orientation, const HeifColour& colour);
+    static QByteArray heif(const QImage& image, int orientation);
+    static QByteArray heif(const QImage& image, int orientation, const HeifColour& colour);
     // Quality 100 without chroma subsampling, with the profile in APP2 segments.
     static QByteArray jpeg(const QImage& image, const QByteArray& iccProfile);
     // A CMYK JPEG as Adobe applications write them (inverted inks, Adobe marker): the four
@@ -47,7 +46,6 @@ public:
         QSize size, const std::array<Inks, 4>& quadrants, const QByteArray& iccProfile = {});
     // Greyscale for a Format_Grayscale8 image, with alpha when the image has it, else RGB.
     static QByteArray png(const QImage& image, const PngColour& colour);
-    static bool canEncode(Codec codec);
     // A 1-bit greyscale PNG, white upper half and black lower half.
     static QByteArray largePng(QSize size);
     // A Windows bitmap holding `pixels` as stored (bottom row first unless the height is

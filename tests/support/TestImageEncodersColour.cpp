@@ -1,7 +1,7 @@
 #include "TestImageEncoders.h"
 
-#include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <gtest/gtest.h>
 #include <jpeglib.h>
 #include <png.h>
@@ -54,6 +54,44 @@ void appendToByteArray(png_structp png, png_bytep data, png_size_t length)
         ->append(reinterpret_cast<const char*>(data), qsizetype(length));
 }
 
+// libpng reports failure by longjmp: this frame changes none of its locals after setjmp, so none
+// can be clobbered, and everything the writing changes lives in `write`.
+bool jumpGuarded(png_structp png, const std::function<void()>& write)
+{
+    if (setjmp(png_jmpbuf(png))) {
+        return false;
+    }
+    write();
+    return true;
+}
+
+// A PNG written row by row: `header` sets IHDR and any colour chunks, `row` gives row y.
+QByteArray writtenPng(const std::function<void(png_structp, png_infop)>& header, int height,
+    const std::function<const png_byte*(int)>& row)
+{
+    QByteArray bytes;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_set_write_fn(png, &bytes, appendToByteArray, nullptr);
+    const bool written = jumpGuarded(png, [&] {
+        header(png, info);
+        png_write_info(png, info);
+        const int passes = png_set_interlace_handling(png);
+        for (int pass = 0; pass < passes; ++pass) {
+            for (int y = 0; y < height; ++y) {
+                png_write_row(png, row(y));
+            }
+        }
+        png_write_end(png, info);
+    });
+    png_destroy_write_struct(&png, &info);
+    if (!written) {
+        ADD_FAILURE() << "libpng could not write the PNG";
+        return {};
+    }
+    return bytes;
+}
+
 } // namespace
 
 QByteArray TestImageEncoders::jpeg(const QImage& image, const QByteArray& iccProfile)
@@ -88,42 +126,39 @@ QByteArray TestImageEncoders::png(const QImage& image, const PngColour& colour)
     const bool grey = image.format() == QImage::Format_Grayscale8;
     const QImage rgb
         = grey ? image : image.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
-    QByteArray bytes;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &info);
-        ADD_FAILURE() << "libpng could not write the tagged PNG";
-        return {};
-    }
-    png_set_write_fn(png, &bytes, appendToByteArray, nullptr);
-    png_set_IHDR(png, info, png_uint_32(rgb.width()), png_uint_32(rgb.height()), 8,
-        grey ? PNG_COLOR_TYPE_GRAY : (alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB),
-        colour.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
-        PNG_FILTER_TYPE_DEFAULT);
-    if (!colour.iccProfile.isEmpty()) {
-        // Broken profiles are written too: the decoder, not the writer, is under test.
-        png_set_option(png, PNG_SKIP_sRGB_CHECK_PROFILE, PNG_OPTION_ON);
-        png_set_benign_errors(png, 1);
-        png_set_iCCP(png, info, "test", PNG_COMPRESSION_TYPE_BASE,
-            reinterpret_cast<png_const_bytep>(colour.iccProfile.constData()),
-            png_uint_32(colour.iccProfile.size()));
-    }
-    if (colour.gamma > 0) {
-        png_set_gAMA(png, info, colour.gamma);
-    }
-    const std::array<double, 8>& xy = colour.chromaticities;
-    if (xy[0] > 0) {
-        png_set_cHRM(png, info, xy[0], xy[1], xy[2], xy[3], xy[4], xy[5], xy[6], xy[7]);
-    }
-    png_write_info(png, info);
-    const int passes = png_set_interlace_handling(png);
-    for (int pass = 0; pass < passes; ++pass) {
-        for (int y = 0; y < rgb.height(); ++y) {
-            png_write_row(png, rgb.constScanLine(y));
+    const auto header = [&](png_structp png, png_infop info) {
+        png_set_IHDR(png, info, png_uint_32(rgb.width()), png_uint_32(rgb.height()), 8,
+            grey ? PNG_COLOR_TYPE_GRAY : (alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB),
+            colour.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+            PNG_FILTER_TYPE_DEFAULT);
+        if (!colour.iccProfile.isEmpty()) {
+            // Broken profiles are written too: the decoder, not the writer, is under test.
+            png_set_option(png, PNG_SKIP_sRGB_CHECK_PROFILE, PNG_OPTION_ON);
+            png_set_benign_errors(png, 1);
+            png_set_iCCP(png, info, "test", PNG_COMPRESSION_TYPE_BASE,
+                reinterpret_cast<png_const_bytep>(colour.iccProfile.constData()),
+                png_uint_32(colour.iccProfile.size()));
         }
-    }
-    png_write_end(png, info);
-    png_destroy_write_struct(&png, &info);
-    return bytes;
+        if (colour.gamma > 0) {
+            png_set_gAMA(png, info, colour.gamma);
+        }
+        const std::array<double, 8>& xy = colour.chromaticities;
+        if (xy[0] > 0) {
+            png_set_cHRM(png, info, xy[0], xy[1], xy[2], xy[3], xy[4], xy[5], xy[6], xy[7]);
+        }
+    };
+    return writtenPng(header, rgb.height(), [&](int y) { return rgb.constScanLine(y); });
+}
+
+QByteArray TestImageEncoders::largePng(QSize size)
+{
+    const std::vector<png_byte> white((std::size_t(size.width()) + 7) / 8, 0xff);
+    const std::vector<png_byte> black(white.size(), 0x00);
+    const auto header = [&](png_structp png, png_infop info) {
+        png_set_compression_level(png, 1);
+        png_set_IHDR(png, info, png_uint_32(size.width()), png_uint_32(size.height()), 1, PNG_COLOR_TYPE_GRAY,
+            PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    };
+    return writtenPng(
+        header, size.height(), [&](int y) { return (y < size.height() / 2 ? white : black).data(); });
 }

@@ -16,26 +16,22 @@
 
 namespace {
 
-void appendBigEndian16(QByteArray& bytes, int value)
+// The low `size` bytes of `value`, most significant first.
+void appendBigEndian(QByteArray& bytes, quint32 value, int size = 4)
 {
-    bytes.append(char((value >> 8) & 0xff));
-    bytes.append(char(value & 0xff));
-}
-
-void appendBigEndian32(QByteArray& bytes, quint32 value)
-{
-    appendBigEndian16(bytes, int(value >> 16));
-    appendBigEndian16(bytes, int(value & 0xffff));
+    for (int index = size - 1; index >= 0; --index) {
+        bytes.append(char((value >> (8 * index)) & 0xff));
+    }
 }
 
 // A PNG chunk: length, type, payload and the CRC of type and payload.
 QByteArray pngChunk(const QByteArray& type, const QByteArray& payload)
 {
     QByteArray chunk;
-    appendBigEndian32(chunk, quint32(payload.size()));
+    appendBigEndian(chunk, quint32(payload.size()));
     const QByteArray body = type + payload;
     chunk.append(body);
-    appendBigEndian32(
+    appendBigEndian(
         chunk, quint32(crc32(0, reinterpret_cast<const Bytef*>(body.constData()), uInt(body.size()))));
     return chunk;
 }
@@ -110,7 +106,7 @@ QByteArray TestImages::jpeg(const QImage& image, int orientation, int quality)
     if (orientation != 1 && bytes.startsWith("\xff\xd8")) {
         const QByteArray payload = QByteArray("Exif\0\0", 6) + exif(orientation);
         QByteArray segment = QByteArray::fromHex("ffe1");
-        appendBigEndian16(segment, int(payload.size()) + 2);
+        appendBigEndian(segment, quint32(payload.size()) + 2, 2);
         bytes.insert(2, segment + payload);
     }
     return bytes;
@@ -134,8 +130,8 @@ QByteArray TestImages::exif(int orientation, bool bigEndian)
 QByteArray TestImages::pngHeaderOnly(QSize size)
 {
     QByteArray header;
-    appendBigEndian32(header, quint32(size.width()));
-    appendBigEndian32(header, quint32(size.height()));
+    appendBigEndian(header, quint32(size.width()));
+    appendBigEndian(header, quint32(size.height()));
     header.append(QByteArray::fromHex("0802000000")); // 8-bit RGB, no interlace
     return QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", header) + pngChunk("IEND", {});
 }

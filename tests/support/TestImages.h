@@ -53,7 +53,7 @@ public:
     // HEVC-coded HEIF with the "heic" brand; the orientation is written as irot/imir boxes.
     static QByteArray heic(const QImage& image, int orientation = 1)
     {
-        return TestImageEncoders::heif(image, TestImageEncoders::Codec::hevc, orientation);
+        return TestImageEncoders::heif(image, orientation);
     }
     static QByteArray heic(QSize size, QColor colour = Qt::red) { return heic(solid(size, colour)); }
     // The same HEVC payload under the generic "mif1" major brand.
