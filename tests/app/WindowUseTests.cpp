@@ -17,10 +17,7 @@
 
 namespace {
 
-ContentView& content(TesserlyApp& app)
-{
-    return *app.boardWindow().content();
-}
+const auto content = [](TesserlyApp& app) -> ContentView& { return *app.boardWindow().content(); };
 
 // A key pressed where the focus is, as a user of the whole window would.
 struct KeyCase
@@ -36,20 +33,10 @@ class WindowKeys : public AppTest, public ::testing::WithParamInterface<KeyCase>
 {
 };
 
-QWidget* titleField(ContentView& view)
-{
-    return view.inspector()->titleField();
-}
-
-QWidget* strip(ContentView& view)
-{
-    return view.strip()->scrollArea();
-}
-
-QWidget* captionEditor(ContentView& view)
-{
-    return view.inspector()->captionEditor()->editor();
-}
+const auto titleField = [](ContentView& view) -> QWidget* { return view.inspector()->titleField(); };
+const auto strip = [](ContentView& view) -> QWidget* { return view.strip()->scrollArea(); };
+const auto captionEditor
+    = [](ContentView& view) -> QWidget* { return view.inspector()->captionEditor()->editor(); };
 
 const KeyCase keyCases[] = {
     { "CtrlVOnTheStripPastesImages", strip, Qt::CTRL | Qt::Key_V,

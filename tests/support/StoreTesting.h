@@ -1,18 +1,10 @@
 #pragma once
 
-#include "model/BoardPhoto.h"
-#include "model/BoardSettings.h"
+#include "model/LoadedBoard.h"
+#include "store/BoardStore.h"
 
 #include <iosfwd>
-#include <optional>
-#include <QByteArray>
 #include <QColor>
-#include <QList>
-#include <QSize>
-#include <QString>
-#include <QUrl>
-
-class BoardStore;
 
 // Helpers for store tests: waiting on the store's own busy signal, and photos to put on a board.
 class StoreTesting
@@ -34,7 +26,10 @@ public:
 
     // Installs a board as opening a project would: nothing unsaved, empty history.
     static void installBoard(BoardStore& store, const QList<BoardPhoto>& photos,
-        const BoardSettings& settings = BoardSettings(), const std::optional<QUrl>& url = std::nullopt);
+        const BoardSettings& settings = BoardSettings(), const std::optional<QUrl>& url = std::nullopt)
+    {
+        store.replaceBoard(LoadedBoard { photos, settings }, url);
+    }
 
     // The file names of a photo list, for comparisons.
     static QStringList fileNames(const QList<BoardPhoto>& photos);
