@@ -1,7 +1,6 @@
 #include "AppTestSupport.h"
 
 #include "app/WindowCloseGuard.h"
-#include "store/BoardStore.h"
 
 #include <QCloseEvent>
 #include <QSignalSpy>

@@ -1,7 +1,6 @@
 #include "AppTestSupport.h"
 
 #include "app/OpenRecentMenu.h"
-#include "model/BoardSettings.h"
 #include "render/BoardLayout.h"
 
 #include <QImage>

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "FakeBoardPlatform.h"
 #include "model/LoadedBoard.h"
 #include "store/BoardStore.h"
 
+#include <gtest/gtest.h>
 #include <iosfwd>
 #include <QColor>
+#include <QTemporaryDir>
 
 // Helpers for store tests: waiting on the store's own busy signal, and photos to put on a board.
 class StoreTesting
@@ -33,6 +36,16 @@ public:
 
     // The file names of a photo list, for comparisons.
     static QStringList fileNames(const QList<BoardPhoto>& photos);
+};
+
+// A store on the scripted desktop, and a fresh folder for its files.
+class StoreTest : public ::testing::Test
+{
+protected:
+    QUrl fileUrl(const QString& name) const { return QUrl::fromLocalFile(folder.filePath(name)); }
+    QTemporaryDir folder;
+    FakeBoardPlatform platform;
+    BoardStore store { platform };
 };
 
 // Readable texts in test failure messages (found by gtest through argument-dependent lookup).

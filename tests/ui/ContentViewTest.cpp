@@ -43,7 +43,7 @@ protected:
 TEST_F(ContentViewTest, BusyExportDimsAndDisablesEverything)
 {
     installPhotos(3);
-    platform.exportDestinations.append(QUrl::fromLocalFile(folder.filePath("board.png")));
+    platform.exportDestinations.append(fileUrl("board.png"));
     view->footer()->exportPNGAction()->trigger();
     ASSERT_TRUE(store.isBusy());
     EXPECT_TRUE(view->overlay()->isVisible());

@@ -69,13 +69,11 @@ TEST_F(QtBoardPlatformTest, ClipboardInAndOut)
     EXPECT_TRUE(platform.clipboardFileURLs().isEmpty());
     auto* files = new QMimeData;
     const QString local = folder.filePath("a.png");
-    files->setUrls({ QUrl::fromLocalFile(local), QUrl("https://example.com/b.png"),
-        QUrl::fromLocalFile(folder.filePath("c.jpg")) });
+    files->setUrls({ QUrl::fromLocalFile(local), QUrl("https://example.com/b.png"), fileUrl("c.jpg") });
     const QByteArray tiff = TestImages::tiff(QSize(4, 4));
     files->setData("image/tiff", tiff);
     QGuiApplication::clipboard()->setMimeData(files);
-    EXPECT_EQ(platform.clipboardFileURLs(),
-        QList<QUrl>({ QUrl::fromLocalFile(local), QUrl::fromLocalFile(folder.filePath("c.jpg")) }));
+    EXPECT_EQ(platform.clipboardFileURLs(), QList<QUrl>({ QUrl::fromLocalFile(local), fileUrl("c.jpg") }));
     // Raw bytes as offered, not an image Qt re-encoded.
     EXPECT_EQ(platform.clipboardData("image/tiff"), tiff);
 }
@@ -118,8 +116,7 @@ TEST_F(QtBoardPlatformTest, SavingProposesTheNameAndAddsTheSuffix)
     QString proposed;
     answerWith<PackageFileDialog>(folder.filePath("Summer"),
         [&proposed](PackageFileDialog* dialog) { proposed = dialog->selectedFiles().value(0); });
-    EXPECT_EQ(
-        platform.chooseProjectDestination(save), QUrl::fromLocalFile(folder.filePath("Summer.tesserly")));
+    EXPECT_EQ(platform.chooseProjectDestination(save), fileUrl("Summer.tesserly"));
     EXPECT_TRUE(proposed.endsWith("x-y-z.tesserly"));
     // Saving over an existing package asks first.
     const QString existing = makePackage("Kept.tesserly");
