@@ -27,7 +27,6 @@ TEST_F(BoardStoreEditing, SuggestedNameComesFromTheTitleOrTheProject)
     }
     StoreTesting::installBoard(store, {}, BoardSettings(), QUrl::fromLocalFile("/tmp/boards/Trip.tesserly"));
     EXPECT_EQ(store.suggestedName(), "Trip");
-    EXPECT_EQ(store.windowSubtitle(), "Trip");
 }
 
 TEST_F(BoardStoreEditing, NothingChangesWhileBusy)
