@@ -1,7 +1,5 @@
 #include "AppTestSupport.h"
 
-#include "model/BoardSettings.h"
-
 #include <QMenuBar>
 
 namespace {

@@ -4,13 +4,11 @@
 #include "app/BoardWindow.h"
 #include "app/TesserlyApp.h"
 #include "app/TesserlySettingsView.h"
-#include "support/FakeBoardPlatform.h"
 #include "support/PackageBuilder.h"
 #include "support/StoreTesting.h"
 #include "support/TestImages.h"
 #include "ui/ContentView.h"
 
-#include <gtest/gtest.h>
 #include <memory>
 #include <QAction>
 #include <QApplication>
@@ -18,7 +16,6 @@
 #include <QMenu>
 #include <QPalette>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
 // A whole application on the offscreen platform with a scripted desktop, user settings in a

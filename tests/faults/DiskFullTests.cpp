@@ -1,15 +1,11 @@
 #include "FaultTesting.h"
 #include "FileSizeLimit.h"
-#include "support/FakeBoardPlatform.h"
 
 #include "io/PosixError.h"
 #include "io/ProjectPackage.h"
-#include "store/BoardStore.h"
 
 #include <cerrno>
-#include <gtest/gtest.h>
 #include <optional>
-#include <QTemporaryDir>
 
 TEST(DiskFullDuringSave, EachFileOfThePackageFailingKeepsTheOldProjectAndLeavesNothingBehind)
 {

@@ -1,15 +1,12 @@
 #include "FaultTesting.h"
-#include "support/TestImages.h"
 
 #include "io/AtomicFileWriter.h"
 #include "io/ProjectPackage.h"
 
 #include <dlfcn.h>
-#include <gtest/gtest.h>
 #include <mutex>
 #include <QDirIterator>
 #include <QSet>
-#include <QTemporaryDir>
 #include <sys/stat.h>
 #include <unistd.h>
 

@@ -2,8 +2,6 @@
 
 #include "io/AtomicFileWriter.h"
 
-#include <gtest/gtest.h>
-#include <QTemporaryDir>
 #include <QThread>
 
 TEST(KilledDuringExport, TheDestinationHoldsTheOldOrANewFileWhole)

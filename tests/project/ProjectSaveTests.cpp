@@ -269,8 +269,15 @@ TEST_F(ProjectSave, WhatTookAnOldProjectsPlaceAfterItsCheckIsPutBack)
     EXPECT_EQ(folderEntries(), QStringList { "Board.tesserly" });
 }
 
-TEST_F(ProjectSave, EveryFormatKeepsItsBytesCaptionOrderAndIdentifier)
+TEST_F(ProjectSave, ManifestHasTheFixedLayoutEveryFormatReopensAndNothingOfAnOlderSaveStays)
 {
+    // The extension is compared in lower case and a trailing slash is harmless.
+    const QString loud = path("Loud.TESSERLY");
+    ProjectPackage::save({}, BoardSettings(), fileUrl(loud));
+    EXPECT_EQ(FileTesting::treeSnapshot(loud).keys(), QStringList({ ".", "Images", "manifest.json" }));
+    ProjectPackage::save(
+        { importedPhoto(TestImages::png(QSize(5, 5)), "older.png") }, BoardSettings(), fileUrl(loud));
+
     const QImage picture = TestImages::quadrants(QSize(64, 48));
     const QList<BoardPhoto> photos {
         importedPhoto(TestImages::png(picture), "harbour.png", "The harbour"),
@@ -283,36 +290,9 @@ TEST_F(ProjectSave, EveryFormatKeepsItsBytesCaptionOrderAndIdentifier)
     };
     // The JPEG's orientation swaps its axes; the reopened photo must be upright too.
     ASSERT_EQ(QSize(photos[1].pixelWidth(), photos[1].pixelHeight()), QSize(48, 64));
-    // The extension is compared in lower case and a trailing slash is harmless.
-    ProjectPackage::save(photos, customSettings(), fileUrl(path("Loud.TESSERLY/")));
-    const LoadedBoard board = ProjectPackage::load(fileUrl(path("Loud.TESSERLY")));
-    ASSERT_EQ(board.photos.size(), photos.size());
-    for (qsizetype index = 0; index < photos.size(); ++index) {
-        const BoardPhoto& loaded = board.photos[index];
-        SCOPED_TRACE(photos[index].fileName().toStdString());
-        EXPECT_EQ(loaded.id(), photos[index].id());
-        EXPECT_EQ(loaded.fileName(), photos[index].fileName());
-        EXPECT_EQ(loaded.caption(), photos[index].caption());
-        EXPECT_EQ(loaded.imageData(), photos[index].imageData());
-        EXPECT_EQ(QSize(loaded.pixelWidth(), loaded.pixelHeight()),
-            QSize(photos[index].pixelWidth(), photos[index].pixelHeight()));
-        EXPECT_FALSE(loaded.thumbnail().isNull());
-    }
-    EXPECT_EQ(board.settings, customSettings());
-}
-
-TEST_F(ProjectSave, ManifestHasTheFixedLayoutAndNothingOfAnOlderSaveStays)
-{
-    ProjectPackage::save({}, BoardSettings(), fileUrl(path()));
-    EXPECT_EQ(FileTesting::treeSnapshot(path()).keys(), QStringList({ ".", "Images", "manifest.json" }));
-    ProjectPackage::save(
-        { importedPhoto(TestImages::png(QSize(5, 5)), "older.png") }, BoardSettings(), fileUrl(path()));
-
-    const QList<BoardPhoto> photos { importedPhoto(TestImages::png(QSize(4, 4)), "a.png", "A"),
-        importedPhoto(TestImages::bmp(QSize(3, 3)), "b.bmp", "B") };
     BoardSettings settings = customSettings();
     settings.outputWidth = 9000;
-    ProjectPackage::save(photos, settings, fileUrl(path()));
+    ProjectPackage::save(photos, settings, fileUrl(loud + "/"));
 
     QJsonArray records;
     QMap<QString, QByteArray> expectedTree { { ".", "folder" }, { "Images", "folder" } };
@@ -325,12 +305,27 @@ TEST_F(ProjectSave, ManifestHasTheFixedLayoutAndNothingOfAnOlderSaveStays)
     }
     const QJsonObject expected { { "format", "com.vandrel.tesserly.project" }, { "photos", records },
         { "schemaVersion", 1 }, { "settings", settings.normalized().toJson() } };
-    QMap<QString, QByteArray> tree = FileTesting::treeSnapshot(path());
+    QMap<QString, QByteArray> tree = FileTesting::treeSnapshot(loud);
     const QByteArray text = tree.take("manifest.json");
     EXPECT_EQ(tree, expectedTree);
     EXPECT_EQ(text, QJsonDocument(expected).toJson(QJsonDocument::Indented)) << "pretty-printed, keys sorted";
-    EXPECT_EQ(FileTesting::folderEntries(folder.path()), QStringList { "Board.tesserly" })
+    EXPECT_EQ(folderEntries(), QStringList { "Loud.TESSERLY" })
         << "neither the old tree nor the temporary folder is left beside it";
+
+    const LoadedBoard board = ProjectPackage::load(fileUrl(loud));
+    ASSERT_EQ(board.photos.size(), photos.size());
+    for (qsizetype index = 0; index < photos.size(); ++index) {
+        const BoardPhoto& loaded = board.photos[index];
+        SCOPED_TRACE(photos[index].fileName().toStdString());
+        EXPECT_EQ(loaded.id(), photos[index].id());
+        EXPECT_EQ(loaded.fileName(), photos[index].fileName());
+        EXPECT_EQ(loaded.caption(), photos[index].caption());
+        EXPECT_EQ(loaded.imageData(), photos[index].imageData());
+        EXPECT_EQ(QSize(loaded.pixelWidth(), loaded.pixelHeight()),
+            QSize(photos[index].pixelWidth(), photos[index].pixelHeight()));
+        EXPECT_FALSE(loaded.thumbnail().isNull());
+    }
+    EXPECT_EQ(board.settings, settings.normalized());
 }
 
 TEST_F(ProjectSave, PackagesWrittenInAnotherSpellingOpen)

@@ -21,7 +21,4 @@ inline QStringList leftoverSaveFolders(const QString& parentFolder)
     return FileTesting::folderEntries(parentFolder).filter(".saving-");
 }
 
-inline QUrl fileUrl(const QString& path)
-{
-    return QUrl::fromLocalFile(path);
-}
+const auto fileUrl = [](const QString& path) { return QUrl::fromLocalFile(path); };

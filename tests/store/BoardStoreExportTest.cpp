@@ -1,42 +1,27 @@
 #include "render/BoardLayout.h"
-#include "store/BoardStore.h"
-#include "support/FakeBoardPlatform.h"
 #include "support/FileTesting.h"
 #include "support/StoreTesting.h"
 #include "support/TestImages.h"
 
 #include <functional>
-#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <sys/stat.h>
 
-namespace {
-class BoardStoreExport : public ::testing::Test
-{
-protected:
-    QString path(const QString& name) const { return folder.filePath(name); }
-
-    QTemporaryDir folder;
-    FakeBoardPlatform platform;
-    BoardStore store { platform };
-};
-} // namespace
+using BoardStoreExport = StoreTest;
 
 TEST_F(BoardStoreExport, PngExportWritesTheBoardAndRevealsIt)
 {
     BoardSettings settings;
     settings.outputWidth = 900;
     settings.columns = 40; // exported normalized: six columns
-    StoreTesting::installBoard(
-        store, StoreTesting::pngPhotos(3), settings, QUrl::fromLocalFile(path("Trip.tesserly")));
+    StoreTesting::installBoard(store, StoreTesting::pngPhotos(3), settings, fileUrl("Trip.tesserly"));
     settings.showNumbers = false;
     store.setSettings(settings);
 
-    const QUrl destination = QUrl::fromLocalFile(path("Trip.png"));
+    const QUrl destination = fileUrl("Trip.png");
     platform.exportDestinations = { destination };
     store.exportPNG();
     ASSERT_EQ(platform.exportPanels.size(), 1);
@@ -46,26 +31,27 @@ TEST_F(BoardStoreExport, PngExportWritesTheBoardAndRevealsIt)
     EXPECT_FALSE(store.errorMessage());
     EXPECT_EQ(platform.revealed, QList<QUrl>({ destination }));
     EXPECT_TRUE(store.hasUnsavedChanges()) << "exporting is not saving";
-    const QImage exported(path("Trip.png"));
+    const QImage exported(folder.filePath("Trip.png"));
     EXPECT_EQ(exported.size(), QSize(900, BoardLayout(3, settings.normalized()).pixelHeight()));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList({ "Trip.png" }))
         << "no temporary file is left behind";
     const mode_t mask = ::umask(0);
     ::umask(mask);
     struct stat status = {};
-    ASSERT_EQ(::stat(QFile::encodeName(path("Trip.png")).constData(), &status), 0);
+    ASSERT_EQ(::stat(QFile::encodeName(folder.filePath("Trip.png")).constData(), &status), 0);
     EXPECT_EQ(status.st_mode & 0777, 0666 & ~mask) << "as any new file, not private like a temporary one";
 
     store.copyPNG();
     ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
     EXPECT_EQ(store.statusMessage(), "Board copied as PNG");
-    EXPECT_EQ(platform.copiedPNG, FileTesting::fileBytes(path("Trip.png"))) << "the bytes of the export";
+    EXPECT_EQ(platform.copiedPNG, FileTesting::fileBytes(folder.filePath("Trip.png")))
+        << "the bytes of the export";
 }
 
 TEST_F(BoardStoreExport, PdfExportReplacesAnExistingFileWholeAndAnEmptyBoardExportsNothing)
 {
     TestImages::writeFile(folder, "Board.pdf", "old content");
-    platform.exportDestinations = { QUrl::fromLocalFile(path("Board.pdf")) };
+    platform.exportDestinations = { fileUrl("Board.pdf") };
     store.exportPNG();
     store.exportPDF();
     store.copyPNG();
@@ -77,7 +63,7 @@ TEST_F(BoardStoreExport, PdfExportReplacesAnExistingFileWholeAndAnEmptyBoardExpo
     store.exportPDF();
     ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
     EXPECT_EQ(store.statusMessage(), "Saved Board.pdf");
-    EXPECT_TRUE(FileTesting::fileBytes(path("Board.pdf")).startsWith("%PDF-"));
+    EXPECT_TRUE(FileTesting::fileBytes(folder.filePath("Board.pdf")).startsWith("%PDF-"));
 }
 
 TEST_F(BoardStoreExport, AFailedCopyIsReported)
@@ -97,7 +83,7 @@ TEST_F(BoardStoreExport, TheGuiThreadStaysFreeWhileImportingAndExporting)
     const QByteArray large = TestImages::largePng(QSize(3000, 2000));
     const QList<QUrl> urls { QUrl::fromLocalFile(TestImages::writeFile(folder, "large-1.png", large)),
         QUrl::fromLocalFile(TestImages::writeFile(folder, "large-2.png", large)) };
-    platform.exportDestinations = { QUrl::fromLocalFile(path("large.png")) };
+    platform.exportDestinations = { fileUrl("large.png") };
     const std::function<void()> flows[] = { [&] { store.importURLs(urls); }, [&] { store.exportPNG(); } };
     for (const std::function<void()>& flow : flows) {
         int ticks = 0;

@@ -1,22 +1,18 @@
 #include "io/BoundedFileError.h"
 #include "io/ImageImportError.h"
 #include "model/BoardLimits.h"
-#include "store/BoardStore.h"
 #include "store/ImageArrival.h"
-#include "support/FakeBoardPlatform.h"
 #include "support/StoreTesting.h"
 #include "support/TestImages.h"
 
-#include <gtest/gtest.h>
 #include <QDir>
 #include <QMimeData>
-#include <QTemporaryDir>
 
 namespace {
 const QString unsupportedFormat = ImageImportError::description(ImageImportError::Kind::unsupportedFormat);
 const QString unreadableImage = ImageImportError::description(ImageImportError::Kind::unreadableImage);
 
-class BoardStoreImport : public ::testing::Test
+class BoardStoreImport : public StoreTest
 {
 protected:
     QUrl writePng(const QString& name)
@@ -38,10 +34,6 @@ protected:
         ASSERT_TRUE(store.isBusy()) << "the flow should have started";
         ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
     }
-
-    QTemporaryDir folder;
-    FakeBoardPlatform platform;
-    BoardStore store { platform };
 };
 } // namespace
 
@@ -104,8 +96,8 @@ TEST_F(BoardStoreImport, ArrivalChecksTheBoardAsItIsThen)
 TEST_F(BoardStoreImport, DropsOfFilesFoldersAndData)
 {
     ASSERT_TRUE(QDir(folder.path()).mkdir("Holiday"));
-    EXPECT_TRUE(store.handleDrop({ DropItem::file(writePng("dropped.png")),
-        DropItem::file(QUrl::fromLocalFile(folder.filePath("Holiday"))) }));
+    EXPECT_TRUE(
+        store.handleDrop({ DropItem::file(writePng("dropped.png")), DropItem::file(fileUrl("Holiday")) }));
     finish();
     EXPECT_EQ(StoreTesting::fileNames(store.photos()), QStringList({ "dropped.png" }));
     EXPECT_EQ(store.errorMessage(), "Holiday: " + BoundedFileError::notRegularFile().description());
@@ -195,7 +187,7 @@ TEST_F(BoardStoreImport, RefusalsShowFiveLinesInInputOrderAndCountTheRest)
     const QList<BoardPhoto> photos = StoreTesting::fakePhotos(2);
     StoreTesting::installBoard(store, photos);
     for (const auto& [count, rest] : cases) {
-        QList<QUrl> urls { QUrl::fromLocalFile(folder.filePath("missing.png")) };
+        QList<QUrl> urls { fileUrl("missing.png") };
         QStringList lines { "missing.png: " };
         for (int i = 2; i <= count; ++i) {
             const QString name = QStringLiteral("bad-%1.png").arg(i);

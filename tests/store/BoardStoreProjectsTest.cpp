@@ -1,23 +1,17 @@
 #include "io/ProjectPackage.h"
-#include "store/BoardStore.h"
-#include "support/FakeBoardPlatform.h"
 #include "support/FileTesting.h"
 #include "support/StoreTesting.h"
 
 #include <functional>
-#include <gtest/gtest.h>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QUuid>
 
 namespace {
-class BoardStoreProjects : public ::testing::Test
+class BoardStoreProjects : public StoreTest
 {
 protected:
-    QUrl projectURL(const QString& name) const { return QUrl::fromLocalFile(folder.filePath(name)); }
-
     void makeEdited()
     {
         BoardSettings settings = store.settings();
@@ -25,10 +19,6 @@ protected:
         store.setSettings(settings);
         ASSERT_TRUE(store.hasUnsavedChanges());
     }
-
-    QTemporaryDir folder;
-    FakeBoardPlatform platform;
-    BoardStore store { platform };
 };
 } // namespace
 
@@ -36,11 +26,11 @@ TEST_F(BoardStoreProjects, SaveAsThenSaveInPlace)
 {
     StoreTesting::installBoard(store, StoreTesting::pngPhotos(2));
     makeEdited();
-    platform.projectDestinations.append(projectURL("First.tesserly"));
+    platform.projectDestinations.append(fileUrl("First.tesserly"));
     EXPECT_TRUE(store.saveProject(false));
     ASSERT_EQ(platform.projectSavePanels.size(), 1);
     EXPECT_EQ(platform.projectSavePanels.first().proposedName, "Tesserly.tesserly");
-    EXPECT_EQ(store.projectURL(), projectURL("First.tesserly"));
+    EXPECT_EQ(store.projectURL(), fileUrl("First.tesserly"));
     EXPECT_FALSE(store.hasUnsavedChanges());
     EXPECT_EQ(store.statusMessage(), "Board saved");
     EXPECT_EQ(store.windowSubtitle(), "First");
@@ -50,25 +40,25 @@ TEST_F(BoardStoreProjects, SaveAsThenSaveInPlace)
     makeEdited();
     EXPECT_TRUE(store.saveProject(false));
     EXPECT_EQ(platform.projectSavePanels.size(), 1);
-    EXPECT_EQ(ProjectPackage::load(projectURL("First.tesserly")).settings.columns, store.settings().columns);
+    EXPECT_EQ(ProjectPackage::load(fileUrl("First.tesserly")).settings.columns, store.settings().columns);
 
     // Save As always asks, and moves the board to the new place.
     makeEdited();
-    platform.projectDestinations.append(projectURL("Second.tesserly"));
+    platform.projectDestinations.append(fileUrl("Second.tesserly"));
     EXPECT_TRUE(store.saveProject(true));
     EXPECT_EQ(platform.projectSavePanels.size(), 2);
-    EXPECT_EQ(store.projectURL(), projectURL("Second.tesserly"));
-    EXPECT_EQ(ProjectPackage::load(projectURL("Second.tesserly")).settings.columns, store.settings().columns);
+    EXPECT_EQ(store.projectURL(), fileUrl("Second.tesserly"));
+    EXPECT_EQ(ProjectPackage::load(fileUrl("Second.tesserly")).settings.columns, store.settings().columns);
 
     makeEdited();
     EXPECT_FALSE(store.saveProject(true)) << "cancelled";
-    EXPECT_EQ(store.projectURL(), projectURL("Second.tesserly"));
+    EXPECT_EQ(store.projectURL(), fileUrl("Second.tesserly"));
     EXPECT_TRUE(store.hasUnsavedChanges());
 }
 
 TEST_F(BoardStoreProjects, OpenAsksAfterChoosingTheFileThenReplacesTheBoardIfItCan)
 {
-    const QUrl trip = projectURL("Trip.tesserly");
+    const QUrl trip = fileUrl("Trip.tesserly");
     ProjectPackage::save(StoreTesting::pngPhotos(3), BoardSettings(), trip);
     StoreTesting::installBoard(store, StoreTesting::fakePhotos(2));
     makeEdited();
@@ -92,7 +82,7 @@ TEST_F(BoardStoreProjects, OpenAsksAfterChoosingTheFileThenReplacesTheBoardIfItC
     ASSERT_TRUE(QDir(folder.path()).mkdir("Broken.tesserly"));
     makeEdited();
     platform.alertAnswers = { 1 };
-    store.openProject(projectURL("Broken.tesserly"));
+    store.openProject(fileUrl("Broken.tesserly"));
     ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
     EXPECT_EQ(store.statusMessage(), "Could not open board");
     EXPECT_TRUE(store.errorMessage() && !store.errorMessage()->isEmpty());
@@ -120,10 +110,10 @@ TEST_F(BoardStoreProjects, ConfirmDiscardChangesAnswersAndANewBoardAsksIt)
     EXPECT_EQ(platform.projectSavePanels.size(), 1);
 
     platform.alertAnswers = { 0 };
-    platform.projectDestinations = { projectURL("Asked.tesserly") };
+    platform.projectDestinations = { fileUrl("Asked.tesserly") };
     EXPECT_TRUE(store.confirmDiscardChanges());
     EXPECT_FALSE(store.hasUnsavedChanges());
-    EXPECT_EQ(ProjectPackage::load(projectURL("Asked.tesserly")).photos.size(), 1);
+    EXPECT_EQ(ProjectPackage::load(fileUrl("Asked.tesserly")).photos.size(), 1);
 
     // A new board asks the same question and then starts over.
     makeEdited();

@@ -1,11 +1,8 @@
-#include "store/BoardStore.h"
-#include "support/FakeBoardPlatform.h"
 #include "support/StoreTesting.h"
 #include "support/TestImages.h"
 
 #include <algorithm>
 #include <functional>
-#include <gtest/gtest.h>
 #include <limits>
 #include <random>
 

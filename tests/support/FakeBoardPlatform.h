@@ -9,7 +9,6 @@
 #include <QList>
 #include <QMap>
 #include <QPagedPaintDevice>
-#include <QUrl>
 
 // A scripted desktop for store tests: each panel and the alert answer from a queue (an empty
 // queue answers "cancelled"), the clipboard is plain data, and every request is recorded so a
@@ -18,9 +17,10 @@ class FakeBoardPlatform : public BoardPlatform
 {
 public:
     QList<QList<QUrl>> imageChoices;
-    QList<std::optional<QUrl>> projectsToOpen;
-    QList<std::optional<QUrl>> projectDestinations;
-    QList<std::optional<QUrl>> exportDestinations;
+    using Choice = std::optional<QUrl>;
+    QList<Choice> projectsToOpen;
+    QList<Choice> projectDestinations;
+    QList<Choice> exportDestinations;
     QList<std::optional<qsizetype>> alertAnswers;
     // When set, also shows each alert (the screenshot driver puts up the desktop's real one).
     std::function<void(const AlertRequest&)> showAlert;
@@ -40,14 +40,51 @@ public:
     std::shared_ptr<QPagedPaintDevice> printer;
     QStringList printJobNames;
 
-    QList<QUrl> chooseImageFiles(const PanelRequest& request) override;
-    std::optional<QUrl> chooseProjectToOpen(const PanelRequest& request) override;
-    std::optional<QUrl> chooseProjectDestination(const PanelRequest& request) override;
-    std::optional<QUrl> chooseExportDestination(const PanelRequest& request) override;
-    std::optional<qsizetype> runAlert(const AlertRequest& request) override;
-    QList<QUrl> clipboardFileURLs() override;
-    std::optional<QByteArray> clipboardData(const QString& mimeType) override;
-    bool copyPNGToClipboard(const QByteArray& pngData) override;
-    void revealInFileManager(const QUrl& fileURL) override;
-    std::shared_ptr<QPagedPaintDevice> choosePrinter(const QString& documentName) override;
+    QList<QUrl> chooseImageFiles(const PanelRequest& r) override { return ask(imagePanels, r, imageChoices); }
+    Choice chooseProjectToOpen(const PanelRequest& r) override { return ask(openPanels, r, projectsToOpen); }
+    Choice chooseProjectDestination(const PanelRequest& r) override
+    {
+        return ask(projectSavePanels, r, projectDestinations);
+    }
+    Choice chooseExportDestination(const PanelRequest& r) override
+    {
+        return ask(exportPanels, r, exportDestinations);
+    }
+    std::optional<qsizetype> runAlert(const AlertRequest& request) override
+    {
+        // A copy: the one shown may replace itself.
+        if (const std::function<void(const AlertRequest&)> show = showAlert) {
+            show(request);
+        }
+        return ask(alerts, request, alertAnswers);
+    }
+    QList<QUrl> clipboardFileURLs() override { return clipboardURLs; }
+    std::optional<QByteArray> clipboardData(const QString& mimeType) override
+    {
+        return clipboard.contains(mimeType) ? std::optional(clipboard.value(mimeType)) : std::nullopt;
+    }
+    bool copyPNGToClipboard(const QByteArray& png) override
+    {
+        if (clipboardAcceptsData) {
+            clipboardURLs.clear();
+            clipboard = { { QStringLiteral("image/png"), png } };
+            copiedPNG = png;
+        }
+        return clipboardAcceptsData;
+    }
+    void revealInFileManager(const QUrl& fileURL) override { revealed.append(fileURL); }
+    std::shared_ptr<QPagedPaintDevice> choosePrinter(const QString& documentName) override
+    {
+        printJobNames.append(documentName);
+        return printer;
+    }
+
+private:
+    // Records the request and takes the next scripted answer.
+    template <typename Request, typename Answer>
+    static Answer ask(QList<Request>& asked, const Request& request, QList<Answer>& answers)
+    {
+        asked.append(request);
+        return answers.isEmpty() ? Answer() : answers.takeFirst();
+    }
 };

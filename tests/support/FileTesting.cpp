@@ -2,13 +2,9 @@
 
 #include "model/BoardFailure.h"
 
-#include <QDir>
-#include <QDirIterator>
-#include <QFile>
-#include <QFileInfo>
-
 #include <csignal>
 #include <poll.h>
+#include <QDirIterator>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -57,13 +53,6 @@ QString FileTesting::failureMessage(const std::function<void()>& operation)
     return {};
 }
 
-int FileTesting::openDescriptorCount()
-{
-    return int(QDir(QStringLiteral("/proc/self/fd"))
-                   .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
-                   .size());
-}
-
 FileTesting::LoopingChild::LoopingChild(const std::function<void(int)>& round)
 {
     int rounds[2];
@@ -71,17 +60,11 @@ FileTesting::LoopingChild::LoopingChild(const std::function<void(int)>& round)
         return;
     }
     m_pid = ::fork();
-    if (m_pid == 0) {
-        ::close(rounds[0]);
-        for (int count = 0;; ++count) {
-            try {
-                if (::write(rounds[1], "r", 1) != 1) {
-                    ::_exit(2);
-                }
-                round(count);
-            } catch (...) {
-                ::_exit(3);
-            }
+    for (int count = 0; m_pid == 0; ++count) {
+        try {
+            ::write(rounds[1], "r", 1) == 1 ? round(count) : ::_exit(2);
+        } catch (...) {
+            ::_exit(3);
         }
     }
     ::close(rounds[1]);

@@ -1,11 +1,8 @@
 #pragma once
 
 #include <functional>
-#include <QByteArray>
 #include <QMap>
-#include <QString>
 #include <QStringList>
-#include <sys/types.h>
 
 // Looking at what reads and writes left on disk.
 class FileTesting
@@ -20,7 +17,7 @@ public:
     static QMap<QString, QByteArray> treeSnapshot(const QString& path);
     // The description of the BoardFailure `operation` throws; empty when it succeeds.
     static QString failureMessage(const std::function<void()>& operation);
-    static int openDescriptorCount();
+    static int openDescriptorCount() { return int(folderEntries(QStringLiteral("/proc/self/fd")).size()); }
 
     // A forked child that calls `round` with 0, 1, 2... until it is killed, telling the parent
     // before each round; it runs nothing else of the test (a throwing round ends it with 3).
@@ -28,8 +25,6 @@ public:
     {
     public:
         explicit LoopingChild(const std::function<void(int)>& round);
-        LoopingChild(const LoopingChild&) = delete;
-        LoopingChild& operator=(const LoopingChild&) = delete;
         ~LoopingChild();
         // Waits for the next round to begin; false when none began within the timeout.
         bool nextRound(int timeoutMilliseconds = 120'000) const;
@@ -37,7 +32,7 @@ public:
         bool kill();
 
     private:
-        pid_t m_pid = -1;
+        int m_pid = -1;
         int m_rounds = -1;
     };
 };

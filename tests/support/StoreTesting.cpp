@@ -1,8 +1,6 @@
 #include "StoreTesting.h"
 
 #include "io/ImageImportService.h"
-#include "model/LoadedBoard.h"
-#include "store/BoardStore.h"
 #include "TestImages.h"
 
 #include <ostream>
@@ -40,8 +38,8 @@ BoardPhoto StoreTesting::fakePhoto(const QString& fileName, const QByteArray& by
 QList<BoardPhoto> StoreTesting::fakePhotos(qsizetype count)
 {
     QList<BoardPhoto> photos;
-    for (qsizetype i = 0; i < count; ++i) {
-        photos.append(fakePhoto(QStringLiteral("photo-%1.png").arg(i + 1)));
+    while (photos.size() < count) {
+        photos.append(fakePhoto(QStringLiteral("photo-%1.png").arg(photos.size() + 1)));
     }
     return photos;
 }
@@ -54,17 +52,11 @@ BoardPhoto StoreTesting::pngPhoto(const QString& fileName, QSize size, QColor co
 QList<BoardPhoto> StoreTesting::pngPhotos(qsizetype count)
 {
     QList<BoardPhoto> photos;
-    for (qsizetype i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i) {
         photos.append(pngPhoto(QStringLiteral("image-%1.png").arg(i + 1), QSize(48, 32),
-            QColor::fromHsv(int((i * 37) % 360), 160, 200)));
+            QColor::fromHsv(i * 37 % 360, 160, 200)));
     }
     return photos;
-}
-
-void StoreTesting::installBoard(BoardStore& store, const QList<BoardPhoto>& photos,
-    const BoardSettings& settings, const std::optional<QUrl>& url)
-{
-    store.replaceBoard(LoadedBoard { photos, settings }, url);
 }
 
 QStringList StoreTesting::fileNames(const QList<BoardPhoto>& photos)

@@ -1,18 +1,13 @@
 #pragma once
 
-#include "model/BoardPhoto.h"
-#include "model/BoardSettings.h"
+#include "FakeBoardPlatform.h"
+#include "model/LoadedBoard.h"
+#include "store/BoardStore.h"
 
+#include <gtest/gtest.h>
 #include <iosfwd>
-#include <optional>
-#include <QByteArray>
 #include <QColor>
-#include <QList>
-#include <QSize>
-#include <QString>
-#include <QUrl>
-
-class BoardStore;
+#include <QTemporaryDir>
 
 // Helpers for store tests: waiting on the store's own busy signal, and photos to put on a board.
 class StoreTesting
@@ -34,10 +29,23 @@ public:
 
     // Installs a board as opening a project would: nothing unsaved, empty history.
     static void installBoard(BoardStore& store, const QList<BoardPhoto>& photos,
-        const BoardSettings& settings = BoardSettings(), const std::optional<QUrl>& url = std::nullopt);
+        const BoardSettings& settings = BoardSettings(), const std::optional<QUrl>& url = std::nullopt)
+    {
+        store.replaceBoard(LoadedBoard { photos, settings }, url);
+    }
 
     // The file names of a photo list, for comparisons.
     static QStringList fileNames(const QList<BoardPhoto>& photos);
+};
+
+// A store on the scripted desktop, and a fresh folder for its files.
+class StoreTest : public ::testing::Test
+{
+protected:
+    QUrl fileUrl(const QString& name) const { return QUrl::fromLocalFile(folder.filePath(name)); }
+    QTemporaryDir folder;
+    FakeBoardPlatform platform;
+    BoardStore store { platform };
 };
 
 // Readable texts in test failure messages (found by gtest through argument-dependent lookup).

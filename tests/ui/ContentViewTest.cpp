@@ -43,7 +43,7 @@ protected:
 TEST_F(ContentViewTest, BusyExportDimsAndDisablesEverything)
 {
     installPhotos(3);
-    platform.exportDestinations.append(QUrl::fromLocalFile(folder.filePath("board.png")));
+    platform.exportDestinations.append(fileUrl("board.png"));
     view->footer()->exportPNGAction()->trigger();
     ASSERT_TRUE(store.isBusy());
     EXPECT_TRUE(view->overlay()->isVisible());
@@ -54,9 +54,6 @@ TEST_F(ContentViewTest, BusyExportDimsAndDisablesEverything)
         EXPECT_FALSE(control->isEnabled())
             << control->metaObject()->className() << " " << control->accessibleName().toStdString();
     }
-    // A click on a control does nothing while busy (an empty clipboard would report an error).
-    QTest::mouseClick(view->strip()->pasteButton(), Qt::LeftButton);
-    EXPECT_FALSE(store.errorMessage());
     ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
     EXPECT_FALSE(view->overlay()->isVisible());
     EXPECT_TRUE(view->footer()->copyButton()->isEnabled());

@@ -1,8 +1,5 @@
 #pragma once
 
-#include "model/BoardSettings.h"
-#include "store/BoardStore.h"
-#include "support/FakeBoardPlatform.h"
 #include "support/StoreTesting.h"
 #include "support/TestImages.h"
 #include "ui/BoardCanvas.h"
@@ -14,30 +11,23 @@
 #include "ui/PhotoThumbnail.h"
 #include "ui/PreviewTile.h"
 
-#include <gtest/gtest.h>
-#include <memory>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPointF>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
 // A store on the scripted desktop, and the event plumbing the widget tests share.
-class UiTest : public ::testing::Test
+class UiTest : public StoreTest
 {
 protected:
-    FakeBoardPlatform platform;
-    BoardStore store { platform };
-    QTemporaryDir folder;
     void installPhotos(qsizetype count, const BoardSettings& settings = BoardSettings())
     {
         StoreTesting::installBoard(store, StoreTesting::pngPhotos(count), settings);
