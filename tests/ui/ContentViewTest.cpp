@@ -69,11 +69,11 @@ TEST_F(ContentViewTest, ErrorAlertClearsTheErrorHoweverItIsDismissed)
     for (const auto& dismiss : dismissals) {
         store.setErrorMessage("Failure");
         EXPECT_EQ(view->errorAlert(), nullptr) << "shown later, never inside the store's signal";
-        QTRY_VERIFY(view->errorAlert() != nullptr && view->errorAlert()->isVisible());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return view->errorAlert() && view->errorAlert()->isVisible(); }));
         EXPECT_EQ(view->errorAlert()->text(), "Failure");
         dismiss(view->errorAlert());
         EXPECT_FALSE(store.errorMessage());
-        QTRY_VERIFY(view->errorAlert() == nullptr);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return view->errorAlert() == nullptr; }));
     }
 }
 

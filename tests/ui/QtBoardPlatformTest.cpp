@@ -24,7 +24,8 @@ protected:
     template <typename Dialog> void whenShown(std::function<void(Dialog*)> answer)
     {
         QTimer::singleShot(0, [answer] {
-            QTRY_VERIFY(qobject_cast<Dialog*>(QApplication::activeModalWidget()) != nullptr);
+            ASSERT_TRUE(
+                QTest::qWaitFor([] { return qobject_cast<Dialog*>(QApplication::activeModalWidget()); }));
             answer(qobject_cast<Dialog*>(QApplication::activeModalWidget()));
         });
     }
@@ -140,7 +141,7 @@ TEST_F(QtBoardPlatformTest, EveryTypedFileIsChosenWhateverTheFilter)
     whenShown<QFileDialog>([this](QFileDialog* dialog) {
         dialog->setDirectory(folder.path());
         auto* list = dialog->findChild<QAbstractItemView*>("listView");
-        QTRY_VERIFY(list->model()->rowCount(list->rootIndex()) > 0);
+        ASSERT_TRUE(QTest::qWaitFor([list] { return list->model()->rowCount(list->rootIndex()) > 0; }));
         auto* field = dialog->findChild<QLineEdit*>("fileNameEdit");
         QTest::keyClicks(field, R"("kite.jpg" "notes.txt" "wood.webp")");
         QTest::keyClick(field, Qt::Key_Return);
