@@ -178,6 +178,7 @@ QList<Photo> photos()
         { "BMP", TestImages::bmp(picture), bmp, 1, plain, 0 },
         { "HEIC", TestImages::heic(picture), heic, 1, plain, 4 },
         { "HEIF", TestImages::heif(picture), heif, 1, plain, 4 },
+        { "HEIC RGBA", TestImages::heic(uprightPicture(QImage::Format_ARGB32)), heic, 1, plain, 4 },
         { "TIFF orientation 6", TestImages::tiff({ storedPicture(6) }, 6), tiff, 6, plain, 0 },
         { "TIFF orientation 3", TestImages::tiff({ storedPicture(3) }, 3), tiff, 3, plain, 0 },
         { "PNG eXIf 8", TestImages::png(storedPicture(8), 8), png, 8, plain, 0 },

@@ -76,7 +76,10 @@ QByteArray TestImageEncoders::heif(const QImage& image, int orientation)
 
 QByteArray TestImageEncoders::heif(const QImage& source, int orientation, const HeifColour& colour)
 {
-    const QImage rgb = source.convertToFormat(QImage::Format_RGB888);
+    // A picture with an alpha channel is written with one, as an auxiliary alpha image.
+    const bool alpha = source.hasAlphaChannel();
+    const QImage rgb = source.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+    const int channels = alpha ? 4 : 3;
     Owned<heif_context, heif_context_free> context(heif_context_alloc());
     heif_encoder* rawEncoder = nullptr;
     if (heif_context_get_encoder_for_format(context.get(), heif_compression_HEVC, &rawEncoder).code
@@ -91,13 +94,15 @@ QByteArray TestImageEncoders::heif(const QImage& source, int orientation, const 
         heif_encoder_set_lossless(encoder.get(), 1);
     }
     heif_image* rawImage = nullptr;
-    heif_image_create(rgb.width(), rgb.height(), heif_colorspace_RGB, heif_chroma_interleaved_RGB, &rawImage);
+    heif_image_create(rgb.width(), rgb.height(), heif_colorspace_RGB,
+        alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, &rawImage);
     Owned<heif_image, heif_image_release> image(rawImage);
     heif_image_add_plane(image.get(), heif_channel_interleaved, rgb.width(), rgb.height(), 8);
     int stride = 0;
     uint8_t* plane = heif_image_get_plane(image.get(), heif_channel_interleaved, &stride);
     for (int y = 0; y < rgb.height(); ++y) {
-        std::memcpy(plane + qsizetype(y) * stride, rgb.constScanLine(y), size_t(rgb.width()) * 3);
+        std::memcpy(
+            plane + qsizetype(y) * stride, rgb.constScanLine(y), size_t(rgb.width()) * size_t(channels));
     }
     if (!colour.iccProfile.isEmpty()) {
         heif_image_set_raw_color_profile(
