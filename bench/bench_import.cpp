@@ -8,6 +8,7 @@
 // Each mode prints one line: <mode> key=value ...
 // Targets: batch under 60 ms per image and peak under 300 MB; large-png peak under 200 MB.
 #include "BenchPhotos.h"
+#include "OffscreenDefault.h"
 #include "ProcessUsage.h"
 
 #include "io/ImageDecoder.h"
@@ -152,9 +153,7 @@ int largePng()
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    useOffscreenUnlessSet();
     QGuiApplication application(argc, argv);
     const QString mode = application.arguments().value(1);
     if (mode == QLatin1String("make")) {

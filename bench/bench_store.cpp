@@ -6,6 +6,7 @@
 // The board is the command line benchmark's: width 2400, 6 landscape columns, file-name captions.
 // Each mode prints one line: <mode> key=value ...
 #include "BenchPhotos.h"
+#include "OffscreenDefault.h"
 #include "ProcessUsage.h"
 
 #include "store/BoardPlatform.h"
@@ -100,9 +101,7 @@ BoardSettings benchSettings()
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    useOffscreenUnlessSet();
     QGuiApplication application(argc, argv);
     const QString mode = application.arguments().value(1);
     if (mode != QLatin1String("import") && mode != QLatin1String("export")) {

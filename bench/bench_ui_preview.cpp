@@ -6,6 +6,7 @@
 // Run: QT_QPA_PLATFORM=offscreen build/<dir>/bench_ui_preview
 #include "io/ImageImportService.h"
 #include "model/LoadedBoard.h"
+#include "OffscreenDefault.h"
 #include "render/BoardLayout.h"
 #include "store/BoardStore.h"
 #include "ui/BoardCanvas.h"
@@ -102,9 +103,7 @@ void print(const char* what, const Figures& figures)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
+    useOffscreenUnlessSet();
     QApplication application(argc, argv);
 
     QList<BoardPhoto> photos;
