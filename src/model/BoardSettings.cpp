@@ -111,15 +111,6 @@ BoardSettings BoardSettings::normalized() const
     return copy;
 }
 
-bool BoardSettings::operator==(const BoardSettings& other) const
-{
-    return columns == other.columns && cellAspect == other.cellAspect && photoFit == other.photoFit
-        && background == other.background && showNumbers == other.showNumbers
-        && captionMode == other.captionMode && title == other.title && spacing == other.spacing
-        && padding == other.padding && cornerRadius == other.cornerRadius && outputWidth == other.outputWidth
-        && captionFontSize == other.captionFontSize && titleFontSize == other.titleFontSize;
-}
-
 QJsonObject BoardSettings::toJson() const
 {
     QJsonObject object;

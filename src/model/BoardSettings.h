@@ -39,8 +39,7 @@ public:
     BoardSettings normalized() const;
 
     // Doubles compare numerically, so a NaN field never equals anything.
-    bool operator==(const BoardSettings& other) const;
-    bool operator!=(const BoardSettings& other) const { return !(*this == other); }
+    bool operator==(const BoardSettings& other) const = default;
 
     // Fields as they are, keyed by field name.
     QJsonObject toJson() const;

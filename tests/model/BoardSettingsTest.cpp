@@ -84,20 +84,6 @@ TEST(BoardSettings, TitleKeepsItsFirst120CharactersAndNormalizingTwiceChangesNot
     EXPECT_EQ(BoardSettings().normalized(), BoardSettings());
 }
 
-TEST(BoardSettings, EqualityComparesEveryField)
-{
-    // One field changed at a time, through the project form.
-    const std::pair<const char*, QJsonValue> changes[] = { { "columns", 4 }, { "cellAspect", "square" },
-        { "photoFit", "fill" }, { "background", "dark" }, { "showNumbers", false },
-        { "captionMode", "custom" }, { "title", "x" }, { "spacing", 25 }, { "padding", 47 },
-        { "cornerRadius", 13 }, { "outputWidth", 2401 }, { "captionFontSize", 27 }, { "titleFontSize", 49 } };
-    for (const auto& [key, value] : changes) {
-        QJsonObject object = BoardSettings().toJson();
-        object.insert(QLatin1String(key), value);
-        EXPECT_TRUE(BoardSettings::fromJson(object) != BoardSettings()) << key;
-    }
-}
-
 TEST(BoardSettings, DecodingIsStrict)
 {
     const auto decodeWith = [](const char* key, const QJsonValue& value) {
