@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-wayland qt6-image-formats-plugins qt6-l10n-tools
-  libheif-dev libjpeg-dev libpng-dev libtiff-dev liblcms2-dev
+  libheif-dev libjpeg-dev libpng-dev libtiff-dev liblcms2-dev libgif-dev
   fonts-inter python3-fonttools fonts-symbola fonts-wqy-microhei fonts-dejavu-core poppler-utils
   libgtest-dev libgmock-dev libbenchmark-dev
   colord-data libgs-common  # real ICC profiles for the colour tests

@@ -13,7 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
 
 using RenderInputs = RenderInFolder;
@@ -91,17 +90,13 @@ TEST_F(RenderInputs, RefusalsExitWithOneAndWriteNothing)
     TestImages::writeFile(folder, "keep.png", "old");
     ASSERT_EQ(render({ "image01.png", "image02.png", "-o", "Base.tesserly" }).exitCode, 0);
     // A copy whose first image path climbs out of the package, and a link to the package.
-    QJsonObject manifest = manifestOf("Base.tesserly");
-    QJsonArray photos = manifest.value("photos").toArray();
-    QJsonObject first = photos.first().toObject();
-    first.insert("imagePath", "Images/../manifest.json");
-    photos.replace(0, first);
-    manifest.insert("photos", photos);
     ASSERT_TRUE(QDir(folder.path()).mkpath("Climb.tesserly/Images"));
     for (const QString& image : QDir(path("Base.tesserly/Images")).entryList(QDir::Files)) {
         QFile::copy(path("Base.tesserly/Images/" + image), path("Climb.tesserly/Images/" + image));
     }
-    TestImages::writeFile(path("Climb.tesserly"), "manifest.json", QJsonDocument(manifest).toJson());
+    const QString first = manifestOf("Base.tesserly")["photos"][0]["imagePath"].toString();
+    TestImages::writeFile(path("Climb.tesserly"), "manifest.json",
+        readAll("Base.tesserly/manifest.json").replace(first.toUtf8(), "Images/../manifest.json"));
     QFile::link(path("Base.tesserly"), path("Link.tesserly"));
     ASSERT_TRUE(QDir(folder.path()).mkdir("Precious.tesserly"));
     TestImages::writeFile(path("Precious.tesserly"), "notes.txt", "mine");
@@ -170,10 +165,10 @@ TEST_F(RenderInputs, UsageErrorsExitWithTwoAndWriteNothing)
         const auto result = render(arguments);
         EXPECT_EQ(result.exitCode, 2) << arguments.join(u' ').toStdString();
         EXPECT_TRUE(result.standardOutput.isEmpty());
-        ASSERT_EQ(result.errorLines().size(), 3);
-        EXPECT_TRUE(result.errorLines().at(0).startsWith(QStringLiteral("tesserly render: ")));
-        EXPECT_EQ(
-            result.errorLines().at(1), QStringLiteral("Usage: tesserly render [OPTIONS] INPUT... -o OUTPUT"));
+        EXPECT_TRUE(result.errorLines().value(0).startsWith(QStringLiteral("tesserly render: ")));
+        EXPECT_EQ(result.errorLines().mid(1),
+            QStringList({ "Usage: tesserly render [OPTIONS] INPUT... -o OUTPUT",
+                "Try 'tesserly render --help' for more information." }));
     }
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList { "image01.png" });
 }

@@ -1,36 +1,27 @@
 #include "cli/RenderOptions.h"
-#include "cli/CommandLineError.h"
 #include "cli/RenderHelp.h"
 #include "cli/ShellCompletion.h"
+#include "support/FileTesting.h"
+#include "support/TestImages.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
 
-RenderOptions parse(const QStringList& arguments)
-{
-    return RenderOptions::parse(arguments);
-}
+const auto parse = &RenderOptions::parse;
 
 BoardSettings settingsFrom(const QStringList& options)
 {
-    return parse(
-        options + QStringList { QStringLiteral("a.png"), QStringLiteral("-o"), QStringLiteral("b.png") })
-        .overrides.appliedTo(BoardSettings());
+    return parse(options + QStringList { "a.png", "-o", "b.png" }).overrides.appliedTo({});
 }
 
 QString usageErrorOf(const QStringList& arguments)
 {
-    try {
-        parse(arguments);
-    } catch (const CommandLineError& error) {
-        return error.description();
-    }
-    return QStringLiteral("(accepted)");
+    return FileTesting::failureMessage([&] { parse(arguments); });
 }
 
 } // namespace
@@ -129,19 +120,16 @@ TEST(RenderOptions, CaptionsAreHeldToTheCaptionLimitAndSwitchToCustomCaptions)
     EXPECT_FALSE(parse({ "a.png", "-o", "x.png" }).overrides.captionMode.has_value());
 }
 
+// The generated script, sourced by bash in a folder of files.
 TEST(RenderOptions, BashCompletesOptionsChoicesAndFilesByExtension)
 {
     QTemporaryDir folder;
-    for (const char* name : { "a.png", "B.JPG", "notes.txt", "board.PDF" }) {
-        QFile(folder.filePath(QLatin1String(name))).open(QIODevice::WriteOnly);
+    for (const char* name : { "a.png", "B.JPG", "notes.txt", "board.PDF", "Trip.tesserly/manifest.json" }) {
+        QDir(folder.path()).mkpath(QFileInfo(folder.filePath(name)).path());
+        TestImages::writeFile(folder, name, {});
     }
-    QDir(folder.path()).mkdir(QStringLiteral("Trip.tesserly"));
-    QFile script(folder.filePath(QStringLiteral("completion.bash")));
-    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-    script.write(ShellCompletion::bash(RenderHelp::text()).toUtf8());
-    script.close();
-
-    const std::pair<const char*, const char*> rows[] = {
+    TestImages::writeFile(folder, "completion.bash", ShellCompletion::bash(RenderHelp::text()).toUtf8());
+    const std::pair<const char*, QString> rows[] = {
         { "tesserly render --cell-aspect ''", "square landscape widescreen portrait" },
         { "tesserly render --photo-fit f", "fit fill" },
         { "tesserly render --back", "--background" },
@@ -150,17 +138,17 @@ TEST(RenderOptions, BashCompletesOptionsChoicesAndFilesByExtension)
         { "tesserly render a.png ''", "B.JPG Trip.tesserly a.png" },
         { "tesserly ''", "render --help --version B.JPG Trip.tesserly a.png" },
     };
-    for (const auto& [words, expected] : rows) {
-        QProcess bash;
-        bash.setWorkingDirectory(folder.path());
-        bash.start(QStringLiteral("bash"),
-            { QStringLiteral("-c"),
-                QStringLiteral("export LC_ALL=C; source completion.bash; COMP_WORDS=(%1); "
-                               "COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); "
-                               "_tesserly; echo \"${COMPREPLY[*]}\"")
-                    .arg(QLatin1String(words)) });
-        ASSERT_TRUE(bash.waitForFinished(10000));
-        EXPECT_EQ(QString::fromUtf8(bash.readAllStandardOutput()).trimmed(), QLatin1String(expected))
-            << words;
+    QString script = QStringLiteral("export LC_ALL=C; source completion.bash\n");
+    QStringList expected;
+    for (const auto& [words, replies] : rows) {
+        script += QStringLiteral("COMPREPLY=(); COMP_WORDS=(%1); COMP_CWORD=$((${#COMP_WORDS[@]} - 1)); "
+                                 "_tesserly; echo \"${COMPREPLY[*]}\"\n")
+                      .arg(QLatin1String(words));
+        expected << replies;
     }
+    QProcess bash;
+    bash.setWorkingDirectory(folder.path());
+    bash.start(QStringLiteral("bash"), { QStringLiteral("-c"), script });
+    ASSERT_TRUE(bash.waitForFinished(10000));
+    EXPECT_EQ(QString::fromUtf8(bash.readAllStandardOutput()).split(u'\n'), expected << QString());
 }

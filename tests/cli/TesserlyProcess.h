@@ -16,8 +16,7 @@ public:
         int exitCode = -1;
         QByteArray standardOutput;
         QString standardError;
-        // Standard error split into lines, without the final empty one.
-        QStringList errorLines() const;
+        QStringList errorLines() const { return standardError.split(u'\n', Qt::SkipEmptyParts); }
     };
 
     static Result run(const QStringList& arguments, const QString& workingDirectory);

@@ -3,6 +3,7 @@
 #include "support/TestImages.h"
 
 #include <array>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <lcms2.h>
 #include <memory>
@@ -27,19 +28,13 @@ constexpr std::array<Inks, 4> storedInks { Inks { 20, 90, 220, 10 }, Inks { 200,
 const QSize pictureSize(128, 96);
 
 // Each colour's green value as a grey level.
-Quadrants greys()
-{
-    Quadrants colours = uprightColours;
-    for (QColor& colour : colours) {
-        colour = QColor(colour.green(), colour.green(), colour.green());
-    }
-    return colours;
-}
+const Quadrants greys { QColor(174, 174, 174), QColor(140, 140, 140), QColor(60, 60, 60),
+    QColor(190, 190, 190) };
 
-// The upright picture; a grey one holds greys().
+// The upright picture; a grey one holds greys.
 QImage uprightPicture(QImage::Format format = QImage::Format_RGB32)
 {
-    return TestImages::quadrants(pictureSize, format == QImage::Format_Grayscale8 ? greys() : uprightColours)
+    return TestImages::quadrants(pictureSize, format == QImage::Format_Grayscale8 ? greys : uprightColours)
         .convertToFormat(format);
 }
 
@@ -169,8 +164,6 @@ QList<Photo> photos()
     const auto tiffWith = [&](const QByteArray& profile) { return Encoders::tiff({ picture }, 1, profile); };
     const auto heicWith
         = [&](const Encoders::HeifColour& colour) { return Encoders::heif(picture, 1, colour); };
-    Encoders::PngColour adam7;
-    adam7.interlaced = true;
     QList<Photo> rows {
         { "PNG", TestImages::png(picture), png, 1, plain, 0 },
         { "TIFF, first of two pages", TestImages::tiff({ picture, blue }), tiff, 1, plain, 0 },
@@ -184,9 +177,9 @@ QList<Photo> photos()
         { "PNG eXIf 8", TestImages::png(storedPicture(8), 8), png, 8, plain, 0 },
         { "PNG big-endian eXIf 8", TestImages::png(storedPicture(8), 8, true), png, 8, plain, 0 },
         { "HEIC irot 6", TestImages::heic(storedPicture(6), 6), heic, 1, plain, 4 },
-        { "PNG grey", TestImages::png(uprightPicture(QImage::Format_Grayscale8)), png, 1, greys(), 0 },
+        { "PNG grey", TestImages::png(uprightPicture(QImage::Format_Grayscale8)), png, 1, greys, 0 },
         { "PNG 16-bit", TestImages::png(picture.convertToFormat(QImage::Format_RGBX64)), png, 1, plain, 0 },
-        { "PNG interlaced", Encoders::png(picture, adam7), png, 1, plain, 0 },
+        { "PNG interlaced", Encoders::png(picture, { {}, 0, {}, true }), png, 1, plain, 0 },
         { "JPEG Adobe CMYK", Encoders::cmykJpeg(pictureSize, storedInks), jpeg, 1, multiplied, 2 },
         // Tagged: against Little CMS's transform of the stored values.
         { "JPEG Display P3", Encoders::jpeg(picture, p3), jpeg, 1, transformed(p3), 2 },
@@ -329,12 +322,10 @@ TEST(ImageDecoderTest, AveragesAreasWhenShrinking)
 {
     // Alternating black and white columns average to mid grey; a plain shrink by sampling
     // would give pure black or white.
-    QImage stripes(400, 100, QImage::Format_RGB32);
-    for (int x = 0; x < 400; ++x) {
-        for (int y = 0; y < 100; ++y) {
-            stripes.setPixel(x, y, x % 2 ? qRgb(255, 255, 255) : qRgb(0, 0, 0));
-        }
-    }
+    QImage stripes(400, 100, QImage::Format_Mono);
+    stripes.setColorTable({ qRgb(0, 0, 0), qRgb(255, 255, 255) });
+    std::memset(stripes.bits(), 0x55, std::size_t(stripes.sizeInBytes()));
+    stripes.convertTo(QImage::Format_RGB32);
     for (const QByteArray& bytes :
         { TestImages::png(stripes), TestImages::bmp(stripes), TestImages::tiff(QList<QImage> { stripes }) }) {
         const QImage decoded = ImageDecoder::decodeUpright(bytes, 40);

@@ -5,63 +5,45 @@
 #include <limits>
 #include <tuple>
 
-namespace {
-void expectRect(const QRectF& actual, const QRectF& expected)
-{
-    EXPECT_NEAR(actual.x(), expected.x(), 1e-9);
-    EXPECT_NEAR(actual.y(), expected.y(), 1e-9);
-    EXPECT_NEAR(actual.width(), expected.width(), 1e-9);
-    EXPECT_NEAR(actual.height(), expected.height(), 1e-9);
-}
-} // namespace
-
+// QRectF compares each coordinate to within a relative 1e-12.
 TEST(BoardLayout, TenPhotoExampleBoard)
 {
     const BoardLayout layout(10, RenderFixtures::exampleSettings());
     EXPECT_EQ(layout.size(), QSizeF(2400, 1725));
     EXPECT_EQ(layout.pixelHeight(), 1725);
     ASSERT_EQ(layout.cells().size(), 10);
-    expectRect(layout.titleRect().value(), QRectF(48, 48, 2304, 68));
-    EXPECT_EQ(layout.captionFontSize(), 26);
-    EXPECT_EQ(layout.captionLineHeight(), 33);
-    EXPECT_EQ(layout.numberFontSize(), 32);
-    EXPECT_EQ(layout.imageCornerRadius(), 12);
-
+    EXPECT_EQ((QList<double> { layout.captionFontSize(), layout.captionLineHeight(), layout.numberFontSize(),
+                  layout.imageCornerRadius() }),
+        (QList<double> { 26, 33, 32, 12 }));
+    // Reading order: the sixth photo is second in the second row, the ninth opens the third.
     const BoardCellLayout& first = layout.cells()[0];
-    expectRect(first.frame, QRectF(48, 140, 558, 496.2));
-    expectRect(first.imageRect, QRectF(48, 140, 558, 418.5));
-    expectRect(first.captionRect.value(), QRectF(48, 570.2, 558, 66));
-    expectRect(first.numberRect, QRectF(60, 152, 81, 52));
-    expectRect(layout.cells()[5].frame, QRectF(630, 660.2, 558, 496.2));
-    // Reading order: the ninth photo opens the third row.
+    EXPECT_EQ((QList<QRectF> { *layout.titleRect(), first.frame, first.imageRect, *first.captionRect,
+                  first.numberRect, layout.cells()[5].frame, layout.cells()[8].frame }),
+        (QList<QRectF> { QRectF(48, 48, 2304, 68), QRectF(48, 140, 558, 496.2), QRectF(48, 140, 558, 418.5),
+            QRectF(48, 570.2, 558, 66), QRectF(60, 152, 81, 52), QRectF(630, 660.2, 558, 496.2),
+            QRectF(48, 140 + 2 * (496.2 + 24), 558, 496.2) }));
     EXPECT_EQ(layout.cells()[8].index, 8);
-    expectRect(layout.cells()[8].frame, QRectF(48, 140 + 2 * (496.2 + 24), 558, 496.2));
 }
 
 TEST(BoardLayout, CrowdedSettingsShrinkSpacingAndPaddingTogether)
 {
-    BoardSettings settings;
-    settings.outputWidth = 800;
-    settings.columns = 6;
-    settings.spacing = 100;
-    settings.padding = 160;
-    settings.cornerRadius = 60;
-    settings.cellAspect = CellAspect::square;
-    settings.captionMode = CaptionMode::none;
+    const BoardSettings settings(6, CellAspect::square, PhotoFit::fit, BoardBackground::light, true,
+        CaptionMode::none, QString(), 100, 160, 60, 800, 26, 48);
     const BoardLayout layout(5, settings);
     const double factor = 416.0 / 820.0;
-
     EXPECT_NEAR(layout.padding(), 160 * factor, 1e-9);
     EXPECT_NEAR(layout.spacing(), 100 * factor, 1e-9);
-    const BoardCellLayout& cell = layout.cells()[0];
-    expectRect(cell.imageRect, QRectF(layout.padding(), layout.padding(), 64, 64));
-    EXPECT_EQ(cell.frame, cell.imageRect) << "no captions: the frame is the tile";
-    EXPECT_FALSE(cell.captionRect.has_value());
     EXPECT_NEAR(layout.captionFontSize(), 12.8, 1e-9);
-    EXPECT_EQ(layout.numberFontSize(), 12);
-    expectRect(cell.numberRect, QRectF(layout.padding() + 4, layout.padding() + 4, 31, 20));
-    EXPECT_EQ(layout.size(), QSizeF(800, 227));
     EXPECT_NEAR(layout.imageCornerRadius(), 32, 1e-9);
+    EXPECT_EQ(layout.numberFontSize(), 12);
+    EXPECT_EQ(layout.size(), QSizeF(800, 227));
+    // No captions: the frame is the tile.
+    const BoardCellLayout& cell = layout.cells()[0];
+    const QPointF corner(layout.padding(), layout.padding());
+    EXPECT_EQ((QList<QRectF> { cell.frame, cell.imageRect, cell.numberRect }),
+        (QList<QRectF> { QRectF(corner, QSizeF(64, 64)), QRectF(corner, QSizeF(64, 64)),
+            QRectF(corner + QPointF(4, 4), QSizeF(31, 20)) }));
+    EXPECT_FALSE(cell.captionRect.has_value());
 }
 
 TEST(BoardLayout, PhotoCountsOutsideOneToSixty)
@@ -80,8 +62,7 @@ TEST(BoardLayout, PhotoCountsOutsideOneToSixty)
         settings.outputWidth = outputWidth;
         const BoardLayout layout(photoCount, settings);
         SCOPED_TRACE(photoCount);
-        EXPECT_EQ(layout.size().width(), size.width());
-        EXPECT_EQ(layout.size().height(), std::ceil(size.height()));
+        EXPECT_EQ(layout.size(), size);
         EXPECT_EQ(layout.cells().size(), cells);
         EXPECT_EQ(layout.titleRect().has_value(), cells > 0) << "no title band without photos";
     }
@@ -100,14 +81,11 @@ TEST(BoardLayout, CellsKeepTheirColumnWidthAndBlankTitlesTakeNoSpace)
         settings.cellAspect = aspect;
         const BoardLayout one(1, settings);
         ASSERT_EQ(one.cells().size(), 1);
-        expectRect(one.cells()[0].imageRect, QRectF(48, 48, width, width / ratio));
+        EXPECT_EQ(one.cells()[0].imageRect, QRectF(48, 48, width, width / ratio));
     }
     // Any record, however far out of range, is normalized first.
-    BoardSettings wild = settings;
-    wild.columns = 40;
-    wild.outputWidth = 100;
-    wild.spacing = std::numeric_limits<double>::quiet_NaN();
-    wild.padding = -5;
+    const BoardSettings wild(40, CellAspect::portrait, PhotoFit::fit, BoardBackground::light, true,
+        CaptionMode::filename, "x", qQNaN(), -5, 12, 100, 26, 48);
     EXPECT_EQ(BoardLayout(7, wild), BoardLayout(7, wild.normalized()));
 }
 
@@ -151,7 +129,6 @@ TEST(BoardLayout, ImageRectFitsOrFillsTheTarget)
         { QSizeF(nan, 10), PhotoFit::fit, target },
     };
     for (const auto& [image, fit, expected] : cases) {
-        SCOPED_TRACE(image.width());
-        expectRect(BoardLayout::imageRect(image, target, fit), expected);
+        EXPECT_EQ(BoardLayout::imageRect(image, target, fit), expected) << image.width();
     }
 }

@@ -14,11 +14,7 @@ namespace {
 QStringList poppler(const QByteArray& pdf, const QString& tool, const QStringList& arguments)
 {
     QTemporaryDir folder;
-    QFile file(folder.filePath(QStringLiteral("board.pdf")));
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size()) {
-        return { QStringLiteral("<not written>") };
-    }
-    file.close();
+    TestImages::writeFile(folder, QStringLiteral("board.pdf"), pdf);
     QProcess process;
     process.setWorkingDirectory(folder.path());
     process.start(tool, arguments);

@@ -6,6 +6,7 @@
 #include "render/BoardRenderer.h"
 #include "render/BoardRenderError.h"
 #include "RenderFixtures.h"
+#include "support/FileTesting.h"
 #include "support/TestImages.h"
 
 #include <cstring>
@@ -13,8 +14,6 @@
 #include <QPainter>
 #include <thread>
 #include <tuple>
-
-using RenderFixtures::near;
 
 namespace {
 const QColor lightCanvas = QColor::fromRgbF(0.97f, 0.97f, 0.98f);
@@ -47,10 +46,10 @@ Ink ink(const QImage& image, const QRectF& rect, QColor background)
     const QRect area = rect.toAlignedRect() & image.rect();
     for (int y = area.top(); y <= area.bottom(); ++y) {
         for (int x = area.left(); x <= area.right(); ++x) {
-            const QColor color = image.pixelColor(x, y);
-            result.pixels += near(color, background, 2) ? 0 : 1;
-            result.darkest = std::min(result.darkest, color.red());
-            result.brightest = std::max(result.brightest, color.red());
+            const int red = qRed(image.pixel(x, y));
+            result.pixels += TestImages::colourNear(image, { x, y }, background, 2) ? 0 : 1;
+            result.darkest = std::min(result.darkest, red);
+            result.brightest = std::max(result.brightest, red);
         }
     }
     return result;
@@ -58,17 +57,6 @@ Ink ink(const QImage& image, const QRectF& rect, QColor background)
 
 using Output = QByteArray (*)(const QList<BoardPhoto>&, const BoardSettings&);
 const Output outputs[] = { BoardRenderer::pngData, BoardRenderer::pdfData };
-
-BoardRenderError caught(Output output, const QList<BoardPhoto>& photos, const BoardSettings& settings)
-{
-    try {
-        output(photos, settings);
-    } catch (const BoardRenderError& error) {
-        return error;
-    }
-    ADD_FAILURE() << "no error thrown";
-    return BoardRenderError(BoardRenderError::Kind::cannotEncode);
-}
 
 } // namespace
 
@@ -103,44 +91,13 @@ TEST(BoardRendererPng, PhotosFitOrFillTheirTileByTheirOwnProportions)
     for (const auto& testCase : cases) {
         const QImage image = RenderFixtures::renderedPng({ testCase.photo }, photoSettings(testCase.fit));
         for (const auto& [point, colour] : testCase.pixels) {
-            EXPECT_TRUE(near(image.pixelColor(point), colour))
+            EXPECT_TRUE(TestImages::colourNear(image, point, colour, 3))
                 << testCase.name << " at " << point.x() << "," << point.y();
         }
     }
     // Rounded, antialiased corner: background at the corner, well one radius in.
-    EXPECT_TRUE(near(RenderFixtures::renderedPng(tower(), photoSettings(PhotoFit::fit)).pixelColor(48, 140),
-        lightCanvas, 12));
-}
-
-TEST(BoardRendererPng, TenthBadgeIsAsWideAsTheFirst)
-{
-    BoardSettings settings = RenderFixtures::exampleSettings();
-    settings.photoFit = PhotoFit::fill;
-    const QImage image = RenderFixtures::renderedPng(
-        RenderFixtures::photos(10, TestImages::solid(QSize(400, 300), Qt::white)), settings);
-    const BoardLayout layout(10, settings);
-    auto badge = [&image](const QRectF& rect) {
-        // The dark capsule's extent along its middle row, and the white digits' ink inside it.
-        int left = -1;
-        int right = -1;
-        for (int x = int(rect.left()) - 6; x < int(rect.right()) + 6; ++x) {
-            if (image.pixelColor(x, int(rect.center().y())).lightness() < 128) {
-                left = left < 0 ? x : left;
-                right = x;
-            }
-        }
-        const QRectF inner = rect.adjusted(rect.height() / 2, 4, -rect.height() / 2, -4);
-        return std::make_tuple(
-            left - rect.left(), right - left + 1, ink(image, inner, QColor(71, 71, 71)).pixels);
-    };
-    const auto [firstInset, firstWidth, firstDigits] = badge(layout.cells()[0].numberRect);
-    const auto [tenthInset, tenthWidth, tenthDigits] = badge(layout.cells()[9].numberRect);
-    EXPECT_NEAR(firstWidth, 81, 1);
-    EXPECT_EQ(tenthWidth, firstWidth);
-    EXPECT_EQ(tenthInset, firstInset);
-    EXPECT_GT(firstDigits, 20) << "1 is drawn";
-    EXPECT_GT(tenthDigits, firstDigits + 20) << "10 has more ink than 1";
-    EXPECT_NEAR(image.pixelColor(68, 178).red(), 71, 3) << "black at 0.72 over white";
+    EXPECT_TRUE(TestImages::colourNear(
+        RenderFixtures::renderedPng(tower(), photoSettings(PhotoFit::fit)), { 48, 140 }, lightCanvas, 12));
 }
 
 TEST(BoardRendererPng, CaptionsAndColoursFollowTheSettings)
@@ -161,8 +118,8 @@ TEST(BoardRendererPng, CaptionsAndColoursFollowTheSettings)
     const QImage dark
         = RenderFixtures::renderedPng(tower(), photoSettings(PhotoFit::fit, BoardBackground::dark));
     const QColor darkCanvas = QColor::fromRgbF(0.105f, 0.115f, 0.13f);
-    EXPECT_TRUE(near(dark.pixelColor(0, 0), darkCanvas, 1));
-    EXPECT_TRUE(near(dark.pixelColor(100, 350), QColor::fromRgbF(0.17f, 0.17f, 0.17f)));
+    EXPECT_TRUE(TestImages::colourNear(dark, { 0, 0 }, darkCanvas, 1));
+    EXPECT_TRUE(TestImages::colourNear(dark, { 100, 350 }, QColor::fromRgbF(0.17f, 0.17f, 0.17f), 3));
     EXPECT_NEAR(ink(dark, *layout.titleRect(), darkCanvas).brightest, 240, 6) << "title grey 0.94";
     EXPECT_NEAR(ink(dark, *layout.cells()[0].captionRect, darkCanvas).brightest, 179, 12)
         << "caption grey 0.7";
@@ -252,7 +209,7 @@ TEST(BoardRendererValidation, RefusalsNameTheirReason)
         for (const auto& [output, workers] : { std::pair { outputs[0], 1 }, std::pair { outputs[0], 4 },
                  std::pair { outputs[1], 1 }, std::pair { outputs[1], 4 } }) {
             OrderedWorkPool::setWorkerCount(workers);
-            EXPECT_EQ(caught(output, photos, settings).description(), text) << workers;
+            EXPECT_EQ(FileTesting::failureMessage([&] { output(photos, settings); }), text) << workers;
             OrderedWorkPool::setWorkerCount(0);
         }
     }

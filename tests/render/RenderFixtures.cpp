@@ -3,7 +3,6 @@
 #include "render/BoardRenderer.h"
 #include "support/TestImages.h"
 
-#include <cstdlib>
 #include <QBuffer>
 #include <QPainter>
 #include <QUuid>
@@ -51,13 +50,6 @@ QImage bandedPortrait(int width, int height)
 QImage renderedPng(const QList<BoardPhoto>& photos, const BoardSettings& settings)
 {
     return QImage::fromData(BoardRenderer::pngData(photos, settings), "PNG");
-}
-
-bool near(QColor actual, QColor expected, int tolerance)
-{
-    return std::abs(actual.red() - expected.red()) <= tolerance
-        && std::abs(actual.green() - expected.green()) <= tolerance
-        && std::abs(actual.blue() - expected.blue()) <= tolerance;
 }
 
 } // namespace RenderFixtures

@@ -4,9 +4,9 @@
 #include "model/BoardSettings.h"
 
 #include <ostream>
-#include <QColor>
 #include <QImage>
 #include <QList>
+#include <QRectF>
 
 // Real encoded images and rendered boards for the render suite.
 namespace RenderFixtures {
@@ -24,13 +24,14 @@ QImage bandedPortrait(int width, int height);
 
 QImage renderedPng(const QList<BoardPhoto>& photos, const BoardSettings& settings);
 
-// Each channel within tolerance.
-bool near(QColor actual, QColor expected, int tolerance = 3);
-
 } // namespace RenderFixtures
 
-// Readable texts in test failure messages.
+// Readable texts and rectangles in test failure messages.
 inline void PrintTo(const QString& text, std::ostream* stream)
 {
     *stream << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QRectF& rect, std::ostream* stream)
+{
+    *stream << rect.x() << ',' << rect.y() << ' ' << rect.width() << 'x' << rect.height();
 }

@@ -1,5 +1,6 @@
 #include "TestImageEncoders.h"
 
+#include <gif_lib.h>
 #include <gtest/gtest.h>
 #include <libheif/heif.h>
 #include <QFile>
@@ -11,50 +12,6 @@
 
 namespace {
 
-void appendLittleEndian16(QByteArray& bytes, int value)
-{
-    bytes.append(char(value & 0xff));
-    bytes.append(char((value >> 8) & 0xff));
-}
-
-// GIF's LZW with the code width held at 9 bits: a clear code before the table can grow keeps
-// the writer trivial while staying a valid stream for every decoder.
-QByteArray gifLzw(const QImage& indexed)
-{
-    QByteArray out;
-    quint32 accumulator = 0;
-    int bits = 0;
-    auto writeCode = [&](int code) {
-        accumulator |= quint32(code) << bits;
-        bits += 9;
-        while (bits >= 8) {
-            out.append(char(accumulator & 0xff));
-            accumulator >>= 8;
-            bits -= 8;
-        }
-    };
-    constexpr int clearCode = 256;
-    constexpr int endCode = 257;
-    int sinceClear = 0;
-    writeCode(clearCode);
-    for (int y = 0; y < indexed.height(); ++y) {
-        const uchar* row = indexed.constScanLine(y);
-        for (int x = 0; x < indexed.width(); ++x) {
-            if (sinceClear == 250) {
-                writeCode(clearCode);
-                sinceClear = 0;
-            }
-            writeCode(row[x]);
-            ++sinceClear;
-        }
-    }
-    writeCode(endCode);
-    if (bits > 0) {
-        out.append(char(accumulator & 0xff));
-    }
-    return out;
-}
-
 template <auto release> struct Releaser
 {
     template <typename T> void operator()(T* object) const { release(object); }
@@ -65,6 +22,12 @@ heif_error appendToByteArray(heif_context*, const void* data, size_t size, void*
 {
     static_cast<QByteArray*>(userData)->append(static_cast<const char*>(data), qsizetype(size));
     return heif_error { heif_error_Ok, heif_suberror_Unspecified, "" };
+}
+
+int appendToGif(GifFileType* file, const GifByteType* data, int length)
+{
+    static_cast<QByteArray*>(file->UserData)->append(reinterpret_cast<const char*>(data), length);
+    return length;
 }
 
 } // namespace
@@ -176,45 +139,26 @@ QByteArray TestImageEncoders::tiff(const QList<QImage>& pages, int orientation, 
 
 QByteArray TestImageEncoders::gif(const QList<QImage>& frames)
 {
-    if (frames.isEmpty()) {
-        return {};
-    }
-    const QSize size = frames.first().size();
-    QByteArray bytes("GIF89a");
-    appendLittleEndian16(bytes, size.width());
-    appendLittleEndian16(bytes, size.height());
-    bytes.append(QByteArray::fromHex("000000")); // no global colour table
-    if (frames.size() > 1) {
-        bytes.append(QByteArray::fromHex("21ff0b"));
-        bytes.append("NETSCAPE2.0");
-        bytes.append(QByteArray::fromHex("0301000000")); // loop forever
-    }
+    QByteArray bytes;
+    GifFileType* file = EGifOpen(&bytes, appendToGif, nullptr);
+    const QSize size = frames.value(0).size();
+    EGifPutScreenDesc(file, size.width(), size.height(), 8, 0, nullptr);
     for (const QImage& frame : frames) {
         const QImage indexed = frame.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
-        bytes.append(QByteArray::fromHex("21f904000a000000")); // 0.1 s per frame
-        bytes.append(char(0x2c));
-        appendLittleEndian16(bytes, 0);
-        appendLittleEndian16(bytes, 0);
-        appendLittleEndian16(bytes, indexed.width());
-        appendLittleEndian16(bytes, indexed.height());
-        bytes.append(char(0x87)); // local colour table of 256 entries
-        QList<QRgb> table = indexed.colorTable();
-        table.resize(256, qRgb(0, 0, 0));
-        for (QRgb colour : table) {
-            bytes.append(char(qRed(colour)));
-            bytes.append(char(qGreen(colour)));
-            bytes.append(char(qBlue(colour)));
+        const Owned<ColorMapObject, GifFreeMapObject> map(GifMakeMapObject(256, nullptr));
+        const QList<QRgb> table = indexed.colorTable();
+        for (qsizetype index = 0; index < table.size(); ++index) {
+            map->Colors[index] = { GifByteType(qRed(table[index])), GifByteType(qGreen(table[index])),
+                GifByteType(qBlue(table[index])) };
         }
-        bytes.append(char(8)); // LZW minimum code size
-        const QByteArray data = gifLzw(indexed);
-        for (qsizetype offset = 0; offset < data.size(); offset += 255) {
-            const QByteArray block = data.mid(offset, 255);
-            bytes.append(char(block.size()));
-            bytes.append(block);
+        EGifPutImageDesc(file, 0, 0, indexed.width(), indexed.height(), false, map.get());
+        for (int y = 0; y < indexed.height(); ++y) {
+            EGifPutLine(file, const_cast<GifPixelType*>(indexed.constScanLine(y)), indexed.width());
         }
-        bytes.append(char(0));
     }
-    bytes.append(char(0x3b));
+    if (EGifCloseFile(file, nullptr) != GIF_OK) {
+        ADD_FAILURE() << "giflib could not write the GIF";
+    }
     return bytes;
 }
 

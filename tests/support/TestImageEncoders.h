@@ -6,9 +6,9 @@
 #include <QList>
 #include <QSize>
 
-// The encoders behind TestImages that Qt does not offer: multi-page TIFF (libtiff), GIF (a small
-// writer of our own), HEIF (libheif), huge PNGs written row by row (libpng), and files that
-// carry a colour description (TestImageEncodersColour.cpp).
+// The encoders behind TestImages that Qt does not offer: multi-page TIFF (libtiff), GIF (giflib),
+// HEIF (libheif), huge PNGs written row by row (libpng), and files that carry a colour
+// description (TestImageEncodersColour.cpp).
 class TestImageEncoders
 {
 public:

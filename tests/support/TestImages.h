@@ -13,8 +13,8 @@
 #include <QTemporaryDir>
 
 // Real image bytes for tests, made in memory by the real encoders (Qt, libpng, libtiff,
-// libheif, and a small GIF writer since Qt cannot write GIF). Every format comes from a QImage,
-// so a test can draw a pattern it can recognise after decoding.
+// libheif and giflib). Every format comes from a QImage, so a test can draw a pattern it can
+// recognise after decoding.
 class TestImages
 {
 public:
