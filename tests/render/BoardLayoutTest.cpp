@@ -17,8 +17,9 @@ TEST(BoardLayout, TenPhotoExampleBoard)
         (QList<double> { 26, 33, 32, 12 }));
     // Reading order: the sixth photo is second in the second row, the ninth opens the third.
     const BoardCellLayout& first = layout.cells()[0];
-    EXPECT_EQ((QList<QRectF> { *layout.titleRect(), first.frame, first.imageRect, *first.captionRect,
-                  first.numberRect, layout.cells()[5].frame, layout.cells()[8].frame }),
+    EXPECT_EQ(
+        (QList<QRectF> { layout.titleRect().value(), first.frame, first.imageRect, first.captionRect.value(),
+            first.numberRect, layout.cells()[5].frame, layout.cells()[8].frame }),
         (QList<QRectF> { QRectF(48, 48, 2304, 68), QRectF(48, 140, 558, 496.2), QRectF(48, 140, 558, 418.5),
             QRectF(48, 570.2, 558, 66), QRectF(60, 152, 81, 52), QRectF(630, 660.2, 558, 496.2),
             QRectF(48, 140 + 2 * (496.2 + 24), 558, 496.2) }));

@@ -3,7 +3,6 @@
 #include "render/BoardRenderer.h"
 #include "support/TestImages.h"
 
-#include <QBuffer>
 #include <QPainter>
 #include <QUuid>
 
@@ -19,12 +18,8 @@ BoardSettings exampleSettings()
 
 BoardPhoto photo(const QImage& image, const QString& fileName, const char* format, const QString& caption)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format, 95);
-    return BoardPhoto(QUuid::createUuid(), fileName, caption, bytes, image.width(), image.height(),
-        image.scaled(64, 64, Qt::KeepAspectRatio));
+    return BoardPhoto(QUuid::createUuid(), fileName, caption, TestImages::encoded(image, format, 95),
+        image.width(), image.height(), image.scaled(64, 64, Qt::KeepAspectRatio));
 }
 
 QList<BoardPhoto> photos(qsizetype count, const QImage& image)
