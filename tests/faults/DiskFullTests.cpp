@@ -5,7 +5,6 @@
 #include "io/ProjectPackage.h"
 
 #include <cerrno>
-#include <optional>
 
 TEST(DiskFullDuringSave, EachFileOfThePackageFailingKeepsTheOldProjectAndLeavesNothingBehind)
 {
@@ -58,26 +57,20 @@ TEST(DiskFullDuringExport, TheOldFileStaysWholeAndNoTemporaryFileIsLeft)
         const QString destination = folder.filePath(name);
         FakeBoardPlatform platform;
         BoardStore store { platform };
-        QList<BoardPhoto> photos;
-        for (quint32 index = 0; index < 4; ++index) {
-            photos.append(paddedPhoto(QStringLiteral("photo%1.jpg").arg(index), 0, index + 1));
-        }
-        StoreTesting::installBoard(store, photos);
+        StoreTesting::installBoard(store,
+            { paddedPhoto("a.jpg", 0, 1), paddedPhoto("b.jpg", 0, 2), paddedPhoto("c.jpg", 0, 3),
+                paddedPhoto("d.jpg", 0, 4) });
         // A first export with no room at all, a whole one, then one that runs out of room.
         QByteArray oldExport;
-        for (const std::optional<rlim_t> room :
-            { std::optional<rlim_t>(0), std::optional<rlim_t>(), std::optional<rlim_t>(4096) }) {
+        for (const rlim_t room : { rlim_t(0), RLIM_INFINITY, rlim_t(4096) }) {
             {
-                std::optional<FileSizeLimit> full;
-                if (room) {
-                    full.emplace(*room);
-                }
+                const FileSizeLimit full(room);
                 store.setErrorMessage(std::nullopt);
                 platform.exportDestinations.append(QUrl::fromLocalFile(destination));
                 asPDF ? store.exportPDF() : store.exportPNG();
                 ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
             }
-            if (!room) {
+            if (room == RLIM_INFINITY) {
                 ASSERT_EQ(store.errorMessage(), std::nullopt);
                 oldExport = FileTesting::fileBytes(destination);
                 ASSERT_GT(oldExport.size(), 4096);

@@ -3,15 +3,6 @@
 
 // Editing itself, a replaced board and the bytes snapshots share are checked against a plain
 // model by the random-edit test; here what it cannot reach: names and the busy state.
-namespace {
-BoardSettings withColumns(qint64 columns)
-{
-    BoardSettings settings;
-    settings.columns = columns;
-    return settings;
-}
-} // namespace
-
 using BoardStoreEditing = StoreTest;
 
 TEST_F(BoardStoreEditing, SuggestedNameComesFromTheTitleOrTheProject)
@@ -31,10 +22,11 @@ TEST_F(BoardStoreEditing, SuggestedNameComesFromTheTitleOrTheProject)
 
 TEST_F(BoardStoreEditing, NothingChangesWhileBusy)
 {
-    QTemporaryDir folder;
     const QString file = TestImages::writeFile(folder, "slow.png", TestImages::png(QSize(64, 64)));
     StoreTesting::installBoard(store, StoreTesting::fakePhotos(3));
-    store.setSettings(withColumns(2));
+    BoardSettings settings;
+    settings.columns = 2;
+    store.setSettings(settings);
     const QUuid first = store.photos().at(0).id();
     store.setSelectedPhotoID(store.photos().at(1).id());
     const QList<BoardPhoto> photosBefore = store.photos();
@@ -51,7 +43,7 @@ TEST_F(BoardStoreEditing, NothingChangesWhileBusy)
     store.resetLayout();
     EXPECT_EQ(StoreTesting::fileNames(store.photos()), StoreTesting::fileNames(photosBefore));
     EXPECT_EQ(store.photos().at(0).caption(), "photo-1");
-    EXPECT_EQ(store.settings(), withColumns(2));
+    EXPECT_EQ(store.settings(), settings);
     EXPECT_FALSE(store.canExport());
     EXPECT_FALSE(store.saveProject(true));
     EXPECT_FALSE(store.confirmDiscardChanges());

@@ -46,12 +46,7 @@ protected:
         m_store.setDraggingPhotoID(QUuid::createUuid());
         BoardSettings loaded;
         loaded.columns = 40; // normalized on installing
-        StoreTesting::installBoard(m_store,
-            { StoreTesting::fakePhoto("a.png", QByteArray(64, 'a')),
-                StoreTesting::fakePhoto("b.png", QByteArray(64, 'b')),
-                StoreTesting::fakePhoto("c.png", QByteArray(64, 'c')),
-                StoreTesting::fakePhoto("d.png", QByteArray(64, 'd')) },
-            loaded);
+        StoreTesting::installBoard(m_store, StoreTesting::fakePhotos(4), loaded);
         m = { photosOf(m_store), loaded.normalized(), m_store.photos().first().id() };
         m_undo.clear();
         m_redo.clear();
@@ -112,7 +107,6 @@ protected:
 
     void undoAllThenRedoAll()
     {
-        const State newest = m_redo.isEmpty() ? m : m_redo.first(); // the furthest redo
         while (!m_undo.isEmpty()) {
             undoOrRedo(true);
             ASSERT_TRUE(matches()) << m_undo.size() << " undos left";
@@ -123,8 +117,6 @@ protected:
             undoOrRedo(false);
             ASSERT_TRUE(matches()) << m_redo.size() << " redos left";
         }
-        EXPECT_TRUE(photosOf(m_store) == newest.photos && m_store.settings() == newest.settings
-            && m_store.selectedPhotoID() == newest.selected);
     }
 
 private:
@@ -185,9 +177,7 @@ private:
         m_store.movePhoto(id, offset);
         const std::optional<qsizetype> from = indexOf(id);
         const qsizetype last = m.photos.size() - 1;
-        const qsizetype to = !from ? 0
-            : offset < -*from      ? 0
-                                   : (offset > last - *from ? last : *from + offset);
+        const qsizetype to = !from || offset < -*from ? 0 : (offset > last - *from ? last : *from + offset);
         if (from && to != *from) {
             record();
             m.photos.move(*from, to);
