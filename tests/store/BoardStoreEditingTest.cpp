@@ -2,23 +2,8 @@
 #include "support/TestImages.h"
 
 // Editing itself, a replaced board and the bytes snapshots share are checked against a plain
-// model by the random-edit test; here what it cannot reach: names and the busy state.
+// model by the random-edit test; here what it cannot reach: the busy state.
 using BoardStoreEditing = StoreTest;
-
-TEST_F(BoardStoreEditing, SuggestedNameComesFromTheTitleOrTheProject)
-{
-    const QString couple = QString::fromUtf8("\U0001F468\u200D\U0001F469");
-    const std::pair<QString, QString> titles[] = { { "  x/y:z  ", "x-y-z" }, { " \n\t ", "Tesserly" },
-        { couple.repeated(101) + ":", couple.repeated(100) } };
-    for (const auto& [title, name] : titles) {
-        BoardSettings settings;
-        settings.title = title;
-        store.setSettings(settings);
-        EXPECT_EQ(store.suggestedName(), name);
-    }
-    StoreTesting::installBoard(store, {}, BoardSettings(), QUrl::fromLocalFile("/tmp/boards/Trip.tesserly"));
-    EXPECT_EQ(store.suggestedName(), "Trip");
-}
 
 TEST_F(BoardStoreEditing, NothingChangesWhileBusy)
 {

@@ -134,23 +134,19 @@ TEST_F(BoardStoreImport, DropItemsFromMimeData)
 
 TEST_F(BoardStoreImport, PastePrefersFilesThenPngThenTiff)
 {
-    platform.clipboardURLs = { writePng("copied-file.png") };
-    platform.clipboard.insert("image/png", TestImages::png(QSize(12, 12)));
-    store.pasteImages();
-    finish();
-    EXPECT_EQ(StoreTesting::fileNames(store.photos()), QStringList({ "copied-file.png" }));
-
-    StoreTesting::installBoard(store, StoreTesting::fakePhotos(4));
-    platform.clipboardURLs.clear();
-    store.pasteImages();
-    EXPECT_EQ(store.statusMessage(), QString::fromUtf8("Pasting image\u2026"));
-    finish();
-    EXPECT_EQ(store.photos().last().fileName(), "Pasted Image 5.png");
-
-    platform.clipboard = { { "image/tiff", TestImages::tiff(QSize(12, 12)) } };
-    store.pasteImages();
-    finish();
-    EXPECT_EQ(store.photos().last().fileName(), "Pasted Image 6.tiff");
+    const QByteArray png = TestImages::png(QSize(12, 12));
+    const QByteArray tiff = TestImages::tiff(QSize(12, 12));
+    const std::pair<QList<QUrl>, QMap<QString, QByteArray>> clipboards[]
+        = { { { writePng("copied-file.png") }, { { "image/png", png } } },
+              { {}, { { "image/png", png }, { "image/tiff", tiff } } }, { {}, { { "image/tiff", tiff } } } };
+    for (const auto& [files, data] : clipboards) {
+        platform.clipboardURLs = files;
+        platform.clipboard = data;
+        store.pasteImages();
+        finish();
+    }
+    EXPECT_EQ(StoreTesting::fileNames(store.photos()),
+        QStringList({ "copied-file.png", "Pasted Image 2.png", "Pasted Image 3.tiff" }));
 
     platform.clipboard = { { "image/tiff", "not a tiff" } };
     store.pasteImages();

@@ -22,38 +22,27 @@ protected:
 };
 } // namespace
 
-TEST_F(BoardStoreProjects, SaveAsThenSaveInPlace)
+TEST_F(BoardStoreProjects, SaveAsksWhereOnceAndSaveAsEveryTime)
 {
     StoreTesting::installBoard(store, StoreTesting::pngPhotos(2));
-    makeEdited();
-    platform.projectDestinations.append(fileUrl("First.tesserly"));
-    EXPECT_TRUE(store.saveProject(false));
-    ASSERT_EQ(platform.projectSavePanels.size(), 1);
-    EXPECT_EQ(platform.projectSavePanels.first().proposedName, "Tesserly.tesserly");
-    EXPECT_EQ(store.projectURL(), fileUrl("First.tesserly"));
-    EXPECT_FALSE(store.hasUnsavedChanges());
-    EXPECT_EQ(store.statusMessage(), "Board saved");
-    EXPECT_EQ(store.windowSubtitle(), "First");
-    EXPECT_TRUE(store.canUndo()) << "saving keeps the history";
-
-    // Saving again writes to the same place without asking.
-    makeEdited();
-    EXPECT_TRUE(store.saveProject(false));
-    EXPECT_EQ(platform.projectSavePanels.size(), 1);
-    EXPECT_EQ(ProjectPackage::load(fileUrl("First.tesserly")).settings.columns, store.settings().columns);
-
-    // Save As always asks, and moves the board to the new place.
-    makeEdited();
-    platform.projectDestinations.append(fileUrl("Second.tesserly"));
-    EXPECT_TRUE(store.saveProject(true));
-    EXPECT_EQ(platform.projectSavePanels.size(), 2);
-    EXPECT_EQ(store.projectURL(), fileUrl("Second.tesserly"));
-    EXPECT_EQ(ProjectPackage::load(fileUrl("Second.tesserly")).settings.columns, store.settings().columns);
-
-    makeEdited();
-    EXPECT_FALSE(store.saveProject(true)) << "cancelled";
-    EXPECT_EQ(store.projectURL(), fileUrl("Second.tesserly"));
-    EXPECT_TRUE(store.hasUnsavedChanges());
+    BoardSettings titled;
+    titled.title = "  x/y:z  ";
+    store.setSettings(titled);
+    platform.projectDestinations = { fileUrl("First.tesserly"), fileUrl("Second.tesserly") };
+    // Save as, save in place, save as somewhere else, a cancelled save as.
+    const std::tuple<bool, bool, qsizetype, QString> steps[] = { { false, true, 1, "First" },
+        { false, true, 1, "First" }, { true, true, 2, "Second" }, { true, false, 3, "Second" } };
+    for (const auto& [saveAs, saved, panels, name] : steps) {
+        makeEdited();
+        EXPECT_EQ(store.saveProject(saveAs), saved);
+        EXPECT_EQ(platform.projectSavePanels.size(), panels);
+        EXPECT_EQ(store.projectURL(), fileUrl(name + ".tesserly"));
+        EXPECT_EQ(ProjectPackage::load(*store.projectURL()).settings == store.settings(), saved);
+        EXPECT_EQ(store.windowSubtitle(), saved ? name : name + QString::fromUtf8(" \u00b7 Edited"));
+        EXPECT_EQ(store.statusMessage(), "Board saved");
+        EXPECT_TRUE(store.canUndo()) << "saving keeps the history";
+    }
+    EXPECT_EQ(platform.projectSavePanels.first().proposedName, "x-y-z.tesserly");
 }
 
 TEST_F(BoardStoreProjects, OpenAsksAfterChoosingTheFileThenReplacesTheBoardIfItCan)

@@ -222,27 +222,18 @@ private:
     void settings()
     {
         BoardSettings changed = m.settings;
-        bool reset = false;
-        switch (below(5)) {
-        case 0:
-            changed.columns = qint64(1 + below(7)) * (below(4) == 0 ? 10 : 1); // stored unclamped
-            break;
-        case 1:
-            changed.background = below(2) == 0 ? BoardBackground::dark : BoardBackground::light;
-            break;
-        case 2:
-            changed.spacing = double(below(3)) * 12;
-            break;
-        case 3:
-            changed.title = below(2) == 0 ? QString() : "Trip";
-            break;
-        default:
+        const std::function<void()> changes[] = {
+            [&] { changed.columns = qint64(1 + below(7)) * (below(4) == 0 ? 10 : 1); }, // stored unclamped
+            [&] { changed.background = below(2) == 0 ? BoardBackground::dark : BoardBackground::light; },
+            [&] { changed.spacing = double(below(3)) * 12; },
+            [&] { changed.title = below(2) == 0 ? QString() : "Trip"; },
+        };
+        if (below(5) == 0) {
             m_store.resetLayout();
             changed = BoardSettings();
-            reset = true;
             m_status = "Layout reset";
-        }
-        if (!reset) {
+        } else {
+            changes[below(std::size(changes))]();
             m_store.setSettings(changed); // equal values too: they must record nothing
         }
         if (changed != m.settings) {
