@@ -199,9 +199,6 @@ TEST_F(HostileProject, PackageShapesAreCheckedAndNoSymbolicLinkIsFollowed)
     ASSERT_TRUE(QFile::link(real + "/manifest.json", at("ManifestLinked.tesserly/manifest.json")));
     ASSERT_TRUE(QDir().mkpath(at("NoManifest.tesserly/Images")));
     TestImages::writeFile(folder.path(), "File.tesserly", "{}");
-    PackageBuilder noImagesFolder;
-    noImagesFolder.setWritesImagesFolder(false);
-    noImagesFolder.write(at("NoImages.tesserly"));
     PackageBuilder huge;
     huge.setManifestBytes(QByteArray(1'048'577, ' '));
     huge.write(at("Huge.tesserly"));
@@ -214,7 +211,6 @@ TEST_F(HostileProject, PackageShapesAreCheckedAndNoSymbolicLinkIsFollowed)
         { fileUrl(at("Linked.tesserly")), cannotOpenPackage },
         { fileUrl(at("Linked.tesserly") + "/"), cannotOpenPackage },
         { fileUrl(at("ImagesLinked.tesserly")), missingImages },
-        { fileUrl(at("NoImages.tesserly")), missingImages },
         { fileUrl(at("ImageLinked.tesserly")), PosixError(ELOOP, "Images/" + imageName).description() },
         { fileUrl(at("ManifestLinked.tesserly")), PosixError(ELOOP, "manifest.json").description() },
         { fileUrl(at("NoManifest.tesserly")), PosixError(ENOENT, "manifest.json").description() },

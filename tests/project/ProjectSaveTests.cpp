@@ -41,18 +41,12 @@ protected:
             [&] { ProjectPackage::save(photos, BoardSettings(), fileUrl(path())); });
     }
 
-    // A real image under exactly the given name; the import service would have tidied the name.
-    static BoardPhoto photo(const QString& fileName = "p.png")
+    // A photo under exactly the given name (the import service would have tidied it) around the
+    // given bytes: saving trusts the photos it is given to hold real images.
+    static BoardPhoto photo(
+        const QString& fileName = "p.png", const QByteArray& bytes = TestImages::png(QSize(3, 3)))
     {
-        const BoardPhoto imported = importedPhoto(TestImages::png(QSize(3, 3)), "p.png");
-        return BoardPhoto(
-            imported.id(), fileName, QString(), imported.imageData(), 3, 3, imported.thumbnail());
-    }
-
-    // A photo around arbitrary bytes: saving trusts the photos it is given to hold real images.
-    static BoardPhoto withBytes(const QByteArray& bytes)
-    {
-        return BoardPhoto(QUuid::createUuid(), "b.png", QString(), bytes, 1, 1, QImage());
+        return BoardPhoto(QUuid::createUuid(), fileName, QString(), bytes, 3, 3, QImage());
     }
 
     // Photos like `photo` with identifiers of their own, sharing its bytes.
@@ -91,30 +85,23 @@ TEST_F(ProjectSave, DestinationMustBeALocalTesserlyNameInAnExistingFolder)
 
 TEST_F(ProjectSave, AnythingButAnOlderProjectAtTheDestinationIsLeftUntouched)
 {
-    const QString regularFile = TestImages::writeFile(folder.path(), "File.tesserly", "precious");
-
+    TestImages::writeFile(folder.path(), "File.tesserly", "precious");
     const QString project = PackageBuilder().write(path("Real.tesserly"));
-    const QString link = path("Link.tesserly");
-    ASSERT_TRUE(QFile::link(project, link));
+    ASSERT_TRUE(QFile::link(project, path("Link.tesserly")));
+    ASSERT_TRUE(QDir().mkpath(path("Folder.tesserly/Images")));
+    TestImages::writeFile(path("Folder.tesserly"), "notes.txt", "keep me");
+    PackageBuilder later;
+    later.manifest().insert("schemaVersion", 2);
+    later.write(path("Later.tesserly"));
+    PackageBuilder other;
+    other.manifest().insert("format", "com.example.board");
+    other.write(path("Other.tesserly"));
+    ASSERT_TRUE(QDir().mkpath(path("LinkedManifest.tesserly/Images")));
+    ASSERT_TRUE(QFile::link(project + "/manifest.json", path("LinkedManifest.tesserly/manifest.json")));
 
-    const QString plainFolder = path("Folder.tesserly");
-    ASSERT_TRUE(QDir().mkpath(plainFolder + "/Images"));
-    TestImages::writeFile(plainFolder, "notes.txt", "keep me");
-
-    PackageBuilder laterVersion;
-    laterVersion.manifest().insert("schemaVersion", 2);
-    const QString later = laterVersion.write(path("Later.tesserly"));
-
-    PackageBuilder otherFormat;
-    otherFormat.manifest().insert("format", "com.example.board");
-    const QString other = otherFormat.write(path("Other.tesserly"));
-
-    const QString linkedManifest = path("LinkedManifest.tesserly");
-    ASSERT_TRUE(QDir().mkpath(linkedManifest + "/Images"));
-    ASSERT_TRUE(QFile::link(project + "/manifest.json", linkedManifest + "/manifest.json"));
-
-    for (const QString& destination : { regularFile, link, plainFolder, later, other, linkedManifest }) {
-        SCOPED_TRACE(destination.toStdString());
+    for (const QString name : { "File", "Link", "Folder", "Later", "Other", "LinkedManifest" }) {
+        SCOPED_TRACE(name.toStdString());
+        const QString destination = path(name + ".tesserly");
         const auto before = FileTesting::treeSnapshot(destination);
         EXPECT_EQ(FileTesting::failureMessage(
                       [&] { ProjectPackage::save({ photo() }, BoardSettings(), fileUrl(destination)); }),
@@ -128,21 +115,21 @@ TEST_F(ProjectSave, PhotosAreCheckedInBoardOrderBeforeAnythingIsWritten)
 {
     const BoardPhoto first = photo();
     const BoardPhoto twin(first.id(), "twin.png", QString(), first.imageData(), 3, 3, {});
-    const BoardPhoto empty = withBytes(QByteArray());
-    const BoardPhoto maxImage = withBytes(QByteArray(67'108'864, '\0'));
+    const BoardPhoto empty = photo("b.png", QByteArray());
+    const BoardPhoto maxImage = photo("b.png", QByteArray(67'108'864, '\0'));
     const BoardPhoto slash = photo("a/b.png");
     // Sixty captions of 2,000 family emoji (25 bytes each) are about 3 MB of manifest.
     const BoardPhoto family(QUuid(), "f.png", QStringLiteral("👨‍👩‍👧‍👦").repeated(2000),
         first.imageData(), 3, 3, {});
     const std::pair<QList<BoardPhoto>, QString> cases[] = {
-        { copies(61, withBytes("x")), BoardLimits::tooManyPhotosText() },
+        { copies(61, photo("b.png", "x")), BoardLimits::tooManyPhotosText() },
         { { first, twin }, "The board contains duplicate image identifiers and cannot be opened safely." },
         { { slash },
             invalidManifest }, // display strings are checked as on loading, where their limits are tested
         { { first, empty }, imageTooLarge },
-        { { withBytes(maxImage.imageData() + '\0') }, imageTooLarge },
+        { { photo("b.png", maxImage.imageData() + '\0') }, imageTooLarge },
         // One buffer shared by the photos: 256 MiB and one byte declared, 64 MiB held.
-        { copies(4, maxImage) << withBytes("1"), boardTooLarge },
+        { copies(4, maxImage) << photo("b.png", "1"), boardTooLarge },
         { copies(4, maxImage) << empty, imageTooLarge }, // exactly the board limit passes
         { copies(60, family), "The board's project information exceeds the supported size." },
         // A refusal of an earlier photo wins over a later one.
