@@ -21,15 +21,6 @@ protected:
         return QUrl::fromLocalFile(TestImages::writeFile(folder, name, TestImages::png(QSize(40, 30))));
     }
 
-    QList<QUrl> writePngs(int count)
-    {
-        QList<QUrl> urls;
-        for (int i = 1; i <= count; ++i) {
-            urls.append(writePng(QStringLiteral("file-%1.png").arg(i)));
-        }
-        return urls;
-    }
-
     void finish()
     {
         ASSERT_TRUE(store.isBusy()) << "the flow should have started";
@@ -40,10 +31,11 @@ protected:
 
 TEST_F(BoardStoreImport, EachWayInStopsAtSixtyWithItsOwnLine)
 {
-    const QList<QUrl> five = writePngs(5);
+    QList<QUrl> five;
     QList<DropItem> dropped;
-    for (const QUrl& url : five) {
-        dropped.append(DropItem::file(url));
+    for (int i = 1; i <= 5; ++i) {
+        five.append(writePng(QStringLiteral("file-%1.png").arg(i)));
+        dropped.append(DropItem::file(five.last()));
     }
     platform.clipboard.insert("image/png", TestImages::png(QSize(10, 10)));
     const auto choose = [&] {
@@ -73,7 +65,7 @@ TEST_F(BoardStoreImport, EachWayInStopsAtSixtyWithItsOwnLine)
 
 TEST_F(BoardStoreImport, ArrivalChecksTheBoardAsItIsThen)
 {
-    store.importURLs(writePngs(3));
+    store.importURLs({ writePng("file-1.png"), writePng("file-2.png"), writePng("file-3.png") });
     ASSERT_TRUE(store.isBusy());
     // A whole board installed while the import runs leaves one place.
     StoreTesting::installBoard(store, StoreTesting::fakePhotos(59));

@@ -57,7 +57,6 @@ TEST_F(BoardStoreProjects, OpenAsksAfterChoosingTheFileThenReplacesTheBoardIfItC
     EXPECT_EQ(platform.openPanels.size(), 1);
     EXPECT_EQ(platform.alerts.size(), 1);
     EXPECT_FALSE(store.isBusy()) << "cancel does not start loading";
-    EXPECT_EQ(store.photos().size(), 2);
 
     store.openProject();
     ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
@@ -87,20 +86,14 @@ TEST_F(BoardStoreProjects, ConfirmDiscardChangesAnswersAndANewBoardAsksIt)
 
     StoreTesting::installBoard(store, StoreTesting::pngPhotos(1));
     makeEdited();
-    platform.alertAnswers = { 1, 2, std::nullopt };
-    EXPECT_TRUE(store.confirmDiscardChanges());
-    EXPECT_FALSE(store.confirmDiscardChanges());
-    EXPECT_FALSE(store.confirmDiscardChanges()) << "an alert closed any other way is a cancel";
-    EXPECT_TRUE(store.hasUnsavedChanges());
-
-    // Save… on a never-saved board asks where; cancelling that answers false.
-    platform.alertAnswers = { 0 };
-    EXPECT_FALSE(store.confirmDiscardChanges());
-    EXPECT_EQ(platform.projectSavePanels.size(), 1);
-
-    platform.alertAnswers = { 0 };
-    platform.projectDestinations = { fileUrl("Asked.tesserly") };
-    EXPECT_TRUE(store.confirmDiscardChanges());
+    // Discard Changes, Cancel, an alert closed any other way, Save… with its panel cancelled, and
+    // Save… to a place; only the last one saves.
+    platform.alertAnswers = { 1, 2, std::nullopt, 0, 0 };
+    platform.projectDestinations = { std::nullopt, fileUrl("Asked.tesserly") };
+    for (const bool answer : { true, false, false, false, true }) {
+        EXPECT_EQ(store.confirmDiscardChanges(), answer);
+    }
+    EXPECT_EQ(platform.projectSavePanels.size(), 2);
     EXPECT_FALSE(store.hasUnsavedChanges());
     EXPECT_EQ(ProjectPackage::load(fileUrl("Asked.tesserly")).photos.size(), 1);
 
