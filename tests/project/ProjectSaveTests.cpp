@@ -70,7 +70,6 @@ TEST_F(ProjectSave, DestinationMustBeALocalTesserlyNameInAnExistingFolder)
 {
     const std::pair<QUrl, QString> destinations[] = {
         { fileUrl(path("Board.tesserly.zip")), invalidDestination },
-        { fileUrl(path("Board")), invalidDestination },
         { fileUrl(path("Board.tesserlyx")), invalidDestination },
         { QUrl("https://example.com/Board.tesserly"), invalidDestination },
         { fileUrl(path("Missing/Board.tesserly")), PosixError(ENOENT, "Board.tesserly").description() },
