@@ -60,8 +60,6 @@ protected:
         return photos;
     }
 
-    QStringList folderEntries() const { return FileTesting::folderEntries(folder.path()); }
-
     QTemporaryDir folder;
 };
 } // namespace
@@ -79,7 +77,7 @@ TEST_F(ProjectSave, DestinationMustBeALocalTesserlyNameInAnExistingFolder)
             FileTesting::failureMessage([&] { ProjectPackage::save({ photo() }, BoardSettings(), url); }),
             failure);
     }
-    EXPECT_TRUE(folderEntries().isEmpty());
+    EXPECT_TRUE(FileTesting::folderEntries(folder.path()).isEmpty());
 }
 
 TEST_F(ProjectSave, AnythingButAnOlderProjectAtTheDestinationIsLeftUntouched)
@@ -138,7 +136,7 @@ TEST_F(ProjectSave, PhotosAreCheckedInBoardOrderBeforeAnythingIsWritten)
     for (const auto& [photos, expected] : cases) {
         EXPECT_EQ(saveFailure(photos), expected);
     }
-    EXPECT_TRUE(folderEntries().isEmpty());
+    EXPECT_TRUE(FileTesting::folderEntries(folder.path()).isEmpty());
 }
 
 TEST_F(ProjectSave, LeftoversOfKilledSavesGoButARunningSaveKeepsItsFolder)
@@ -220,7 +218,7 @@ TEST_F(ProjectSave, WhatTookAnOldProjectsPlaceAfterItsCheckIsPutBack)
             << "the displaced item is checked where it was moved";
         EXPECT_EQ(FileTesting::treeSnapshot(path()), before);
     }
-    EXPECT_EQ(folderEntries(), QStringList { "Board.tesserly" });
+    EXPECT_EQ(FileTesting::folderEntries(folder.path()), QStringList { "Board.tesserly" });
 }
 
 TEST_F(ProjectSave, ManifestHasTheFixedLayoutEveryFormatReopensAndNothingOfAnOlderSaveStays)
@@ -268,7 +266,7 @@ TEST_F(ProjectSave, ManifestHasTheFixedLayoutEveryFormatReopensAndNothingOfAnOld
     const QByteArray text = tree.take("manifest.json");
     EXPECT_EQ(tree, expectedTree);
     EXPECT_EQ(text, QJsonDocument(expected).toJson(QJsonDocument::Indented)) << "pretty-printed, keys sorted";
-    EXPECT_EQ(folderEntries(), QStringList { name })
+    EXPECT_EQ(FileTesting::folderEntries(folder.path()), QStringList { name })
         << "neither the old tree nor the temporary folder is left beside it";
 
     const auto contents = [](const QList<BoardPhoto>& list) {

@@ -83,7 +83,9 @@ TEST_F(BoardStoreProjects, ConfirmDiscardChangesAnswersAndANewBoardAsksIt)
     EXPECT_TRUE(store.confirmDiscardChanges());
     EXPECT_TRUE(platform.alerts.isEmpty()) << "no question without unsaved changes";
 
-    StoreTesting::installBoard(store, StoreTesting::pngPhotos(1));
+    BoardSettings blank;
+    blank.title = " \n\t "; // no name of its own, so the default one is proposed
+    StoreTesting::installBoard(store, StoreTesting::pngPhotos(1), blank);
     makeEdited();
     // Discard Changes, Cancel, an alert closed any other way, Save… with its panel cancelled, and
     // Save… to a place; only the last one saves.
@@ -93,6 +95,7 @@ TEST_F(BoardStoreProjects, ConfirmDiscardChangesAnswersAndANewBoardAsksIt)
         EXPECT_EQ(store.confirmDiscardChanges(), answer);
     }
     EXPECT_EQ(platform.projectSavePanels.size(), 2);
+    EXPECT_EQ(platform.projectSavePanels.first().proposedName, "Tesserly.tesserly");
     EXPECT_FALSE(store.hasUnsavedChanges());
     EXPECT_EQ(ProjectPackage::load(fileUrl("Asked.tesserly")).photos.size(), 1);
 
