@@ -5,17 +5,16 @@
 #include "io/ProjectPackage.h"
 
 #include <cerrno>
-#include <optional>
 
-TEST(DiskFullDuringSave, EachFileOfThePackageFailingKeepsTheOldProjectAndLeavesNothingBehind)
+using DiskFullDuringSave = StoreTest;
+using DiskFullDuringExport = StoreTest;
+
+TEST_F(DiskFullDuringSave, EachFileOfThePackageFailingKeepsTheOldProjectAndLeavesNothingBehind)
 {
+    const QUrl destination = fileUrl("Board.tesserly");
     // Limits that meet a different file of the package: the manifest, the small, middle or large image.
     for (const rlim_t limit : { rlim_t(0), rlim_t(2'500), rlim_t(40'000), rlim_t(300'000) }) {
         SCOPED_TRACE(limit);
-        QTemporaryDir folder;
-        const QUrl destination = QUrl::fromLocalFile(folder.filePath("Board.tesserly"));
-        FakeBoardPlatform platform;
-        BoardStore store { platform };
         BoardSettings settings;
         settings.title = "old";
         StoreTesting::installBoard(store, { paddedPhoto("small.jpg", 2'000) }, settings);
@@ -39,7 +38,6 @@ TEST(DiskFullDuringSave, EachFileOfThePackageFailingKeepsTheOldProjectAndLeavesN
         EXPECT_EQ(store.projectURL(), destination);
         EXPECT_EQ(FileTesting::treeSnapshot(destination.toLocalFile()), savedPackage);
         EXPECT_EQ(FileTesting::folderEntries(folder.path()), QStringList { "Board.tesserly" });
-        EXPECT_EQ(ProjectPackage::load(destination).settings.title, "old");
 
         // Once there is room again the same save goes through.
         EXPECT_TRUE(store.saveProject(false));
@@ -49,50 +47,38 @@ TEST(DiskFullDuringSave, EachFileOfThePackageFailingKeepsTheOldProjectAndLeavesN
     }
 }
 
-TEST(DiskFullDuringExport, TheOldFileStaysWholeAndNoTemporaryFileIsLeft)
+TEST_F(DiskFullDuringExport, TheOldFileStaysWholeAndNoTemporaryFileIsLeft)
 {
-    for (const bool asPDF : { false, true }) {
-        SCOPED_TRACE(asPDF ? "PDF" : "PNG");
-        QTemporaryDir folder;
-        const QString name = asPDF ? "Board.pdf" : "Board.png";
-        const QString destination = folder.filePath(name);
-        FakeBoardPlatform platform;
-        BoardStore store { platform };
-        QList<BoardPhoto> photos;
-        for (quint32 index = 0; index < 4; ++index) {
-            photos.append(paddedPhoto(QStringLiteral("photo%1.jpg").arg(index), 0, index + 1));
+    // PDF exports are written by the same writer.
+    const QString destination = folder.filePath("Board.png");
+    StoreTesting::installBoard(store,
+        { paddedPhoto("a.jpg", 0, 1), paddedPhoto("b.jpg", 0, 2), paddedPhoto("c.jpg", 0, 3),
+            paddedPhoto("d.jpg", 0, 4) });
+    // A first export with no room at all, a whole one, then one that runs out of room.
+    QByteArray oldExport;
+    for (const rlim_t room : { rlim_t(0), RLIM_INFINITY, rlim_t(4096) }) {
+        {
+            const FileSizeLimit full(room);
+            store.setErrorMessage(std::nullopt);
+            platform.exportDestinations.append(QUrl::fromLocalFile(destination));
+            store.exportPNG();
+            ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
         }
-        StoreTesting::installBoard(store, photos);
-        // A first export with no room at all, a whole one, then one that runs out of room.
-        QByteArray oldExport;
-        for (const std::optional<rlim_t> room :
-            { std::optional<rlim_t>(0), std::optional<rlim_t>(), std::optional<rlim_t>(4096) }) {
-            {
-                std::optional<FileSizeLimit> full;
-                if (room) {
-                    full.emplace(*room);
-                }
-                store.setErrorMessage(std::nullopt);
-                platform.exportDestinations.append(QUrl::fromLocalFile(destination));
-                asPDF ? store.exportPDF() : store.exportPNG();
-                ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
-            }
-            if (!room) {
-                ASSERT_EQ(store.errorMessage(), std::nullopt);
-                oldExport = FileTesting::fileBytes(destination);
-                ASSERT_GT(oldExport.size(), 4096);
-                BoardSettings darker = store.settings();
-                darker.background = BoardBackground::dark;
-                store.setSettings(darker);
-                continue;
-            }
-            EXPECT_EQ(store.errorMessage(), PosixError(EFBIG, name).description());
-            EXPECT_EQ(store.statusMessage(), "Export failed");
-            EXPECT_EQ(platform.revealed.size(), oldExport.isEmpty() ? 0 : 1)
-                << "only the whole export is revealed";
-            EXPECT_EQ(FileTesting::fileBytes(destination), oldExport);
-            EXPECT_EQ(FileTesting::folderEntries(folder.path()),
-                oldExport.isEmpty() ? QStringList() : QStringList { name });
+        if (room == RLIM_INFINITY) {
+            ASSERT_EQ(store.errorMessage(), std::nullopt);
+            oldExport = FileTesting::fileBytes(destination);
+            ASSERT_GT(oldExport.size(), 4096);
+            BoardSettings darker = store.settings();
+            darker.background = BoardBackground::dark;
+            store.setSettings(darker);
+            continue;
         }
+        EXPECT_EQ(store.errorMessage(), PosixError(EFBIG, "Board.png").description());
+        EXPECT_EQ(store.statusMessage(), "Export failed");
+        EXPECT_EQ(platform.revealed.size(), oldExport.isEmpty() ? 0 : 1)
+            << "only the whole export is revealed";
+        EXPECT_EQ(FileTesting::fileBytes(destination), oldExport);
+        EXPECT_EQ(FileTesting::folderEntries(folder.path()),
+            oldExport.isEmpty() ? QStringList() : QStringList { "Board.png" });
     }
 }

@@ -1,3 +1,4 @@
+#include "support/FileTesting.h"
 #include "support/TestImages.h"
 
 #include "io/ImageDecoder.h"
@@ -65,14 +66,11 @@ QByteArray progressiveJpeg(const QImage& picture)
     return bytes;
 }
 
-std::optional<ImageImportError::Kind> importFailure(const QByteArray& bytes)
+// Importing `bytes` fails as a damaged image does.
+bool refusedAsDamaged(const QByteArray& bytes)
 {
-    try {
-        ImageImportService::load(bytes, "hostile");
-    } catch (const ImageImportError& error) {
-        return error.kind();
-    }
-    return std::nullopt;
+    return FileTesting::failureMessage([&] { ImageImportService::load(bytes, "hostile"); })
+        == ImageImportError::description(ImageImportError::Kind::unreadableImage);
 }
 } // namespace
 
@@ -85,7 +83,7 @@ TEST(HostileImageHeaders, APictureAtThePixelLimitWithoutItsDataIsRefusedAsDamage
         const std::optional<ImageDecoder::Probe> probe = ImageDecoder::probe(bytes);
         ASSERT_TRUE(probe.has_value()) << "the header must be readable, or nothing is tested";
         EXPECT_EQ(probe->storedSize, QSize(10'000, 10'000));
-        EXPECT_EQ(importFailure(bytes), ImageImportError::Kind::unreadableImage);
+        EXPECT_TRUE(refusedAsDamaged(bytes));
         EXPECT_TRUE(ImageDecoder::decodeUpright(bytes, 64).isNull());
     }
 }
@@ -99,5 +97,5 @@ TEST(HostileImageHeaders, RealProgressiveJpegsStillDecodeAndTruncatedOnesDoNot)
     EXPECT_TRUE(TestImages::colourNear(decoded, QPoint(4, 4), Qt::red));
     EXPECT_TRUE(TestImages::colourNear(decoded, QPoint(44, 28), Qt::yellow));
 
-    EXPECT_EQ(importFailure(whole.left(whole.size() / 3)), ImageImportError::Kind::unreadableImage);
+    EXPECT_TRUE(refusedAsDamaged(whole.left(whole.size() / 3)));
 }

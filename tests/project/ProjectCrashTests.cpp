@@ -71,11 +71,4 @@ TEST(ProjectCrash, AKilledSaveLeavesTheOldOrTheNewBoardWhole)
     EXPECT_GT(killsThatLeftATemporaryFolder, 0) << "no kill landed inside a save, so nothing was tested";
     EXPECT_TRUE(titlesFound.contains("new A") || titlesFound.contains("new B"))
         << "no save completed before a kill, so replacing was never interrupted";
-
-    const QList<BoardPhoto> finalPhotos { importedPhoto(TestImages::bmp(QSize(7, 7)), "final.bmp") };
-    ProjectPackage::save(finalPhotos, BoardSettings(), destination);
-    EXPECT_TRUE(leftoverSaveFolders(folder.path()).isEmpty());
-    const LoadedBoard board = ProjectPackage::load(destination);
-    ASSERT_EQ(board.photos.size(), 1);
-    EXPECT_EQ(board.photos[0].id(), finalPhotos[0].id());
 }

@@ -2,39 +2,16 @@
 #include "support/TestImages.h"
 
 // Editing itself, a replaced board and the bytes snapshots share are checked against a plain
-// model by the random-edit test; here what it cannot reach: names and the busy state.
-namespace {
-BoardSettings withColumns(qint64 columns)
-{
-    BoardSettings settings;
-    settings.columns = columns;
-    return settings;
-}
-} // namespace
-
+// model by the random-edit test; here what it cannot reach: the busy state.
 using BoardStoreEditing = StoreTest;
-
-TEST_F(BoardStoreEditing, SuggestedNameComesFromTheTitleOrTheProject)
-{
-    const QString couple = QString::fromUtf8("\U0001F468\u200D\U0001F469");
-    const std::pair<QString, QString> titles[] = { { "  x/y:z  ", "x-y-z" }, { " \n\t ", "Tesserly" },
-        { couple.repeated(101) + ":", couple.repeated(100) } };
-    for (const auto& [title, name] : titles) {
-        BoardSettings settings;
-        settings.title = title;
-        store.setSettings(settings);
-        EXPECT_EQ(store.suggestedName(), name);
-    }
-    StoreTesting::installBoard(store, {}, BoardSettings(), QUrl::fromLocalFile("/tmp/boards/Trip.tesserly"));
-    EXPECT_EQ(store.suggestedName(), "Trip");
-}
 
 TEST_F(BoardStoreEditing, NothingChangesWhileBusy)
 {
-    QTemporaryDir folder;
     const QString file = TestImages::writeFile(folder, "slow.png", TestImages::png(QSize(64, 64)));
     StoreTesting::installBoard(store, StoreTesting::fakePhotos(3));
-    store.setSettings(withColumns(2));
+    BoardSettings settings;
+    settings.columns = 2;
+    store.setSettings(settings);
     const QUuid first = store.photos().at(0).id();
     store.setSelectedPhotoID(store.photos().at(1).id());
     const QList<BoardPhoto> photosBefore = store.photos();
@@ -51,7 +28,7 @@ TEST_F(BoardStoreEditing, NothingChangesWhileBusy)
     store.resetLayout();
     EXPECT_EQ(StoreTesting::fileNames(store.photos()), StoreTesting::fileNames(photosBefore));
     EXPECT_EQ(store.photos().at(0).caption(), "photo-1");
-    EXPECT_EQ(store.settings(), withColumns(2));
+    EXPECT_EQ(store.settings(), settings);
     EXPECT_FALSE(store.canExport());
     EXPECT_FALSE(store.saveProject(true));
     EXPECT_FALSE(store.confirmDiscardChanges());

@@ -6,7 +6,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QUuid>
+#include <tuple>
 
 namespace {
 class BoardStoreProjects : public StoreTest
@@ -22,38 +22,27 @@ protected:
 };
 } // namespace
 
-TEST_F(BoardStoreProjects, SaveAsThenSaveInPlace)
+TEST_F(BoardStoreProjects, SaveAsksWhereOnceAndSaveAsEveryTime)
 {
     StoreTesting::installBoard(store, StoreTesting::pngPhotos(2));
-    makeEdited();
-    platform.projectDestinations.append(fileUrl("First.tesserly"));
-    EXPECT_TRUE(store.saveProject(false));
-    ASSERT_EQ(platform.projectSavePanels.size(), 1);
-    EXPECT_EQ(platform.projectSavePanels.first().proposedName, "Tesserly.tesserly");
-    EXPECT_EQ(store.projectURL(), fileUrl("First.tesserly"));
-    EXPECT_FALSE(store.hasUnsavedChanges());
-    EXPECT_EQ(store.statusMessage(), "Board saved");
-    EXPECT_EQ(store.windowSubtitle(), "First");
-    EXPECT_TRUE(store.canUndo()) << "saving keeps the history";
-
-    // Saving again writes to the same place without asking.
-    makeEdited();
-    EXPECT_TRUE(store.saveProject(false));
-    EXPECT_EQ(platform.projectSavePanels.size(), 1);
-    EXPECT_EQ(ProjectPackage::load(fileUrl("First.tesserly")).settings.columns, store.settings().columns);
-
-    // Save As always asks, and moves the board to the new place.
-    makeEdited();
-    platform.projectDestinations.append(fileUrl("Second.tesserly"));
-    EXPECT_TRUE(store.saveProject(true));
-    EXPECT_EQ(platform.projectSavePanels.size(), 2);
-    EXPECT_EQ(store.projectURL(), fileUrl("Second.tesserly"));
-    EXPECT_EQ(ProjectPackage::load(fileUrl("Second.tesserly")).settings.columns, store.settings().columns);
-
-    makeEdited();
-    EXPECT_FALSE(store.saveProject(true)) << "cancelled";
-    EXPECT_EQ(store.projectURL(), fileUrl("Second.tesserly"));
-    EXPECT_TRUE(store.hasUnsavedChanges());
+    BoardSettings titled;
+    titled.title = "  x/y:z  ";
+    store.setSettings(titled);
+    platform.projectDestinations = { fileUrl("First.tesserly"), fileUrl("Second.tesserly") };
+    // Save as, save in place, save as somewhere else, a cancelled save as.
+    const std::tuple<bool, bool, qsizetype, QString> steps[] = { { false, true, 1, "First" },
+        { false, true, 1, "First" }, { true, true, 2, "Second" }, { true, false, 3, "Second" } };
+    for (const auto& [saveAs, saved, panels, name] : steps) {
+        makeEdited();
+        EXPECT_EQ(store.saveProject(saveAs), saved);
+        EXPECT_EQ(platform.projectSavePanels.size(), panels);
+        EXPECT_EQ(store.projectURL(), fileUrl(name + ".tesserly"));
+        EXPECT_EQ(ProjectPackage::load(*store.projectURL()).settings == store.settings(), saved);
+        EXPECT_EQ(store.windowSubtitle(), saved ? name : name + QString::fromUtf8(" \u00b7 Edited"));
+        EXPECT_EQ(store.statusMessage(), "Board saved");
+        EXPECT_TRUE(store.canUndo()) << "saving keeps the history";
+    }
+    EXPECT_EQ(platform.projectSavePanels.first().proposedName, "x-y-z.tesserly");
 }
 
 TEST_F(BoardStoreProjects, OpenAsksAfterChoosingTheFileThenReplacesTheBoardIfItCan)
@@ -63,12 +52,11 @@ TEST_F(BoardStoreProjects, OpenAsksAfterChoosingTheFileThenReplacesTheBoardIfItC
     StoreTesting::installBoard(store, StoreTesting::fakePhotos(2));
     makeEdited();
     platform.projectsToOpen = { trip, trip };
-    platform.alertAnswers = { 2, 1 }; // Cancel, then Discard Changes
+    platform.alertAnswers = { 2, 1, 1 }; // Cancel, then Discard Changes twice
     store.openProject();
     EXPECT_EQ(platform.openPanels.size(), 1);
     EXPECT_EQ(platform.alerts.size(), 1);
     EXPECT_FALSE(store.isBusy()) << "cancel does not start loading";
-    EXPECT_EQ(store.photos().size(), 2);
 
     store.openProject();
     ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
@@ -81,7 +69,6 @@ TEST_F(BoardStoreProjects, OpenAsksAfterChoosingTheFileThenReplacesTheBoardIfItC
     // A failed open keeps the board as it was.
     ASSERT_TRUE(QDir(folder.path()).mkdir("Broken.tesserly"));
     makeEdited();
-    platform.alertAnswers = { 1 };
     store.openProject(fileUrl("Broken.tesserly"));
     ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
     EXPECT_EQ(store.statusMessage(), "Could not open board");
@@ -96,22 +83,19 @@ TEST_F(BoardStoreProjects, ConfirmDiscardChangesAnswersAndANewBoardAsksIt)
     EXPECT_TRUE(store.confirmDiscardChanges());
     EXPECT_TRUE(platform.alerts.isEmpty()) << "no question without unsaved changes";
 
-    StoreTesting::installBoard(store, StoreTesting::pngPhotos(1));
+    BoardSettings blank;
+    blank.title = " \n\t "; // no name of its own, so the default one is proposed
+    StoreTesting::installBoard(store, StoreTesting::pngPhotos(1), blank);
     makeEdited();
-    platform.alertAnswers = { 1, 2, std::nullopt };
-    EXPECT_TRUE(store.confirmDiscardChanges());
-    EXPECT_FALSE(store.confirmDiscardChanges());
-    EXPECT_FALSE(store.confirmDiscardChanges()) << "an alert closed any other way is a cancel";
-    EXPECT_TRUE(store.hasUnsavedChanges());
-
-    // Save… on a never-saved board asks where; cancelling that answers false.
-    platform.alertAnswers = { 0 };
-    EXPECT_FALSE(store.confirmDiscardChanges());
-    EXPECT_EQ(platform.projectSavePanels.size(), 1);
-
-    platform.alertAnswers = { 0 };
-    platform.projectDestinations = { fileUrl("Asked.tesserly") };
-    EXPECT_TRUE(store.confirmDiscardChanges());
+    // Discard Changes, Cancel, an alert closed any other way, Save… with its panel cancelled, and
+    // Save… to a place; only the last one saves.
+    platform.alertAnswers = { 1, 2, std::nullopt, 0, 0 };
+    platform.projectDestinations = { std::nullopt, fileUrl("Asked.tesserly") };
+    for (const bool answer : { true, false, false, false, true }) {
+        EXPECT_EQ(store.confirmDiscardChanges(), answer);
+    }
+    EXPECT_EQ(platform.projectSavePanels.size(), 2);
+    EXPECT_EQ(platform.projectSavePanels.first().proposedName, "Tesserly.tesserly");
     EXPECT_FALSE(store.hasUnsavedChanges());
     EXPECT_EQ(ProjectPackage::load(fileUrl("Asked.tesserly")).photos.size(), 1);
 
@@ -144,15 +128,8 @@ void append(const QString& path, const QByteArray& bytes)
 
 // Two windows on one project: what happened to the package between this store's opening and its
 // save, and whether the save must ask before replacing it.
-struct ConflictCase
-{
-    const char* name;
-    std::function<void(BoardStore& other, const QString& package)> meanwhile;
-    bool asks;
-};
-
-const ConflictCase conflictCases[] = {
-    { "NothingHappened", [](BoardStore&, const QString&) {}, false },
+using Meanwhile = std::function<void(BoardStore& other, const QString& package)>;
+const std::tuple<const char*, Meanwhile, bool> conflictCases[] = {
     { "OnlyTouched",
         [](BoardStore&, const QString& package) {
             QFile manifest(package + "/manifest.json");
@@ -176,13 +153,12 @@ const ConflictCase conflictCases[] = {
     { "PackageWasDeleted", [](BoardStore&, const QString& package) { QDir(package).removeRecursively(); },
         false },
 };
-
 } // namespace
 
 TEST(SaveConflict, AskBeforeReplacingAPackageChangedByOthers)
 {
-    for (const ConflictCase& row : conflictCases) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [name, meanwhile, asks] : conflictCases) {
+        SCOPED_TRACE(name);
         QTemporaryDir folder;
         FakeBoardPlatform platform;
         FakeBoardPlatform otherPlatform;
@@ -195,32 +171,30 @@ TEST(SaveConflict, AskBeforeReplacingAPackageChangedByOthers)
             board->openProject(url);
             ASSERT_TRUE(StoreTesting::waitUntilIdle(*board));
         }
-        row.meanwhile(other, url.toLocalFile());
+        meanwhile(other, url.toLocalFile());
 
-        // Saving twice in a row: a store's own save never counts as someone else's change.
-        for (int attempt = 0; attempt < 2; ++attempt) {
-            retitle(store, QStringLiteral("From this window %1").arg(attempt));
-            if (row.asks && attempt == 0) {
-                // No answer (the alert closed) and Cancel both keep the other window's package.
-                for (const std::optional<qsizetype> answer :
-                    { std::optional<qsizetype>(), std::optional<qsizetype>(1) }) {
-                    const QByteArray before = FileTesting::fileBytes(manifest);
-                    platform.alertAnswers = { answer };
-                    EXPECT_FALSE(store.saveProject(false));
-                    EXPECT_EQ(FileTesting::fileBytes(manifest), before);
-                    EXPECT_TRUE(store.hasUnsavedChanges());
-                }
-                ASSERT_EQ(platform.alerts.size(), 2);
-                EXPECT_EQ(platform.alerts.last().message,
-                    QString::fromUtf8(
-                        "\u201CShared.tesserly\u201D was changed by another window or application."));
-                EXPECT_EQ(platform.alerts.last().defaultButton, 1) << "Cancel is the default";
-                platform.alertAnswers = { 0 };
+        // No answer (the alert closed) and Cancel keep the other window's package, Replace does
+        // not; then a store's own save never counts as someone else's change.
+        platform.alertAnswers = { std::nullopt, 1, 0 };
+        for (int attempt = 0; attempt < 4; ++attempt) {
+            SCOPED_TRACE(attempt);
+            retitle(store, QString::number(attempt));
+            const QByteArray before = FileTesting::fileBytes(manifest);
+            const bool kept = asks && attempt < 2;
+            EXPECT_EQ(store.saveProject(false), !kept);
+            EXPECT_EQ(store.hasUnsavedChanges(), kept);
+            if (kept) {
+                EXPECT_EQ(FileTesting::fileBytes(manifest), before);
+            } else {
+                EXPECT_EQ(ProjectPackage::load(url).settings.title, QString::number(attempt));
             }
-            EXPECT_TRUE(store.saveProject(false)) << "attempt " << attempt;
-            EXPECT_EQ(
-                ProjectPackage::load(url).settings.title, QStringLiteral("From this window %1").arg(attempt));
         }
-        EXPECT_EQ(platform.alerts.size(), row.asks ? 3 : 0);
+        ASSERT_EQ(platform.alerts.size(), asks ? 3 : 0);
+        if (asks) {
+            EXPECT_EQ(platform.alerts.last().message,
+                QString::fromUtf8(
+                    "\u201CShared.tesserly\u201D was changed by another window or application."));
+            EXPECT_EQ(platform.alerts.last().defaultButton, 1) << "Cancel is the default";
+        }
     }
 }

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 
@@ -13,9 +12,8 @@ namespace {
 void writeBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly) || file.write(bytes) != bytes.size()) {
-        ADD_FAILURE() << "could not write " << path.toStdString() << ": " << file.errorString().toStdString();
-    }
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && file.write(bytes) == bytes.size())
+        << "could not write " << path.toStdString() << ": " << file.errorString().toStdString();
 }
 } // namespace
 
@@ -59,16 +57,14 @@ QByteArray PackageBuilder::manifestBytes() const
 
 QString PackageBuilder::write(const QString& packagePath) const
 {
-    if (QFileInfo::exists(packagePath) || !QDir().mkdir(packagePath)) {
+    if (!QDir().mkdir(packagePath)) {
         ADD_FAILURE() << "could not create the package folder " << packagePath.toStdString();
         return packagePath;
     }
     writeBytes(packagePath + QStringLiteral("/manifest.json"), manifestBytes());
     if (m_writesImagesFolder) {
         const QString images = packagePath + QStringLiteral("/Images");
-        if (!QDir().mkdir(images)) {
-            ADD_FAILURE() << "could not create " << images.toStdString();
-        }
+        EXPECT_TRUE(QDir().mkdir(images)) << "could not create " << images.toStdString();
         for (auto file = m_imageFiles.cbegin(); file != m_imageFiles.cend(); ++file) {
             writeBytes(images + QLatin1Char('/') + file.key(), file.value());
         }

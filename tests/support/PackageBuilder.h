@@ -21,10 +21,9 @@ public:
     QUuid addImage(const QByteArray& bytes, const QString& fileName = QStringLiteral("photo.png"),
         const QString& caption = QString(), QUuid id = QUuid::createUuid());
 
-    // Top-level members. "photos" is written from records() as long as this object has a
+    // Top-level members. "photos" is written from the records as long as this object has a
     // "photos" member at all; remove it to leave the member out.
     QJsonObject& manifest() { return m_manifest; }
-    QList<QJsonObject>& records() { return m_records; }
     QJsonObject& record(qsizetype index) { return m_records[index]; }
     // Files of the Images folder by name.
     QMap<QString, QByteArray>& imageFiles() { return m_imageFiles; }

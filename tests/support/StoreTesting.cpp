@@ -27,19 +27,15 @@ bool StoreTesting::waitUntilIdle(BoardStore& store, int timeoutMilliseconds)
     return !store.isBusy();
 }
 
-BoardPhoto StoreTesting::fakePhoto(const QString& fileName, const QByteArray& bytes)
+QList<BoardPhoto> StoreTesting::fakePhotos(qsizetype count)
 {
     QImage thumbnail(8, 6, QImage::Format_RGB32);
     thumbnail.fill(Qt::gray);
-    return BoardPhoto(
-        QUuid::createUuid(), fileName, fileName.section(QLatin1Char('.'), 0, 0), bytes, 800, 600, thumbnail);
-}
-
-QList<BoardPhoto> StoreTesting::fakePhotos(qsizetype count)
-{
     QList<BoardPhoto> photos;
     while (photos.size() < count) {
-        photos.append(fakePhoto(QStringLiteral("photo-%1.png").arg(photos.size() + 1)));
+        const QString name = QStringLiteral("photo-%1").arg(photos.size() + 1);
+        photos.append(
+            BoardPhoto(QUuid::createUuid(), name + ".png", name, QByteArray("bytes"), 800, 600, thumbnail));
     }
     return photos;
 }

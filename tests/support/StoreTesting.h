@@ -17,9 +17,8 @@ public:
     // the timeout (a hung flow).
     static bool waitUntilIdle(BoardStore& store, int timeoutMilliseconds = 120'000);
 
-    // A photo with arbitrary bytes and a small thumbnail, for editing tests that never decode.
-    // Photos made from one QByteArray share its buffer.
-    static BoardPhoto fakePhoto(const QString& fileName, const QByteArray& bytes = QByteArray("bytes"));
+    // Photos photo-1.png... with a buffer of arbitrary bytes each and a small thumbnail, for
+    // tests that never decode.
     static QList<BoardPhoto> fakePhotos(qsizetype count);
 
     // A real photo made by the import service from PNG bytes; renders and saves like any other.
