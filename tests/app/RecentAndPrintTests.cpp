@@ -50,8 +50,7 @@ protected:
 
 TEST_F(RecentProjectsTest, OpenedAndSavedProjectsComeFirstOnceEachAndOutliveTheApplication)
 {
-    TesserlyApp& app = makeApp();
-    app.showBoardWindow();
+    TesserlyApp& app = shownApp();
     const QUrl trip = writeProject("Trip.tesserly");
     open(trip);
     const QUrl copy = QUrl::fromLocalFile(m_folder.filePath("Copy.tesserly"));
@@ -77,15 +76,14 @@ TEST_F(RecentProjectsTest, OpenedAndSavedProjectsComeFirstOnceEachAndOutliveTheA
 
 TEST_F(RecentProjectsTest, ChoosingOneRunsTheOpenFlowAndOneThatFailsLeavesTheList)
 {
-    TesserlyApp& app = makeApp();
-    app.showBoardWindow();
+    TesserlyApp& app = shownApp();
     const QUrl trip = writeProject("Trip.tesserly");
     const QUrl gone = writeProject("Gone.tesserly");
     app.recentProjects().add(gone);
     app.recentProjects().add(trip);
     changeSettings();
     // Unsaved changes: the store's question comes first.
-    m_platform.alertAnswers = { 1 };
+    m_platform.alertAnswers = { discardAnswer };
     choose("Trip.tesserly");
     waitUntilIdle();
     EXPECT_EQ(m_platform.alerts.size(), 1);
@@ -100,16 +98,13 @@ TEST_F(RecentProjectsTest, ChoosingOneRunsTheOpenFlowAndOneThatFailsLeavesTheLis
 
 TEST_F(AppTest, TheBoardPrintsOnOnePageFittedAndCentredWithItsText)
 {
-    TesserlyApp& app = makeApp();
-    app.showBoardWindow();
+    TesserlyApp& app = shownApp();
     addImages(5);
     BoardSettings settings = app.store().settings();
     settings.title = "Harbour Walk";
     settings.background = BoardBackground::dark;
     app.store().setSettings(settings);
     const auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setPageSize(QPageSize(QPageSize::A4));
     const QString pdf = m_folder.filePath("printed.pdf");
     printer->setOutputFileName(pdf);
     m_platform.printer = printer;

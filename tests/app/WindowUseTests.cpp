@@ -108,9 +108,7 @@ TEST(WindowPlacement, FitsTheFreeAreaWithItsTitleBar)
     }
 }
 
-class WindowFit : public AppTest
-{
-};
+using WindowFit = AppTest;
 
 TEST_F(WindowFit, TheWholeWindowFitsALaptopScreenWithEveryControlReachable)
 {
@@ -138,23 +136,6 @@ TEST_F(WindowFit, TheWholeWindowFitsALaptopScreenWithEveryControlReachable)
     const QRect reset(view.inspector()->resetButton()->mapTo(area->viewport(), QPoint()),
         view.inspector()->resetButton()->size());
     EXPECT_TRUE(area->viewport()->rect().contains(reset));
-}
-
-TEST_F(WindowFit, AboutAndSettingsOpenCentredOverTheBoardWindow)
-{
-    TesserlyApp& app = makeApp();
-    BoardWindow& window = app.boardWindow();
-    window.setGeometry(QRect(0, 0, 1000, 640));
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    app.showAbout();
-    app.showSettings();
-    for (QWidget* opened :
-        { static_cast<QWidget*>(app.aboutWindow()), static_cast<QWidget*>(app.settingsWindow()) }) {
-        const QPoint offset = opened->frameGeometry().center() - window.frameGeometry().center();
-        // Within the rounding of a size that settles once the window is shown.
-        EXPECT_LE(offset.manhattanLength(), 6) << opened->windowTitle().toStdString();
-    }
 }
 
 // The ink's contrast against its paper; its own opacity counts, as faded text has less.
