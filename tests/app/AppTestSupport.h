@@ -67,10 +67,6 @@ protected:
     {
         QSettings("Vandrel", "Tesserly").setValue("appearance", value);
     }
-    static QString storedAppearance()
-    {
-        return QSettings("Vandrel", "Tesserly").value("appearance").toString();
-    }
     // The palette the application had before any appearance was applied.
     static QPalette desktopPalette();
     QTemporaryDir m_folder;

@@ -31,13 +31,21 @@ protected:
     }
 };
 
-TEST_F(QuitDecisionTest, BeforeTheWindowAppearsQuittingAsksNothing)
+// Before the board window appears: a window's own refusal keeps the board, and quitting asks nothing.
+TEST_F(QuitDecisionTest, TheGuardRespectsTheWindowsOwnRefusalAndNoWindowYetMeansNoQuestion)
 {
-    makeApp();
+    TesserlyApp& app = makeApp();
     changeSettings();
-    EXPECT_TRUE(m_app->requestQuit());
+    RefusingWindow refusing;
+    new WindowCloseGuard(app.store(), refusing, [this] { ++m_beeps; });
+    refusing.show();
+    m_platform.alertAnswers = { discardAnswer };
+    EXPECT_FALSE(refusing.close());
+    EXPECT_TRUE(refusing.isVisible());
+    EXPECT_TRUE(app.store().hasUnsavedChanges()) << "discarded although the window stayed";
+    EXPECT_TRUE(app.requestQuit());
     EXPECT_EQ(m_terminated->count(), 1);
-    EXPECT_TRUE(m_platform.alerts.isEmpty());
+    EXPECT_EQ(alertMessages(), QStringList { unsavedQuestion });
 }
 
 TEST_F(QuitDecisionTest, UnsavedChangesAreAskedAboutOnceAndSavedOnRequestWhereverQuitIsChosen)
@@ -90,19 +98,6 @@ TEST_F(QuitDecisionTest, ClosingAsksAboutUnsavedChangesAndTheQuitThatFollowsDoes
     EXPECT_TRUE(QTest::qWaitFor([this] { return m_terminated->count() == 1; }, 2000));
     EXPECT_EQ(alertMessages(), QStringList(2, unsavedQuestion));
     EXPECT_EQ(m_beeps, 0);
-}
-
-TEST_F(QuitDecisionTest, TheGuardRespectsTheWindowsOwnRefusal)
-{
-    TesserlyApp& app = makeApp();
-    changeSettings();
-    RefusingWindow refusing;
-    new WindowCloseGuard(app.store(), refusing, [this] { ++m_beeps; });
-    refusing.show();
-    m_platform.alertAnswers = { discardAnswer };
-    EXPECT_FALSE(refusing.close());
-    EXPECT_TRUE(refusing.isVisible());
-    EXPECT_TRUE(app.store().hasUnsavedChanges()) << "discarded although the window stayed";
 }
 
 TEST_F(QuitDecisionTest, TheSessionEndsThroughTheSameDecision)

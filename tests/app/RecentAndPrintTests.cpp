@@ -3,7 +3,7 @@
 #include "app/OpenRecentMenu.h"
 #include "render/BoardLayout.h"
 
-#include <QImage>
+#include <QBitmap>
 #include <QPrinter>
 #include <QProcess>
 
@@ -41,24 +41,21 @@ protected:
             }
         }
     }
-    void open(const QUrl& url)
-    {
-        m_app->store().openProject(url);
-        waitUntilIdle();
-    }
 };
 
 TEST_F(RecentProjectsTest, OpenedAndSavedProjectsComeFirstOnceEachAndOutliveTheApplication)
 {
     TesserlyApp& app = shownApp();
     const QUrl trip = writeProject("Trip.tesserly");
-    open(trip);
+    app.store().openProject(trip);
+    waitUntilIdle();
     const QUrl copy = QUrl::fromLocalFile(m_folder.filePath("Copy.tesserly"));
     m_platform.projectDestinations = { copy };
     ASSERT_TRUE(app.store().saveProject(true));
     EXPECT_EQ(app.recentProjects().urls(), QList<QUrl>({ copy, trip }));
     // Opened again, through its folder path with a trailing slash: moved up, not listed twice.
-    open(QUrl::fromLocalFile(trip.toLocalFile() + QLatin1Char('/')));
+    app.store().openProject(QUrl::fromLocalFile(trip.toLocalFile() + QLatin1Char('/')));
+    waitUntilIdle();
     EXPECT_EQ(menuTexts(), QStringList({ "Trip.tesserly", "Copy.tesserly", "-", "Clear Menu" }));
     m_app.reset();
     makeApp();
@@ -120,12 +117,8 @@ TEST_F(AppTest, TheBoardPrintsOnOnePageFittedAndCentredWithItsText)
     // allows, centred.
     runTool("pdftoppm", { "-r", "40", "-png", "-singlefile", pdf, m_folder.filePath("page") });
     const QImage page(m_folder.filePath("page.png"));
-    QRect board;
-    for (int y = 0; y < page.height(); ++y) {
-        for (int x = 0; x < page.width(); ++x) {
-            board |= qGray(page.pixel(x, y)) < 128 ? QRect(x, y, 1, 1) : QRect();
-        }
-    }
+    const QImage inked = page.createMaskFromColor(qRgb(255, 255, 255));
+    const QRect board = QRegion(QBitmap::fromImage(inked)).boundingRect();
     const BoardLayout layout = app.store().layout();
     EXPECT_NEAR(double(board.width()) / board.height(), layout.width() / layout.height(), 0.02);
     EXPECT_GT(board.width(), page.width() * 0.8);

@@ -8,12 +8,7 @@ namespace {
 class BoardPreviewTest : public UiTest
 {
 protected:
-    void SetUp() override
-    {
-        preview.resize(900, 700);
-        preview.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
-    }
+    void SetUp() override { ASSERT_TRUE(shown(preview, QSize(900, 700))); }
     QImage canvasImage() const { return preview.canvas()->grab().toImage(); }
     QPoint onScreen(QPointF layoutPoint) const { return (layoutPoint * preview.canvas()->scale()).toPoint(); }
     static BoardPhoto photoWithThumbnail(const QString& name, QColor colour, const QByteArray& bytes)

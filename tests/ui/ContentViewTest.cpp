@@ -17,9 +17,7 @@ protected:
     {
         window.setCentralWidget(view);
         window.addToolBar(view->toolBar());
-        window.resize(1180, 820);
-        window.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        ASSERT_TRUE(shown(window, QSize(1180, 820)));
     }
     QMainWindow window;
     ContentView* view = new ContentView(store);

@@ -1,5 +1,6 @@
 #include "ui/UiTesting.h"
 
+#include "support/PackageBuilder.h"
 #include "ui/PackageFileDialog.h"
 #include "ui/QtBoardPlatform.h"
 
@@ -46,13 +47,7 @@ protected:
         request.proposedName = proposedName;
         return request;
     }
-    QString makePackage(const QString& name)
-    {
-        const QString path = folder.filePath(name);
-        EXPECT_TRUE(QDir().mkpath(path + "/Images"));
-        TestImages::writeFile(path, "manifest.json", "{}");
-        return path;
-    }
+    QString makePackage(const QString& name) { return PackageBuilder().write(folder.filePath(name)); }
     QTemporaryDir settings;
     QtBoardPlatform platform;
 };
@@ -87,7 +82,7 @@ TEST_F(QtBoardPlatformTest, FiltersAndSuffixes)
     EXPECT_EQ(QtBoardPlatform::withSuffix("/tmp/board.png", request("pdf")), "/tmp/board.png.pdf");
 }
 
-TEST_F(QtBoardPlatformTest, AProjectPackageIsPickedAsOneItem)
+TEST_F(QtBoardPlatformTest, AProjectPackageIsPickedAsOneItemAndSavedWithItsSuffix)
 {
     const QString package = makePackage("Trip.tesserly");
     // Selected and confirmed with the Open button.
@@ -104,10 +99,7 @@ TEST_F(QtBoardPlatformTest, AProjectPackageIsPickedAsOneItem)
         dialog->reject();
     });
     EXPECT_FALSE(platform.chooseProjectToOpen(request("tesserly")));
-}
-
-TEST_F(QtBoardPlatformTest, SavingProposesTheNameAndAddsTheSuffix)
-{
+    // Saving proposes the name and adds the suffix.
     const PanelRequest save = request("tesserly", "x-y-z.tesserly");
     QString proposed;
     answerWith<PackageFileDialog>(folder.filePath("Summer"),
@@ -178,7 +170,7 @@ TEST_F(QtBoardPlatformTest, EachKindOfPanelStartsInTheFolderLastUsedForIt)
     const QString photos = folder.filePath("Photos");
     const QString boards = folder.filePath("Boards");
     const QString exports = folder.filePath("Exports");
-    ASSERT_TRUE(QDir().mkpath(photos) && QDir().mkpath(exports));
+    ASSERT_TRUE(QDir().mkpath(photos) && QDir().mkpath(boards) && QDir().mkpath(exports));
     const QString image = TestImages::writeFile(photos, "one.png", TestImages::png(QSize(4, 4)));
     const QString package = makePackage("Boards/Trip.tesserly");
     // Chosen once each.

@@ -36,6 +36,13 @@ protected:
     QStringList order() const { return StoreTesting::fileNames(store.photos()); }
     // Starts an import that holds the store busy until the event loop runs again.
     void makeBusy();
+    // Shows a widget at `size`; false when it never came on screen.
+    static bool shown(QWidget& widget, QSize size)
+    {
+        widget.resize(size);
+        widget.show();
+        return QTest::qWaitForWindowExposed(&widget);
+    }
     // A press and a move past the drag distance: the widget's drag source starts its drag
     // (which returns at once on the offscreen platform).
     static void startDrag(QWidget* source);
