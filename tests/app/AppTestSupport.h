@@ -63,6 +63,15 @@ protected:
     {
         EXPECT_TRUE(QTest::qWaitFor([this] { return !m_app->store().isBusy(); }, 20000));
     }
+    // The messages of the alerts shown so far, in order.
+    QStringList alertMessages() const
+    {
+        QStringList messages;
+        for (const AlertRequest& alert : m_platform.alerts) {
+            messages.append(alert.message);
+        }
+        return messages;
+    }
     static void storeAppearance(const QString& value)
     {
         QSettings("Vandrel", "Tesserly").setValue("appearance", value);

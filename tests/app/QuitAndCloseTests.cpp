@@ -18,18 +18,7 @@ protected:
 
 } // namespace
 
-class QuitDecisionTest : public AppTest
-{
-protected:
-    QStringList alertMessages() const
-    {
-        QStringList messages;
-        for (const AlertRequest& alert : m_platform.alerts) {
-            messages.append(alert.message);
-        }
-        return messages;
-    }
-};
+using QuitDecisionTest = AppTest;
 
 // Before the board window appears: a window's own refusal keeps the board, and quitting asks nothing.
 TEST_F(QuitDecisionTest, TheGuardRespectsTheWindowsOwnRefusalAndNoWindowYetMeansNoQuestion)
