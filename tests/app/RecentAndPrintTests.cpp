@@ -75,7 +75,7 @@ TEST_F(RecentProjectsTest, ChoosingOneRunsTheOpenFlowAndOneThatFailsLeavesTheLis
 {
     TesserlyApp& app = shownApp();
     const QUrl trip = writeProject("Trip.tesserly");
-    const QUrl gone = writeProject("Gone.tesserly");
+    const QUrl gone = QUrl::fromLocalFile(m_folder.filePath("Gone.tesserly"));
     app.recentProjects().add(gone);
     app.recentProjects().add(trip);
     changeSettings();
@@ -85,7 +85,6 @@ TEST_F(RecentProjectsTest, ChoosingOneRunsTheOpenFlowAndOneThatFailsLeavesTheLis
     waitUntilIdle();
     EXPECT_EQ(m_platform.alerts.size(), 1);
     EXPECT_EQ(app.store().projectURL(), trip);
-    ASSERT_TRUE(QDir(gone.toLocalFile()).removeRecursively());
     choose("Gone.tesserly");
     waitUntilIdle();
     EXPECT_TRUE(app.store().errorMessage());
