@@ -51,8 +51,9 @@ TEST_F(BoardPreviewTest, TheEmptyStateTakesDroppedFilesAndImageDataButNotWhileBu
     preview.emptyState()->addButton()->click();
     EXPECT_EQ(platform.imagePanels.size(), 1);
     const QString file = TestImages::writeFile(folder, "dropped.png", TestImages::png(QSize(30, 20)));
-    const std::unique_ptr<QMimeData> files = fileDrag(file);
-    EXPECT_TRUE(dropOn(&preview, QPointF(100, 100), *files));
+    QMimeData files;
+    files.setUrls({ QUrl::fromLocalFile(file) });
+    EXPECT_TRUE(dropOn(&preview, QPointF(100, 100), files));
     EXPECT_FALSE(preview.isDropTargeted());
     ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
     EXPECT_EQ(order(), QStringList { "dropped.png" });
@@ -69,7 +70,7 @@ TEST_F(BoardPreviewTest, TheEmptyStateTakesDroppedFilesAndImageDataButNotWhileBu
     EXPECT_FALSE(dropOn(&preview, QPointF(100, 100), text));
     EXPECT_FALSE(preview.isDropTargeted());
     makeBusy();
-    EXPECT_FALSE(dropOn(&preview, QPointF(100, 100), *files));
+    EXPECT_FALSE(dropOn(&preview, QPointF(100, 100), files));
     EXPECT_FALSE(preview.isDropTargeted());
     ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
     EXPECT_EQ(order().count("dropped.png"), 1);

@@ -116,8 +116,9 @@ TEST_F(ReorderDragDropTest, ForeignDragsAreRefusedWithoutHighlight)
     // and image files: the strip takes neither.
     QMimeData foreign;
     foreign.setData(QString(ContentTypes::photoMimeType), idAt(0).toString(QUuid::WithoutBraces).toUtf8());
-    const std::unique_ptr<QMimeData> files = fileDrag(folder.filePath("outside.png"));
-    for (const QMimeData* data : { &foreign, files.get() }) {
+    QMimeData files;
+    files.setUrls({ fileUrl("outside.png") });
+    for (const QMimeData* data : { &foreign, &files }) {
         EXPECT_FALSE(dropOn(target, QPointF(20, 20), *data));
         EXPECT_FALSE(target->dragAndDrop().isTargeted());
     }

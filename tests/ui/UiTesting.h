@@ -49,10 +49,4 @@ protected:
     // Enter, move and drop at a position of the target, as the desktop delivers a drop.
     // Returns whether the target accepted the drop.
     static bool dropOn(QWidget* target, QPointF position, const QMimeData& data);
-    static std::unique_ptr<QMimeData> fileDrag(const QString& path)
-    {
-        auto data = std::make_unique<QMimeData>();
-        data->setUrls({ QUrl::fromLocalFile(path) });
-        return data;
-    }
 };
