@@ -16,7 +16,11 @@
 #include <QMenu>
 #include <QPalette>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
+
+// The buttons of the store's unsaved-changes question, in order.
+enum UnsavedAnswer : qsizetype { saveAnswer, discardAnswer, cancelAnswer };
 
 // A whole application on the offscreen platform with a scripted desktop, user settings in a
 // fresh folder, and real image files and project packages made on disk.
@@ -29,6 +33,12 @@ protected:
     TesserlyApp& makeApp()
     {
         m_app = std::make_unique<TesserlyApp>(m_platform, [this] { ++m_beeps; });
+        m_terminated = std::make_unique<QSignalSpy>(m_app.get(), &TesserlyApp::terminated);
+        return *m_app;
+    }
+    TesserlyApp& shownApp()
+    {
+        makeApp().showBoardWindow();
         return *m_app;
     }
     // Shows the board window and makes it the active window, as a user's click would.
@@ -53,13 +63,18 @@ protected:
     {
         EXPECT_TRUE(QTest::qWaitFor([this] { return !m_app->store().isBusy(); }, 20000));
     }
+    // The messages of the alerts shown so far, in order.
+    QStringList alertMessages() const
+    {
+        QStringList messages;
+        for (const AlertRequest& alert : m_platform.alerts) {
+            messages.append(alert.message);
+        }
+        return messages;
+    }
     static void storeAppearance(const QString& value)
     {
         QSettings("Vandrel", "Tesserly").setValue("appearance", value);
-    }
-    static QString storedAppearance()
-    {
-        return QSettings("Vandrel", "Tesserly").value("appearance").toString();
     }
     // The palette the application had before any appearance was applied.
     static QPalette desktopPalette();
@@ -68,4 +83,5 @@ protected:
     FakeBoardPlatform m_platform;
     int m_beeps = 0;
     std::unique_ptr<TesserlyApp> m_app;
+    std::unique_ptr<QSignalSpy> m_terminated;
 };

@@ -3,7 +3,7 @@
 #include "app/OpenRecentMenu.h"
 #include "render/BoardLayout.h"
 
-#include <QImage>
+#include <QBitmap>
 #include <QPrinter>
 #include <QProcess>
 
@@ -41,25 +41,21 @@ protected:
             }
         }
     }
-    void open(const QUrl& url)
-    {
-        m_app->store().openProject(url);
-        waitUntilIdle();
-    }
 };
 
 TEST_F(RecentProjectsTest, OpenedAndSavedProjectsComeFirstOnceEachAndOutliveTheApplication)
 {
-    TesserlyApp& app = makeApp();
-    app.showBoardWindow();
+    TesserlyApp& app = shownApp();
     const QUrl trip = writeProject("Trip.tesserly");
-    open(trip);
+    app.store().openProject(trip);
+    waitUntilIdle();
     const QUrl copy = QUrl::fromLocalFile(m_folder.filePath("Copy.tesserly"));
     m_platform.projectDestinations = { copy };
     ASSERT_TRUE(app.store().saveProject(true));
     EXPECT_EQ(app.recentProjects().urls(), QList<QUrl>({ copy, trip }));
     // Opened again, through its folder path with a trailing slash: moved up, not listed twice.
-    open(QUrl::fromLocalFile(trip.toLocalFile() + QLatin1Char('/')));
+    app.store().openProject(QUrl::fromLocalFile(trip.toLocalFile() + QLatin1Char('/')));
+    waitUntilIdle();
     EXPECT_EQ(menuTexts(), QStringList({ "Trip.tesserly", "Copy.tesserly", "-", "Clear Menu" }));
     m_app.reset();
     makeApp();
@@ -77,20 +73,18 @@ TEST_F(RecentProjectsTest, OpenedAndSavedProjectsComeFirstOnceEachAndOutliveTheA
 
 TEST_F(RecentProjectsTest, ChoosingOneRunsTheOpenFlowAndOneThatFailsLeavesTheList)
 {
-    TesserlyApp& app = makeApp();
-    app.showBoardWindow();
+    TesserlyApp& app = shownApp();
     const QUrl trip = writeProject("Trip.tesserly");
-    const QUrl gone = writeProject("Gone.tesserly");
+    const QUrl gone = QUrl::fromLocalFile(m_folder.filePath("Gone.tesserly"));
     app.recentProjects().add(gone);
     app.recentProjects().add(trip);
     changeSettings();
     // Unsaved changes: the store's question comes first.
-    m_platform.alertAnswers = { 1 };
+    m_platform.alertAnswers = { discardAnswer };
     choose("Trip.tesserly");
     waitUntilIdle();
     EXPECT_EQ(m_platform.alerts.size(), 1);
     EXPECT_EQ(app.store().projectURL(), trip);
-    ASSERT_TRUE(QDir(gone.toLocalFile()).removeRecursively());
     choose("Gone.tesserly");
     waitUntilIdle();
     EXPECT_TRUE(app.store().errorMessage());
@@ -100,16 +94,13 @@ TEST_F(RecentProjectsTest, ChoosingOneRunsTheOpenFlowAndOneThatFailsLeavesTheLis
 
 TEST_F(AppTest, TheBoardPrintsOnOnePageFittedAndCentredWithItsText)
 {
-    TesserlyApp& app = makeApp();
-    app.showBoardWindow();
+    TesserlyApp& app = shownApp();
     addImages(5);
     BoardSettings settings = app.store().settings();
     settings.title = "Harbour Walk";
     settings.background = BoardBackground::dark;
     app.store().setSettings(settings);
     const auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setPageSize(QPageSize(QPageSize::A4));
     const QString pdf = m_folder.filePath("printed.pdf");
     printer->setOutputFileName(pdf);
     m_platform.printer = printer;
@@ -125,12 +116,8 @@ TEST_F(AppTest, TheBoardPrintsOnOnePageFittedAndCentredWithItsText)
     // allows, centred.
     runTool("pdftoppm", { "-r", "40", "-png", "-singlefile", pdf, m_folder.filePath("page") });
     const QImage page(m_folder.filePath("page.png"));
-    QRect board;
-    for (int y = 0; y < page.height(); ++y) {
-        for (int x = 0; x < page.width(); ++x) {
-            board |= qGray(page.pixel(x, y)) < 128 ? QRect(x, y, 1, 1) : QRect();
-        }
-    }
+    const QImage inked = page.createMaskFromColor(qRgb(255, 255, 255));
+    const QRect board = QRegion(QBitmap::fromImage(inked)).boundingRect();
     const BoardLayout layout = app.store().layout();
     EXPECT_NEAR(double(board.width()) / board.height(), layout.width() / layout.height(), 0.02);
     EXPECT_GT(board.width(), page.width() * 0.8);

@@ -8,12 +8,7 @@ namespace {
 class BoardPreviewTest : public UiTest
 {
 protected:
-    void SetUp() override
-    {
-        preview.resize(900, 700);
-        preview.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&preview));
-    }
+    void SetUp() override { ASSERT_TRUE(shown(preview, QSize(900, 700))); }
     QImage canvasImage() const { return preview.canvas()->grab().toImage(); }
     QPoint onScreen(QPointF layoutPoint) const { return (layoutPoint * preview.canvas()->scale()).toPoint(); }
     static BoardPhoto photoWithThumbnail(const QString& name, QColor colour, const QByteArray& bytes)
@@ -56,8 +51,9 @@ TEST_F(BoardPreviewTest, TheEmptyStateTakesDroppedFilesAndImageDataButNotWhileBu
     preview.emptyState()->addButton()->click();
     EXPECT_EQ(platform.imagePanels.size(), 1);
     const QString file = TestImages::writeFile(folder, "dropped.png", TestImages::png(QSize(30, 20)));
-    const std::unique_ptr<QMimeData> files = fileDrag(file);
-    EXPECT_TRUE(dropOn(&preview, QPointF(100, 100), *files));
+    QMimeData files;
+    files.setUrls({ QUrl::fromLocalFile(file) });
+    EXPECT_TRUE(dropOn(&preview, QPointF(100, 100), files));
     EXPECT_FALSE(preview.isDropTargeted());
     ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
     EXPECT_EQ(order(), QStringList { "dropped.png" });
@@ -74,7 +70,7 @@ TEST_F(BoardPreviewTest, TheEmptyStateTakesDroppedFilesAndImageDataButNotWhileBu
     EXPECT_FALSE(dropOn(&preview, QPointF(100, 100), text));
     EXPECT_FALSE(preview.isDropTargeted());
     makeBusy();
-    EXPECT_FALSE(dropOn(&preview, QPointF(100, 100), *files));
+    EXPECT_FALSE(dropOn(&preview, QPointF(100, 100), files));
     EXPECT_FALSE(preview.isDropTargeted());
     ASSERT_TRUE(StoreTesting::waitUntilIdle(store));
     EXPECT_EQ(order().count("dropped.png"), 1);

@@ -38,14 +38,12 @@ protected:
     ContentView view { store };
 };
 
-TEST_F(InputTest, TheWheelOverASettingScrollsThePanelUnlessTheSettingHasFocus)
+TEST_F(InputTest, TheWheelScrollsThePanelUnlessASettingHasFocusAndTheStripSideways)
 {
     InspectorView& inspector = *view.inspector();
+    // The guard goes by the kind of control: a slider and a pop-up stand for all.
     for (QWidget* control : { static_cast<QWidget*>(inspector.paddingSlider()->slider()),
-             static_cast<QWidget*>(inspector.cornerSlider()->slider()),
-             static_cast<QWidget*>(inspector.cellAspectPicker()),
-             static_cast<QWidget*>(inspector.captionModePicker()),
-             static_cast<QWidget*>(inspector.widthPicker()) }) {
+             static_cast<QWidget*>(inspector.captionModePicker()) }) {
         SCOPED_TRACE(control->accessibleName().toStdString());
         installPhotos(3);
         view.strip()->scrollArea()->setFocus(Qt::TabFocusReason);
@@ -60,13 +58,10 @@ TEST_F(InputTest, TheWheelOverASettingScrollsThePanelUnlessTheSettingHasFocus)
         turnWheel(control, QPoint(0, -120));
         EXPECT_NE(store.settings(), BoardSettings());
     }
-}
-
-TEST_F(InputTest, VerticalWheelOverTheStripScrollsItSideways)
-{
+    // A vertical wheel over the strip scrolls it sideways.
     installPhotos(30);
     QScrollBar* bar = view.strip()->scrollArea()->horizontalScrollBar();
-    ASSERT_GT(bar->maximum(), 0);
+    ASSERT_TRUE(QTest::qWaitFor([bar] { return bar->maximum() > 0; }));
     turnWheel(view.strip()->thumbnails().at(2), QPoint(0, -120));
     EXPECT_GT(bar->value(), 0);
     const int moved = bar->value();
@@ -84,7 +79,7 @@ struct KeyCase
     Qt::KeyboardModifiers modifiers;
     qsizetype start;
     qsizetype selected;
-    // The photos in board order afterwards, by their numbers; empty: unchanged.
+    // The photos in board order afterwards, by their numbers.
     const char* order;
 };
 
@@ -93,17 +88,17 @@ class PhotoKeys : public InputTest, public ::testing::WithParamInterface<KeyCase
 };
 
 const KeyCase keyCases[] = {
-    { "StripRight", false, Qt::Key_Right, Qt::NoModifier, 0, 1, "" },
-    { "StripLeftStopsAtTheFirst", false, Qt::Key_Left, Qt::NoModifier, 0, 0, "" },
-    { "StripEnd", false, Qt::Key_End, Qt::NoModifier, 1, 5, "" },
-    { "StripHome", false, Qt::Key_Home, Qt::NoModifier, 4, 0, "" },
-    { "StripDownIsNoRow", false, Qt::Key_Down, Qt::NoModifier, 2, 2, "" },
+    { "StripRight", false, Qt::Key_Right, Qt::NoModifier, 0, 1, "123456" },
+    { "StripLeftStopsAtTheFirst", false, Qt::Key_Left, Qt::NoModifier, 0, 0, "123456" },
+    { "StripEnd", false, Qt::Key_End, Qt::NoModifier, 1, 5, "123456" },
+    { "StripHome", false, Qt::Key_Home, Qt::NoModifier, 4, 0, "123456" },
+    { "StripDownIsNoRow", false, Qt::Key_Down, Qt::NoModifier, 2, 2, "123456" },
     { "StripAltRightMovesLater", false, Qt::Key_Right, Qt::AltModifier, 0, 1, "213456" },
     { "StripDelete", false, Qt::Key_Delete, Qt::NoModifier, 2, 2, "12456" },
-    { "PreviewDownOneRow", true, Qt::Key_Down, Qt::NoModifier, 1, 4, "" },
-    { "PreviewUpOneRow", true, Qt::Key_Up, Qt::NoModifier, 5, 2, "" },
-    { "PreviewDownBelowTheLastRow", true, Qt::Key_Down, Qt::NoModifier, 4, 4, "" },
-    { "PreviewLeft", true, Qt::Key_Left, Qt::NoModifier, 3, 2, "" },
+    { "PreviewDownOneRow", true, Qt::Key_Down, Qt::NoModifier, 1, 4, "123456" },
+    { "PreviewUpOneRow", true, Qt::Key_Up, Qt::NoModifier, 5, 2, "123456" },
+    { "PreviewDownBelowTheLastRow", true, Qt::Key_Down, Qt::NoModifier, 4, 4, "123456" },
+    { "PreviewLeft", true, Qt::Key_Left, Qt::NoModifier, 3, 2, "123456" },
     { "PreviewAltLeftMovesEarlier", true, Qt::Key_Left, Qt::AltModifier, 3, 2, "124356" },
     { "PreviewBackspace", true, Qt::Key_Backspace, Qt::NoModifier, 5, 4, "12345" },
 };
@@ -112,7 +107,6 @@ TEST_P(PhotoKeys, MoveSelectReorderAndRemoveInOneUndoableStep)
 {
     const KeyCase& row = GetParam();
     installPhotos(6);
-    const QStringList before = order();
     store.setSelectedPhotoID(idAt(row.start));
     QWidget* target
         = row.onPreview ? static_cast<QWidget*>(view.preview()->scrollArea()) : view.strip()->scrollArea();
@@ -120,14 +114,12 @@ TEST_P(PhotoKeys, MoveSelectReorderAndRemoveInOneUndoableStep)
     ASSERT_TRUE(target->hasFocus());
     QTest::keyClick(target, Qt::Key(row.key), row.modifiers);
     EXPECT_EQ(selectedIndex(), row.selected);
-    QStringList expected;
-    for (const QChar number : QString::fromLatin1(row.order)) {
-        expected.append(QStringLiteral("image-%1.png").arg(number));
-    }
-    EXPECT_EQ(order(), expected.isEmpty() ? before : expected);
-    if (!expected.isEmpty()) {
+    const auto numbers = [this] { return order().join(QString()).remove("image-").remove(".png"); };
+    EXPECT_EQ(numbers(), row.order);
+    EXPECT_EQ(store.canUndo(), numbers() != "123456");
+    if (store.canUndo()) {
         store.undo();
-        EXPECT_EQ(order(), before) << "one undo step";
+        EXPECT_EQ(numbers(), "123456") << "one undo step";
         EXPECT_FALSE(store.canUndo());
     }
 }
@@ -155,12 +147,11 @@ TEST_F(InputTest, StripAndPreviewAreOneTabStopEachWithAVisibleRing)
     store.setSelectedPhotoID(idAt(16));
     const QSet<QWidget*> stops = tabStops();
     EXPECT_EQ(stops.size(), withTwoPhotos) << "every photo added a Tab stop";
-    EXPECT_TRUE(stops.contains(view.strip()->scrollArea()));
-    EXPECT_TRUE(stops.contains(view.preview()->scrollArea()));
-    for (FocusRing* ring : { view.strip()->focusRing(), view.preview()->focusRing() }) {
-        QWidget* target = ring == view.strip()->focusRing()
-            ? static_cast<QWidget*>(view.strip()->scrollArea())
-            : view.preview()->scrollArea();
+    const std::pair<FocusRing*, QWidget*> rings[]
+        = { { view.strip()->focusRing(), view.strip()->scrollArea() },
+              { view.preview()->focusRing(), view.preview()->scrollArea() } };
+    for (const auto& [ring, target] : rings) {
+        EXPECT_TRUE(stops.contains(target));
         target->setFocus(Qt::TabFocusReason);
         EXPECT_TRUE(ring->isShown());
         EXPECT_EQ(ring->geometry(), target->geometry());

@@ -15,9 +15,7 @@ protected:
     void SetUp() override
     {
         installPhotos(3);
-        inspector.resize(310, 1400);
-        inspector.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&inspector));
+        ASSERT_TRUE(shown(inspector, QSize(310, 1400)));
     }
     static void choose(QComboBox* combo, int index)
     {
@@ -76,8 +74,9 @@ TEST_F(InspectorViewTest, EveryControlWritesOneUndoableChange)
     }
 }
 
-TEST_F(InspectorViewTest, SliderDragOfTenValuesIsTenUndoSteps)
+TEST_F(InspectorViewTest, ControlsFollowEachUndoStepAndTheSelection)
 {
+    // A slider drag over ten values is ten undo steps.
     QSlider* slider = inspector.spacingSlider()->slider();
     const int start = slider->value();
     for (int step = 1; step <= 10; ++step) {
@@ -90,10 +89,7 @@ TEST_F(InspectorViewTest, SliderDragOfTenValuesIsTenUndoSteps)
     }
     EXPECT_FALSE(store.canUndo());
     EXPECT_EQ(store.settings().spacing, 24);
-}
-
-TEST_F(InspectorViewTest, CaptionEditorFollowsTheSelection)
-{
+    // The caption editor shows the selected photo's caption.
     choose(inspector.captionModePicker(), 2);
     store.setSelectedPhotoID(std::nullopt);
     CaptionEditor* editor = inspector.captionEditor();

@@ -1,10 +1,7 @@
 #include "ui/UiTesting.h"
 
-#include <QApplication>
 #include <QDropEvent>
 #include <QMouseEvent>
-#include <QUrl>
-#include <QWidget>
 
 void UiTest::makeBusy()
 {

@@ -36,16 +36,17 @@ protected:
     QStringList order() const { return StoreTesting::fileNames(store.photos()); }
     // Starts an import that holds the store busy until the event loop runs again.
     void makeBusy();
+    // Shows a widget at `size`; false when it never came on screen.
+    static bool shown(QWidget& widget, QSize size)
+    {
+        widget.resize(size);
+        widget.show();
+        return QTest::qWaitForWindowExposed(&widget);
+    }
     // A press and a move past the drag distance: the widget's drag source starts its drag
     // (which returns at once on the offscreen platform).
     static void startDrag(QWidget* source);
     // Enter, move and drop at a position of the target, as the desktop delivers a drop.
     // Returns whether the target accepted the drop.
     static bool dropOn(QWidget* target, QPointF position, const QMimeData& data);
-    static std::unique_ptr<QMimeData> fileDrag(const QString& path)
-    {
-        auto data = std::make_unique<QMimeData>();
-        data->setUrls({ QUrl::fromLocalFile(path) });
-        return data;
-    }
 };
