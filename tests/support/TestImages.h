@@ -58,7 +58,6 @@ public:
     static QByteArray heic(QSize size, QColor colour = Qt::red) { return heic(solid(size, colour)); }
     // The same HEVC payload under the generic "mif1" major brand.
     static QByteArray heif(const QImage& image) { return heic(image).replace(8, 4, "mif1"); }
-    static QByteArray heif(QSize size, QColor colour = Qt::red) { return heif(solid(size, colour)); }
     // Qt's writer for `format`, failing the test if it cannot write.
     static QByteArray encoded(const QImage& image, const char* format, int quality = -1);
 
