@@ -29,6 +29,12 @@ struct KeyCase
     std::function<void(TesserlyApp&, FakeBoardPlatform&)> expect;
 };
 
+// CTest lists each row by its name rather than by a dump of its bytes.
+void PrintTo(const KeyCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 class WindowKeys : public AppTest, public ::testing::WithParamInterface<KeyCase>
 {
 };

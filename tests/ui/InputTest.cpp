@@ -83,6 +83,12 @@ struct KeyCase
     const char* order;
 };
 
+// CTest lists each row by its name rather than by a dump of its bytes.
+void PrintTo(const KeyCase& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
 class PhotoKeys : public InputTest, public ::testing::WithParamInterface<KeyCase>
 {
 };
