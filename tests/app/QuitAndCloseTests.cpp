@@ -20,8 +20,9 @@ protected:
 
 using QuitDecisionTest = AppTest;
 
-// Before the board window appears: a window's own refusal keeps the board, and quitting asks nothing.
-TEST_F(QuitDecisionTest, TheGuardRespectsTheWindowsOwnRefusalAndNoWindowYetMeansNoQuestion)
+// Before the board window appears: a window's own refusal keeps the board, a gone store asks
+// nothing, and neither does quitting.
+TEST_F(QuitDecisionTest, TheGuardRespectsTheWindowsOwnRefusalAndAGoneStoreAndNoWindowYetMeansNoQuestion)
 {
     TesserlyApp& app = makeApp();
     changeSettings();
@@ -32,6 +33,15 @@ TEST_F(QuitDecisionTest, TheGuardRespectsTheWindowsOwnRefusalAndNoWindowYetMeans
     EXPECT_FALSE(refusing.close());
     EXPECT_TRUE(refusing.isVisible());
     EXPECT_TRUE(app.store().hasUnsavedChanges()) << "discarded although the window stayed";
+    // A guard whose store is gone lets its window close without asking.
+    auto store = std::make_unique<BoardStore>(m_platform);
+    QWidget window;
+    new WindowCloseGuard(*store, window, [this] { ++m_beeps; });
+    window.show();
+    store->setSettings(app.store().settings());
+    store.reset();
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(m_beeps, 0);
     EXPECT_TRUE(app.requestQuit());
     EXPECT_EQ(m_terminated->count(), 1);
     EXPECT_EQ(alertMessages(), QStringList { unsavedQuestion });

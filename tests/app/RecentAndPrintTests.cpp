@@ -101,6 +101,7 @@ TEST_F(AppTest, TheBoardPrintsOnOnePageFittedAndCentredWithItsText)
     settings.background = BoardBackground::dark;
     app.store().setSettings(settings);
     const auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
+    printer->setPageSize(QPageSize(QPageSize::A4));
     const QString pdf = m_folder.filePath("printed.pdf");
     printer->setOutputFileName(pdf);
     m_platform.printer = printer;

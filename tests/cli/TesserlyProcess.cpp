@@ -10,6 +10,15 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+QStringList TesserlyProcess::Result::errorLines() const
+{
+    QStringList lines = standardError.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty()) {
+        lines.removeLast();
+    }
+    return lines;
+}
+
 TesserlyProcess::Result TesserlyProcess::run(const QStringList& arguments, const QString& workingDirectory)
 {
     // Without TESSERLY_BINARY, the build's binary beside the tests/ folder.

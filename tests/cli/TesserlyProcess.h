@@ -16,7 +16,8 @@ public:
         int exitCode = -1;
         QByteArray standardOutput;
         QString standardError;
-        QStringList errorLines() const { return standardError.split(u'\n', Qt::SkipEmptyParts); }
+        // Standard error split into lines, without the final empty one.
+        QStringList errorLines() const;
     };
 
     static Result run(const QStringList& arguments, const QString& workingDirectory);

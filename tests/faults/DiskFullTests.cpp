@@ -28,6 +28,7 @@ TEST_F(DiskFullDuringSave, EachFileOfThePackageFailingKeepsTheOldProjectAndLeave
             settings, destination);
         settings.title = "new";
         store.setSettings(settings);
+        store.setErrorMessage(std::nullopt);
         {
             const FileSizeLimit full(limit);
             EXPECT_FALSE(store.saveProject(false));

@@ -131,6 +131,12 @@ TEST_F(BoardStoreImport, PastePrefersFilesThenPngThenTiff)
     EXPECT_EQ(StoreTesting::fileNames(store.photos()),
         QStringList({ "copied-file.png", "Pasted Image 2.png", "Pasted Image 3.tiff" }));
 
+    platform.clipboard = { { "image/tiff", "not a tiff" } };
+    store.pasteImages();
+    finish();
+    EXPECT_EQ(store.errorMessage(), unreadableImage) << "a pasted refusal is the message alone";
+    EXPECT_EQ(store.statusMessage(), "No images added");
+
     platform.clipboard = { { "image/png", QByteArray() } };
     store.setErrorMessage(std::nullopt);
     store.pasteImages();

@@ -26,7 +26,9 @@ TEST_F(BoardStoreProjects, SaveAsksWhereOnceAndSaveAsEveryTime)
 {
     StoreTesting::installBoard(store, StoreTesting::pngPhotos(2));
     BoardSettings titled;
-    titled.title = "  x/y:z  ";
+    // Trimmed, cleaned, then cut to 100 characters without splitting one.
+    const QString family = QStringLiteral("\U0001F468\u200D\U0001F469\u200D\U0001F467");
+    titled.title = "  x/y:z" + family.repeated(98) + "  ";
     store.setSettings(titled);
     platform.projectDestinations = { fileUrl("First.tesserly"), fileUrl("Second.tesserly") };
     // Save as, save in place, save as somewhere else, a cancelled save as.
@@ -42,7 +44,7 @@ TEST_F(BoardStoreProjects, SaveAsksWhereOnceAndSaveAsEveryTime)
         EXPECT_EQ(store.statusMessage(), "Board saved");
         EXPECT_TRUE(store.canUndo()) << "saving keeps the history";
     }
-    EXPECT_EQ(platform.projectSavePanels.first().proposedName, "x-y-z.tesserly");
+    EXPECT_EQ(platform.projectSavePanels.first().proposedName, "x-y-z" + family.repeated(95) + ".tesserly");
 }
 
 TEST_F(BoardStoreProjects, OpenAsksAfterChoosingTheFileThenReplacesTheBoardIfItCan)

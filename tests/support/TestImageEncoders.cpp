@@ -140,26 +140,34 @@ QByteArray TestImageEncoders::tiff(const QList<QImage>& pages, int orientation, 
 QByteArray TestImageEncoders::gif(const QList<QImage>& frames)
 {
     QByteArray bytes;
-    GifFileType* file = EGifOpen(&bytes, appendToGif, nullptr);
-    const QSize size = frames.value(0).size();
-    EGifPutScreenDesc(file, size.width(), size.height(), 8, 0, nullptr);
+    int error = 0;
+    GifFileType* file = EGifOpen(&bytes, appendToGif, &error);
+    if (file == nullptr || frames.isEmpty()) {
+        ADD_FAILURE() << "no GIF to write: " << GifErrorString(error);
+        return {};
+    }
+    const QSize size = frames.first().size();
+    bool written = EGifPutScreenDesc(file, size.width(), size.height(), 8, 0, nullptr) == GIF_OK;
     for (const QImage& frame : frames) {
-        const QImage indexed = frame.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+        // giflib masks the pixels of each line in place, so the image must own its buffer.
+        QImage indexed = frame.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
         const Owned<ColorMapObject, GifFreeMapObject> map(GifMakeMapObject(256, nullptr));
         const QList<QRgb> table = indexed.colorTable();
         for (qsizetype index = 0; index < table.size(); ++index) {
             map->Colors[index] = { GifByteType(qRed(table[index])), GifByteType(qGreen(table[index])),
                 GifByteType(qBlue(table[index])) };
         }
-        EGifPutImageDesc(file, 0, 0, indexed.width(), indexed.height(), false, map.get());
-        for (int y = 0; y < indexed.height(); ++y) {
-            EGifPutLine(file, const_cast<GifPixelType*>(indexed.constScanLine(y)), indexed.width());
+        written = written
+            && EGifPutImageDesc(file, 0, 0, indexed.width(), indexed.height(), false, map.get()) == GIF_OK;
+        for (int y = 0; written && y < indexed.height(); ++y) {
+            written = EGifPutLine(file, indexed.scanLine(y), indexed.width()) == GIF_OK;
         }
     }
-    if (EGifCloseFile(file, nullptr) != GIF_OK) {
-        ADD_FAILURE() << "giflib could not write the GIF";
+    if (!written) {
+        ADD_FAILURE() << "giflib could not write the GIF: " << GifErrorString(file->Error);
     }
-    return bytes;
+    EGifCloseFile(file, nullptr);
+    return written ? bytes : QByteArray();
 }
 
 QByteArray TestImageEncoders::bmp(QSize size, int bitsPerPixel, quint32 compression,
