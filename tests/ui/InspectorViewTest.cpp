@@ -1,5 +1,8 @@
 #include "ui/UiTesting.h"
 
+#include "render/BoardRenderer.h"
+#include "support/FileTesting.h"
+
 #include "ui/BackgroundButton.h"
 #include "ui/CaptionEditor.h"
 #include "ui/SegmentedPicker.h"
@@ -24,6 +27,28 @@ protected:
     }
     InspectorView inspector { store };
 };
+
+// The warning, the export and copy commands and the renderer ask one rule.
+TEST_F(InspectorViewTest, WarningExportAndRendererAgreeOnTheLimit)
+{
+    // 6000 wide, two square columns without captions: four rows are 11,928 high (71.6 million
+    // pixels, each side within 16,384), three rows 8,964 high (53.8 million).
+    BoardSettings settings;
+    settings.outputWidth = 6000;
+    settings.columns = 2;
+    settings.cellAspect = CellAspect::square;
+    settings.captionMode = CaptionMode::none;
+    for (const auto& [count, readout, tooLarge] :
+        { std::tuple { 8, "6000 \u00d7 11928 px", true }, { 6, "6000 \u00d7 8964 px", false } }) {
+        StoreTesting::installBoard(store, StoreTesting::pngPhotos(count), settings);
+        EXPECT_EQ(inspector.sizeReadout()->text(), QString::fromUtf8(readout));
+        EXPECT_EQ(inspector.sizeWarning()->isVisible(), tooLarge);
+        EXPECT_EQ(store.canExport(), !tooLarge);
+        const QString refusal = FileTesting::failureMessage(
+            [&] { BoardRenderer::validatedLayout(store.photos(), store.settings()); });
+        EXPECT_EQ(refusal.isEmpty(), !tooLarge);
+    }
+}
 
 TEST_F(InspectorViewTest, EveryControlWritesOneUndoableChange)
 {
