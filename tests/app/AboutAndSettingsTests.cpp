@@ -42,3 +42,20 @@ TEST_F(AppearanceTest, TheStoredChoiceAppliesFromTheStartAndASegmentSwitchesOpen
         EXPECT_EQ(windowColour(app.boardWindow()), window);
     }
 }
+
+TEST_F(AppearanceTest, AnythingButExactLightOrDarkFollowsTheDesktopAndSelectsNoSegment)
+{
+    for (const char* stored : { "", "Dark", " light", "purple" }) {
+        // A dark application first, so that following the desktop is a visible change.
+        storeAppearance("dark");
+        makeApp();
+        m_app.reset();
+        storeAppearance(QString::fromLatin1(stored));
+        TesserlyApp& app = makeApp();
+        app.showSettings();
+        EXPECT_EQ(windowColour(app.boardWindow()), desktopPalette().color(QPalette::Window)) << stored;
+        for (const char* value : { "system", "light", "dark" }) {
+            EXPECT_FALSE(app.settingsWindow()->segment(QString::fromLatin1(value))->isChecked()) << value;
+        }
+    }
+}
